@@ -1,0 +1,67 @@
+#include "state/errors.h"
+
+#include <cerrno>
+
+#include "state/strings.h"
+
+namespace kelmar {
+
+ConversionError::ConversionError(const std::string& text)
+    : GameError("'" + text + "' は整数ではありません"), text_(text) {}
+
+InOutError::InOutError(int code) : GameError(InOutErrorText(code)), code_(code) {}
+
+PictureError::PictureError(const std::string& path) : GameError("ﾌｧｲﾙ " + path + " は開けません") {}
+
+IniWriteError::IniWriteError(const std::string& path) : GameError(path + " に書き込めません") {}
+
+std::string InOutErrorText(int code) {
+    switch (code) {
+        case 2: return "ﾌｧｲﾙが見つかりません";
+        case 3: return "不正なﾌｧｲﾙ名です";
+        case 4: return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+        case 5: return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+        case 100: return "ﾌｧｲﾙの末尾以降を読み込みました";
+        case 101: return "ﾃﾞｨｽｸがいっぱいです";
+        case 106: return "入力値が数値ではありません";
+        default: return "I/O ｴﾗｰ (" + IntToStr(code) + ")";
+    }
+}
+
+int InOutError::CodeForErrno(int err) {
+    switch (err) {
+        case ENOENT:
+            return 2;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP:
+            return 3;
+        case EMFILE:
+        case ENFILE:
+            return 4;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return 5;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return 101;
+        case EIO:
+            return 1117;  // the device error code of the platform the texts come from
+        default:
+            // Any other errno is reported by its own number, unless that number
+            // would read as one of the codes above.
+            switch (err) {
+                case 2: case 3: case 4: case 5: case 100: case 101: case 106:
+                    return 1000 + err;
+                default:
+                    return err;
+            }
+    }
+}
+
+}  // namespace kelmar

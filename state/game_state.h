@@ -1,0 +1,117 @@
+// The whole game in one object: the league of 32 rikishi as parallel arrays
+// indexed by slot 1..32, the juryo pool, the pairing lines, the season, the
+// flags of the running basho and the top-ten table. Everything is zero or
+// empty at start.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "state/errors.h"
+#include "state/random.h"
+
+namespace kelmar {
+
+inline constexpr int kSlots = 32;
+inline constexpr int kDays = 15;
+inline constexpr int kJuryo = 27;
+inline constexpr int kPlaces = 10;
+inline constexpr int kRosterSlots = 31;
+inline constexpr int kPlayerEntrySlot = 32;
+// The player's rikishi is marked by his age: 100 is added to it.
+inline constexpr int32_t kPlayerAgeMark = 100;
+
+[[noreturn]] void ThrowOutOfRange(int64_t index, int first, int last);
+
+// An array indexed First..Last, as the game counts. An index outside the range
+// raises RangeError instead of reaching past the array.
+template <typename T, int First, int Last>
+class IndexedArray {
+public:
+    static constexpr int first = First;
+    static constexpr int last = Last;
+
+    T& operator[](int64_t i) { return values_[Offset(i)]; }
+    const T& operator[](int64_t i) const { return values_[Offset(i)]; }
+
+    void fill(const T& value) { values_.fill(value); }
+    bool operator==(const IndexedArray&) const = default;
+
+private:
+    static size_t Offset(int64_t i) {
+        if (i < First || i > Last) ThrowOutOfRange(i, First, Last);
+        return static_cast<size_t>(i - First);
+    }
+    std::array<T, Last - First + 1> values_{};
+};
+
+template <typename T>
+using SlotArray = IndexedArray<T, 1, kSlots>;
+
+struct GameState {
+    // Per-rikishi arrays, in declaration order.
+    SlotArray<int32_t> Age;
+    SlotArray<int32_t> Pw;
+    SlotArray<int32_t> Sp;
+    SlotArray<int32_t> Tc;
+    SlotArray<int32_t> E;
+    SlotArray<int32_t> LB;
+    SlotArray<int32_t> L;
+    SlotArray<int32_t> W;
+    SlotArray<std::string> NameOfWres;
+    SlotArray<std::string> Stage;
+    SlotArray<int32_t> Pnt;
+    SlotArray<std::string> Saiko;
+    SlotArray<int32_t> Zaii;
+    SlotArray<int32_t> Yusyo;
+    SlotArray<int32_t> Twin;
+    SlotArray<int32_t> Tlose;
+
+    IndexedArray<std::string, 1, kJuryo> Juryo;
+    IndexedArray<std::string, 1, kDays> Match;
+
+    // Season variables kept by the saved game.
+    std::string PlayersWres;
+    int32_t Torikumiday = 0;
+    int32_t Nengo = 0;
+    int32_t Basyo6 = 0;
+    int32_t LastWin = 0;
+    std::string Intai;
+    std::string Osyoshin;
+    std::string Ysyoshin;
+    std::string Kanraku;
+    int32_t MyP = 0;
+    int32_t Omake = 0;
+
+    // Variables of the running program that the saved game does not keep.
+    std::string JuryoDropList;
+    uint8_t RosterLoaded = 0;
+    int32_t PlayerIndex = 0;
+    uint8_t PlayerRetired = 0;
+    int32_t UnderdogBonus = 0;
+    int32_t LeaderPenalty = 0;
+    int32_t EastSlot = 0;
+    int32_t WestSlot = 0;
+    int32_t SelectedTactic = 0;
+    std::string AnimationFrames;
+    uint8_t AnimationRunning = 0;
+    int32_t AnimationStep = 0;
+    uint8_t Paused = 0;
+    uint8_t QuitRequested = 0;
+
+    IndexedArray<std::string, 1, kPlaces> TopTenNames;
+    IndexedArray<int32_t, 1, kPlaces> TopTenScores;
+
+    // The one generator of the program; its state is 0 at start.
+    Random Rng;
+
+    // Whether a basho is running (set by the driver while it runs). Not a
+    // value of the rules: it lets us refuse a second basho inside one.
+    bool BashoRunning = false;
+
+    static bool IsPlayer(int32_t age) { return age > kPlayerAgeMark; }
+    bool IsPlayerSlot(int slot) const { return IsPlayer(Age[slot]); }
+};
+
+}  // namespace kelmar

@@ -1,0 +1,71 @@
+#include "state/roster.h"
+
+#include "state/strings.h"
+#include "state/text_file.h"
+
+namespace kelmar {
+
+bool ZaiiForAge(int32_t age, int32_t& zaii) {
+    if (age >= 20 && age <= 24) {
+        zaii = 2 * age - 38;
+    } else if (age >= 25 && age <= 30) {
+        zaii = 6 * age - 144;
+    } else if (age >= 31 && age <= 40) {
+        zaii = age + 25;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The length of the line without its leading and trailing bytes below 33.
+int64_t TrimmedLength(const std::string& line) {
+    size_t begin = 0;
+    size_t end = line.size();
+    while (begin < end && static_cast<unsigned char>(line[begin]) < 33) ++begin;
+    while (end > begin && static_cast<unsigned char>(line[end - 1]) < 33) --end;
+    return static_cast<int64_t>(end - begin);
+}
+
+}  // namespace
+
+void LoadRoster(GameState& state) {
+    TextReader file(kRosterFile);
+    for (int i = 1; i <= kRosterSlots; ++i) {
+        const std::string name = file.ReadLine();
+        const int64_t n = TrimmedLength(name);
+        state.NameOfWres[i] = Copy(name, 1, n - 1);
+        state.Stage[i] = Copy(name, n, 1);
+
+        const std::string figures = file.ReadLine();
+        state.E[i] = StrToInt(Copy(figures, 1, 2));
+        state.LB[i] = StrToInt(Copy(figures, 3, 2));
+        state.L[i] = StrToInt(Copy(figures, 5, 2));
+        state.Age[i] = StrToInt(Copy(figures, 7, 2));
+        state.Pw[i] = StrToInt(Copy(figures, 9, 1));
+        state.Sp[i] = StrToInt(Copy(figures, 10, 1));
+        state.Tc[i] = StrToInt(Copy(figures, 11, 1));
+        ZaiiForAge(state.Age[i], state.Zaii[i]);
+    }
+    state.RosterLoaded = 1;
+    state.LastWin = 1;
+}
+
+void LoadMatchTable(GameState& state) {
+    TextReader file(kMatchFile);
+    for (int d = 1; d <= kDays; ++d) state.Match[d] = file.ReadLine();
+}
+
+std::vector<std::string> LoadJuryoNames(GameState& state) {
+    TextReader file(kJuryoFile);
+    std::vector<std::string> items;
+    for (int i = 1; i <= kJuryo; ++i) {
+        state.Juryo[i] = file.ReadLine();
+        items.push_back(DisplayName(state.Juryo[i]));
+    }
+    return items;
+}
+
+}  // namespace kelmar

@@ -1,0 +1,32 @@
+// The three data files that seed the league: the roster "Wrestler.txt", the
+// pairing table "Match.txt" and the juryo names "juryo.txt", opened by bare
+// name in the current directory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "state/game_state.h"
+
+namespace kelmar {
+
+inline constexpr const char* kRosterFile = "Wrestler.txt";
+inline constexpr const char* kMatchFile = "Match.txt";
+inline constexpr const char* kJuryoFile = "juryo.txt";
+
+// Slots 1..31 from the roster; then RosterLoaded and LastWin become 1. An error
+// ends the reading at once and keeps what was stored before it.
+void LoadRoster(GameState& state);
+
+// Match[1..15] from the pairing table, each line stored whole.
+void LoadMatchTable(GameState& state);
+
+// Juryo[1..27]; returns the 27 display names for the list box, item k showing
+// Juryo[k+1].
+std::vector<std::string> LoadJuryoNames(GameState& state);
+
+// The tenure that the roster seeds from an age; false for an age outside
+// 20..40, where Zaii keeps its value.
+bool ZaiiForAge(int32_t age, int32_t& zaii);
+
+}  // namespace kelmar

@@ -1,0 +1,91 @@
+#include "state/strings.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+#include "state/errors.h"
+
+namespace kelmar {
+
+std::string Copy(std::string_view s, int64_t start, int64_t count) {
+    const auto length = static_cast<int64_t>(s.size());
+    if (start < 1) start = 1;
+    if (count < 0 || start > length) return {};
+    const int64_t available = length - start + 1;
+    return std::string(s.substr(static_cast<size_t>(start - 1),
+                                static_cast<size_t>(count < available ? count : available)));
+}
+
+std::string DisplayName(std::string_view shikona) {
+    return Copy(shikona, 1, static_cast<int64_t>(shikona.size()) - 2);
+}
+
+int32_t PortraitNumber(std::string_view shikona) {
+    return StrToInt(Copy(shikona, static_cast<int64_t>(shikona.size()) - 1, 2));
+}
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+bool TryStrToInt(std::string_view text, int32_t& value) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < text.size() && text[i] == '$') {
+        ++i;
+        if (i == text.size()) return false;
+        uint64_t v = 0;
+        for (; i < text.size(); ++i) {
+            const int d = HexDigit(text[i]);
+            if (d < 0) return false;
+            v = v * 16 + static_cast<uint64_t>(d);
+            if (v > 0xFFFFFFFFu) return false;
+        }
+        // Hexadecimal text names the 32 bits themselves: $FFFFFFFF is -1.
+        const auto bits = static_cast<uint32_t>(negative ? 0u - static_cast<uint32_t>(v) : v);
+        value = static_cast<int32_t>(bits);
+        return true;
+    }
+    if (i == text.size()) return false;
+    int64_t v = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        v = v * 10 + (text[i] - '0');
+        if (v > int64_t{1} << 31) return false;
+    }
+    if (negative) v = -v;
+    if (v > std::numeric_limits<int32_t>::max()) return false;
+    value = static_cast<int32_t>(v);
+    return true;
+}
+
+int32_t StrToInt(std::string_view text) {
+    int32_t value = 0;
+    if (!TryStrToInt(text, value)) throw ConversionError(std::string(text));
+    return value;
+}
+
+std::string IntToStr(int64_t value) { return std::to_string(value); }
+
+int32_t RoundHalfEven(double value) {
+    if (!std::isfinite(value)) throw RangeError("数値が不正です");
+    const int saved = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double r = std::nearbyint(value);
+    std::fesetround(saved);
+    if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
+        throw RangeError("数値 " + std::to_string(static_cast<long long>(r)) + " は大きすぎます");
+    return static_cast<int32_t>(r);
+}
+
+}  // namespace kelmar

@@ -1,0 +1,36 @@
+// Shift-JIS byte strings and the number texts of the game. Every length and
+// position counts bytes (a kanji counts 2); positions are 1-based.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelmar {
+
+// The bytes from position `start` on, at most `count` of them. A start below 1
+// counts as 1; a start beyond the end or a negative count gives "".
+std::string Copy(std::string_view s, int64_t start, int64_t count);
+
+// A stored shikona without its last two bytes, the portrait digits.
+std::string DisplayName(std::string_view shikona);
+
+// The integer value of the last two bytes of a stored shikona.
+int32_t PortraitNumber(std::string_view shikona);
+
+// The strict conversion: optional leading spaces, an optional sign, then
+// decimal digits to the end, or "$" and hexadecimal digits. Anything else, the
+// empty text and a value outside 32 bits included, raises ConversionError.
+int32_t StrToInt(std::string_view text);
+
+// The same rules, but reports failure by returning false instead of raising.
+bool TryStrToInt(std::string_view text, int32_t& value);
+
+// Decimal text: no leading zeros or spaces, "-" before a negative number.
+std::string IntToStr(int64_t value);
+
+// Nearest integer, halves to the even neighbour (62.5 -> 62, 63.5 -> 64).
+// A value that is not finite or does not fit in 32 bits raises RangeError.
+int32_t RoundHalfEven(double value);
+
+}  // namespace kelmar
