@@ -1,0 +1,53 @@
+// The procedures of one basho, free functions over the game state. Each is
+// implemented in the file named beside it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "basho/frontend.h"
+#include "state/game_state.h"
+
+namespace kelmar {
+
+struct BoutResult {
+    Side winner = Side::East;
+    int32_t tactic = 0;  // the winner's tactic code
+};
+
+struct DayPair {
+    int32_t east = 0;
+    int32_t west = 0;
+};
+
+// What a tick of Timer1 asks the film area to do, in this order.
+struct FilmAction {
+    bool show = false;   // make Image1 visible
+    char letter = 0;     // read this letter's picture and show it (0: none)
+    bool hide = false;   // hide Image1
+};
+
+// basho/day_card.cpp: pair i (1..16) of day d (1..15).
+DayPair DayCardPair(const GameState& state, int day, int pair);
+
+// basho/bout.cpp: one bout between EastSlot and WestSlot; three draws.
+BoutResult ResolveBout(GameState& state, Frontend& frontend);
+
+// basho/film.cpp: one tick of Timer1, and the pause button.
+FilmAction FilmTick(GameState& state);
+std::string TogglePause(GameState& state);  // returns btnStop's new caption
+
+// basho/tactic.cpp: the tactic window's age line and the reports.
+std::string TacticAgeLine(const GameState& state);
+ReportLines ComposeOpponentReport(const GameState& state);
+void OpenOpponentReport(GameState& state, Frontend& frontend);  // Button4Click
+ReportLines ComposeCareerReport(const GameState& state, int slot);
+
+// basho/day.cpp: one day of sixteen bouts.
+void PlayDay(GameState& state, Frontend& frontend);
+BoutLabel BoutLabelFor(const GameState& state, int slot);
+
+// basho/driver.cpp: one whole basho, from the assessment to the score.
+void RunBasho(GameState& state, Frontend& frontend, Clock& clock);
+
+}  // namespace kelmar

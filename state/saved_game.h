@@ -1,0 +1,18 @@
+// The saved game "Kelmar.ini" and the top-ten table "Rank.txt".
+#pragma once
+
+#include "basho/frontend.h"
+#include "state/game_state.h"
+
+namespace kelmar {
+
+// state/saved_game.cpp
+void SaveGame(const GameState& state);
+void LoadGame(GameState& state, Frontend& frontend, Clock& clock);
+
+// state/top_ten.cpp
+void LoadTopTen(GameState& state);
+void EnterTopTen(GameState& state, Frontend& frontend);
+void SaveTopTen(const GameState& state);
+
+}  // namespace kelmar
