@@ -1,0 +1,29 @@
+#include "state/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace kelmar {
+namespace {
+
+TEST(Encoding, RoundTripsTheGameTexts) {
+    // This file is compiled with the Shift-JIS execution character set.
+    const std::string sjis = "ﾌｧｲﾙ 番付表 ケルマー １０ 、！";
+    const std::string utf8 = ShiftJisToUtf8(sjis);
+    // u8 literals stay UTF-8 whatever the execution character set.
+    const auto* expected = reinterpret_cast<const char*>(u8"ﾌｧｲﾙ 番付表 ケルマー １０ 、！");
+    EXPECT_EQ(utf8, expected);
+    EXPECT_EQ(Utf8ToShiftJis(utf8), sjis);
+    EXPECT_EQ(ShiftJisToUtf8(""), "");
+    EXPECT_EQ(ShiftJisToUtf8("Kelmar.ini"), "Kelmar.ini");
+}
+
+TEST(Encoding, BadBytesAreReplacedNotLost) {
+    // A lead byte at the end with no trail byte, and a byte CP932 does not use.
+    EXPECT_EQ(ShiftJisToUtf8("a\x81"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(ShiftJisToUtf8("\xFF" "b"), "\xEF\xBF\xBD" "b");
+    // A character Shift-JIS cannot hold (an emoji) becomes one "?".
+    EXPECT_EQ(Utf8ToShiftJis("x\xF0\x9F\x98\x80y"), "x?y");
+}
+
+}  // namespace
+}  // namespace kelmar
