@@ -33,6 +33,10 @@ int64_t TrimmedLength(const std::string& line) {
 
 void LoadRoster(GameState& state) {
     TextReader file(kRosterFile);
+    LoadRosterFrom(state, file);
+}
+
+void LoadRosterFrom(GameState& state, TextReader& file) {
     for (int i = 1; i <= kRosterSlots; ++i) {
         const std::string name = file.ReadLine();
         const int64_t n = TrimmedLength(name);
@@ -55,11 +59,19 @@ void LoadRoster(GameState& state) {
 
 void LoadMatchTable(GameState& state) {
     TextReader file(kMatchFile);
+    LoadMatchTableFrom(state, file);
+}
+
+void LoadMatchTableFrom(GameState& state, TextReader& file) {
     for (int d = 1; d <= kDays; ++d) state.Match[d] = file.ReadLine();
 }
 
 std::vector<std::string> LoadJuryoNames(GameState& state) {
     TextReader file(kJuryoFile);
+    return LoadJuryoNamesFrom(state, file);
+}
+
+std::vector<std::string> LoadJuryoNamesFrom(GameState& state, TextReader& file) {
     std::vector<std::string> items;
     for (int i = 1; i <= kJuryo; ++i) {
         state.Juryo[i] = file.ReadLine();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "state/game_state.h"
+#include "state/text_file.h"
 
 namespace kelmar {
 
@@ -24,6 +25,11 @@ void LoadMatchTable(GameState& state);
 // Juryo[1..27]; returns the 27 display names for the list box, item k showing
 // Juryo[k+1].
 std::vector<std::string> LoadJuryoNames(GameState& state);
+
+// The same readers over a file already open (for the fuzzers and tests).
+void LoadRosterFrom(GameState& state, TextReader& file);
+void LoadMatchTableFrom(GameState& state, TextReader& file);
+std::vector<std::string> LoadJuryoNamesFrom(GameState& state, TextReader& file);
 
 // The tenure that the roster seeds from an age; false for an age outside
 // 20..40, where Zaii keeps its value.
