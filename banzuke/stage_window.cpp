@@ -1,0 +1,48 @@
+#include "banzuke/stage_window.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/error_guard.h"
+#include "shell/pixel_view.h"
+#include "shell/window_layout.h"
+#include "state/game_state.h"
+
+namespace kelmar {
+
+namespace {
+const QSize kClient(425, 321);
+const QPoint kOffset(100, 80);
+}  // namespace
+
+TfrmStage::TfrmStage(QWidget* mainWindow, const GameState& state)
+    : QDialog(mainWindow), state_(state) {
+    SetUpWindow(this, QStringLiteral("frmStage"), QStringLiteral("番付表"), kClient, Frame::Tool,
+                GothicFont(16), colour::White);
+    Image1 = new PixelView(this, QStringLiteral("Image1"), QRect(QPoint(0, 0), kClient));
+    Image1->SetPicture(WhiteSurface(kClient));
+    lblTitle = MakeLabel(this, QStringLiteral("lblTitle"), QRect(0, 0, 433, 16), GothicFont(16),
+                         colour::White);
+    SetBackground(lblTitle, colour::Gray);
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QRect(368, 296, 57, 25),
+                          QStringLiteral("閉じる"));
+    btnClose->setFont(GothicFont(15));
+    connect(btnClose, &QPushButton::clicked, this, &TfrmStage::btnCloseClick);
+    FormCreate(mainWindow);
+}
+
+void TfrmStage::FormCreate(QWidget* mainWindow) { move(mainWindow->pos() + kOffset); }
+
+bool TfrmStage::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Guarded(this, [this] { FormActivate(); });
+    return QDialog::event(event);
+}
+
+void TfrmStage::FormActivate() {
+    Image1->Changed();
+    SetCaption(lblTitle,
+               QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値"));
+}
+
+}  // namespace kelmar

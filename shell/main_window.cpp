@@ -1,0 +1,192 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "banzuke/paper_window.h"
+#include "banzuke/stage_window.h"
+#include "basho/report_window.h"
+#include "basho/strategy_window.h"
+#include "shell/about_window.h"
+#include "shell/error_guard.h"
+#include "shell/help_window.h"
+#include "shell/pixel_view.h"
+#include "shell/window_layout.h"
+#include "state/best10_window.h"
+#include "state/game_state.h"
+
+namespace kelmar {
+
+namespace {
+
+// The outer size the layout was made for, and the client area it leaves under
+// the title bar and the menu bar.
+const QSize kOuter(438, 370);
+const QSize kClient(430, 324);
+
+QAction* AddItem(QWidget* menu, QObject* owner, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->setFont(bar->font());
+    return menu;
+}
+
+}  // namespace
+
+TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
+    : state_(state), clock_(clock) {
+    SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
+                Frame::Sizeable, GothicFont(16), colour::White);
+    SetTextColour(this, colour::Black);
+    CreateControls();
+    CreateNewCareerPanel();
+    CreateMenu();
+    resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(options.timerIntervalMs);
+    ConnectHandlers();
+    FormCreate();
+    CreateOtherWindows();
+    Timer1->start();
+}
+
+TfrmKelmar::~TfrmKelmar() = default;
+
+void TfrmKelmar::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    Image2 = new PixelView(client, QStringLiteral("Image2"), QRect(0, 0, 425, 161));
+    Image2->SetPicture(WhiteSurface(Image2->size()));
+    Image1 = new PixelView(client, QStringLiteral("Image1"), QRect(88, 160, 240, 160));
+    Image1->hide();
+    lblWest = MakeLabel(client, QStringLiteral("lblWest"), QRect(8, 224, 0, 0), GothicFont(16),
+                        colour::Black);
+    lblEast = MakeLabel(client, QStringLiteral("lblEast"), QRect(417, 224, 0, 0), GothicFont(16),
+                        colour::Black);
+    lblEast->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont score = GothicFont(13);
+    score.setBold(true);
+    lblMyP = MakeLabel(client, QStringLiteral("lblMyP"), QRect(8, 280, 0, 0), score, colour::Red);
+    lblMyP->hide();
+    QFont basyo = GothicFont(12);
+    basyo.setUnderline(true);
+    lblBasyo = MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo,
+                         colour::Purple);
+    btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33),
+                         QStringLiteral("停止"));
+    btnStop->hide();
+    btnStop->setEnabled(false);
+}
+
+void TfrmKelmar::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu is drawn in the system's menu font, not the window's.
+    bar->setFont(PGothicFont(12));
+    File1 = AddMenu(bar, "File1", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    KN1 = AddItem(File1, this, "KN1", QStringLiteral("新しいゲーム(&N)"));
+    KS1 = AddItem(File1, this, "KS1", QStringLiteral("ゲームの保存(&S)"));
+    KO2 = AddItem(File1, this, "KO2", QStringLiteral("ゲームの再開(&O)"));
+    KQ1 = AddItem(File1, this, "KQ1", QStringLiteral("終わり(&Q)"));
+    KB1 = AddItem(bar, this, "KB1", QStringLiteral("番付と成績(&B)"));
+    KT2 = AddItem(bar, this, "KT2", QStringLiteral("トップ１０(&T)"));
+    KO1 = AddMenu(bar, "KO1", QStringLiteral("オプション(&O)"));
+    KT1 = AddItem(KO1, this, "KT1", QStringLiteral("練習レベル(&T)"));
+    K1 = AddItem(KO1, this, "K1", QStringLiteral("アニメーション(&A)"));
+    KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
+    KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
+    KA1 = AddItem(KH1, this, "KA1", QStringLiteral("バージョン情報(&A)"));
+    KS1->setEnabled(false);
+    KB1->setEnabled(false);
+    KT1->setCheckable(true);
+    K1->setCheckable(true);
+    K1->setChecked(true);
+}
+
+void TfrmKelmar::ConnectHandlers() {
+    // Every handler runs through the error guard.
+    const auto guard = [this](void (TfrmKelmar::*handler)()) {
+        return [this, handler] { Guarded(this, [&] { (this->*handler)(); }); };
+    };
+    const std::pair<QAction*, void (TfrmKelmar::*)()> items[] = {
+        {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
+        {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
+        {KA1, &TfrmKelmar::KA1Click}};
+    for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, guard(handler));
+}
+
+bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == JuryoList->viewport() && event->type() == QEvent::MouseButtonPress)
+        selectionChangedInPress_ = false;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmKelmar::FormCreate() {
+    state_.RosterLoaded = 0;
+    move(CentredPosition(PrimaryScreenSize(), kOuter));
+}
+
+void TfrmKelmar::CreateOtherWindows() {
+    AboutForm = new TAboutForm(this);
+    frmStage = new TfrmStage(this, state_);
+    frmStrategy = new TfrmStrategy(this, state_, *this);
+    frmReport = new TfrmReport(this);
+    frmPaper = new TfrmPaper(this);
+    frmBest10 = new TfrmBest10(this);
+}
+
+void TfrmKelmar::KQ1Click() {
+    state_.QuitRequested = 1;
+    close();
+}
+
+void TfrmKelmar::closeEvent(QCloseEvent* event) {
+    // Closing the window by its frame is quitting too: a running basho sees
+    // the flag and skips its remaining days.
+    state_.QuitRequested = 1;
+    for (QWidget* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) window->hide();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TfrmKelmar::KB1Click() {
+    frmStage->show();
+    frmStage->raise();
+    frmStage->activateWindow();
+}
+
+void TfrmKelmar::KT2Click() {
+    frmBest10->Fill(state_);
+    frmBest10->show();
+    frmBest10->raise();
+    frmBest10->activateWindow();
+}
+
+void TfrmKelmar::KT1Click() { state_.Omake = KT1->isChecked() ? 10 : 0; }
+
+void TfrmKelmar::KP1Click() {
+    if (HelpWindow == nullptr) HelpWindow = new THelpWindow(this);
+    HelpWindow->OpenTopic(QStringLiteral("Kelmar.hlp"), 1);
+}
+
+void TfrmKelmar::KA1Click() {
+    AboutForm->show();
+    AboutForm->raise();
+    AboutForm->activateWindow();
+}
+
+}  // namespace kelmar

@@ -1,0 +1,159 @@
+// frmKelmar, the main window: the scoreboard, the bout film, the name labels,
+// the new-career panel and the menu. It creates the six other windows and is
+// the game's Frontend: a basho runs inside one of its handlers and shows itself
+// through these windows.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "basho/frontend.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace kelmar {
+
+class Clock;
+class PixelView;
+class TAboutForm;
+class TfrmBest10;
+class TfrmPaper;
+class TfrmReport;
+class TfrmStage;
+class TfrmStrategy;
+class THelpWindow;
+struct GameState;
+
+struct MainWindowOptions {
+    // Timer1's interval. The game ticks every 300 ms; tests tick faster.
+    int timerIntervalMs = 300;
+};
+
+class TfrmKelmar : public QMainWindow, public Frontend {
+    Q_OBJECT
+
+public:
+    TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options = {});
+    ~TfrmKelmar() override;
+
+    // The other windows, created right after this one, in this order.
+    TAboutForm* AboutForm = nullptr;
+    TfrmStage* frmStage = nullptr;
+    TfrmStrategy* frmStrategy = nullptr;
+    TfrmReport* frmReport = nullptr;
+    TfrmPaper* frmPaper = nullptr;
+    TfrmBest10* frmBest10 = nullptr;
+    THelpWindow* HelpWindow = nullptr;  // made at the first KP1Click
+
+    PixelView* Image2;
+    PixelView* Image1;
+    QLabel* lblWest;
+    QLabel* lblEast;
+    QLabel* lblMyP;
+    QLabel* lblBasyo;
+    QPushButton* btnStop;
+    QTimer* Timer1;
+
+    // The new-career panel.
+    QListWidget* JuryoList;
+    QLabel* NameLabel;
+    QLabel* AgeLabel;
+    QLabel* PLabel;
+    QLabel* SLabel;
+    QLabel* WLabel;
+    QLabel* AgeLabel1;
+    QLabel* PLabel1;
+    QLabel* SLabel1;
+    QLabel* WLabel1;
+    QPushButton* PlayerOkButton;
+
+    QMenu* File1;
+    QAction* KN1;
+    QAction* KS1;
+    QAction* KO2;
+    QAction* KQ1;
+    QAction* KB1;
+    QAction* KT2;
+    QMenu* KO1;
+    QAction* KT1;
+    QAction* K1;
+    QMenu* KH1;
+    QAction* KP1;
+    QAction* KA1;
+
+    // Frontend
+    void ShowNewspaper(const std::string& page) override;
+    void ShowTacticWindow(const std::string& displayName, const std::string& ageLine) override;
+    void ShowOpponentReport(const ReportLines& lines) override;
+    void ShowCareerReport(const ReportLines& lines) override;
+    std::optional<std::string> AskName(const std::string& caption, const std::string& prompt,
+                                       const std::string& preset) override;
+    void SetDayCaption(const std::string& caption) override;
+    void DrawBoutCard() override;
+    void DayStarted() override;
+    void LightLamps(int bout) override;
+    void SetBoutNames(const BoutLabel& east, const BoutLabel& west) override;
+    bool AnimationSwitchOn() override;
+    void WaitForFilm() override;
+    void DrawTechnique(int bout, int tactic) override;
+    void PutOutLamp(int bout, Side loser) override;
+    void WaitWhilePaused() override;
+    void DayEnded() override;
+    void ShowDailyChart() override;
+    void SetScore(const std::string& caption) override;
+    void ShowScore() override;
+    void BashoEnded() override;
+    void HideNextButton() override;
+    void SetPracticeCheck(bool on) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateNewCareerPanel();
+    void CreateMenu();
+    void ConnectHandlers();
+    void CreateOtherWindows();
+    void FormCreate();
+
+    // Menu commands.
+    void KN1Click();
+    void KS1Click();
+    void KO2Click();
+    void KQ1Click();
+    void KB1Click();
+    void KT2Click();
+    void KT1Click();
+    void K1Click() {}  // the check mark is all it changes
+    void KP1Click();
+    void KA1Click();
+
+    // The new-career panel.
+    void JuryoListClick();
+    void PlayerOkButtonClick();
+    std::array<QWidget*, 11> PanelControls() const;
+    void HidePanel();
+
+    // The film and the pause.
+    void Timer1Timer();
+    void btnStopClick();
+
+    // A modal window of the basho; none opens once quit was chosen.
+    void ShowModal(QDialog* window);
+
+    GameState& state_;
+    Clock& clock_;
+    // Whether the juryo list's selection changed in the current mouse press,
+    // so that the click that ends it is not a second pick.
+    bool selectionChangedInPress_ = false;
+};
+
+}  // namespace kelmar

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Installs the game into a fresh prefix and starts the installed `kelmar`
+# launcher twice: into an empty game folder, and into one holding the
+# player's own saved game and top ten, which must come out untouched.
+# Usage: install_test.sh <build dir> <source data dir>
+set -eu
+build=$1
+source_data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+for f in bin/kelmar libexec/kelmar/kelmar share/kelmar/Wrestler.txt share/applications/kelmar.desktop; do
+    [ -e "$work/prefix/$f" ] || fail "$f not installed"
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$work/prefix/share/applications/kelmar.desktop" || fail "desktop entry"
+fi
+
+# Starts the launcher; the game runs until the timeout ends it.
+start() {
+    rc=0
+    XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen timeout 2 "$work/prefix/bin/kelmar" \
+        >/dev/null 2>&1 || rc=$?
+    [ "$rc" -eq 124 ] || fail "the game did not keep running (exit $rc)"
+}
+
+# A first start: the folder is made, the data copied, an empty top ten made.
+start "$work/fresh"
+folder="$work/fresh/kelmar"
+for f in "$source_data"/*.txt; do
+    name=$(basename "$f")
+    [ "$name" = Rank.txt ] && continue
+    cmp -s "$f" "$folder/$name" || fail "$name not copied"
+done
+[ "$(wc -l < "$folder/Rank.txt")" -eq 20 ] || fail "no empty top ten"
+
+# The player's files stay as they are; a missing data file comes back.
+mkdir -p "$work/player/kelmar"
+printf 'mine\r\n' > "$work/player/kelmar/Kelmar.ini"
+printf 'Tester\r\n4321\r\n' > "$work/player/kelmar/Rank.txt"
+printf 'edited\r\n' > "$work/player/kelmar/juryo.txt"
+start "$work/player"
+[ "$(cat "$work/player/kelmar/Kelmar.ini")" = "$(printf 'mine\r')" ] || fail "Kelmar.ini overwritten"
+[ "$(head -n 1 "$work/player/kelmar/Rank.txt")" = "$(printf 'Tester\r')" ] || fail "Rank.txt overwritten"
+[ "$(cat "$work/player/kelmar/juryo.txt")" = "$(printf 'edited\r')" ] || fail "a present file overwritten"
+cmp -s "$source_data/Match.txt" "$work/player/kelmar/Match.txt" || fail "Match.txt not copied"
+echo "install and launcher: ok"

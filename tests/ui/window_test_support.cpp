@@ -1,0 +1,101 @@
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "shell/window_layout.h"
+
+namespace kelmar::testing {
+
+namespace {
+
+void Click(QWidget* window, const char* button) {
+    auto* target = window->findChild<QPushButton*>(QString::fromLatin1(button));
+    if (target != nullptr) target->click();
+}
+
+}  // namespace
+
+ModalAnswerer::ModalAnswerer() {
+    timer_.setInterval(1);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Tick);
+    timer_.start();
+}
+
+void ModalAnswerer::Tick() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == pending_) return;
+    pending_ = modal;
+    // The answer runs from the event loop, not inside this tick, so that a
+    // window it opens is answered by a later tick.
+    QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(modal)] {
+        pending_ = nullptr;
+        if (window == nullptr || !window->isVisible()) return;
+        try {
+            Answer(window);
+        } catch (const std::exception& failure) {
+            errors << QStringLiteral("test failure: ") + QString::fromUtf8(failure.what());
+            window->close();
+        }
+    });
+}
+
+void ModalAnswerer::Answer(QWidget* modal) {
+    if (answerFirst && answerFirst(modal)) return;
+    const QString name = modal->objectName();
+    seen << name;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        errors << box->text();
+        box->accept();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        input->setTextValue(this->name);
+        input->accept();
+    } else if (name == QLatin1String("frmPaper")) {
+        Click(modal, "Ok");
+    } else if (name == QLatin1String("frmStrategy")) {
+        if (readReportFirst && !reportRead_) {
+            reportRead_ = true;
+            Click(modal, "Button4");
+            return;
+        }
+        reportRead_ = false;
+        Click(modal, tactic == 1 ? "Button1" : tactic == 2 ? "Button2" : "Button3");
+    } else if (name == QLatin1String("frmReport")) {
+        Click(modal, "Button1");
+    } else if (name == QLatin1String("frmStage")) {
+        Click(modal, "btnClose");
+    } else {
+        modal->close();
+    }
+}
+
+OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
+    timer_.setInterval(1);
+    connect(&timer_, &QTimer::timeout, this, [this, when = std::move(when), action = std::move(action)] {
+        if (done || !when()) return;
+        done = true;
+        timer_.stop();
+        action();
+    });
+    timer_.start();
+}
+
+GameUnderTest::GameUnderTest(bool copyData) {
+    if (copyData) folder.CopyAllData();
+    MainWindowOptions options;
+    options.timerIntervalMs = 1;
+    window = std::make_unique<TfrmKelmar>(state, clock, options);
+}
+
+GameUnderTest::~GameUnderTest() { window.reset(); }
+
+void StartCareer(TfrmKelmar& window, int row) {
+    window.KN1->trigger();
+    window.JuryoList->setCurrentRow(row);
+    window.PlayerOkButton->click();
+}
+
+}  // namespace kelmar::testing

@@ -1,0 +1,88 @@
+// What the window tests share: a player who answers the modal windows of a
+// basho, and the main window over a fresh game folder.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "shell/main_window.h"
+#include "state/game_state.h"
+#include "state/random.h"
+#include "support/game_folder.h"
+
+namespace kelmar::testing {
+
+// Answers whichever modal window is active, as a player would: reads the
+// paper, picks a tactic, closes the chart and the reports, gives a name. It
+// answers from the event loop, so a window it opens (the opponent report)
+// is answered in turn.
+class ModalAnswerer : public QObject {
+    Q_OBJECT
+
+public:
+    ModalAnswerer();
+
+    int tactic = 1;                   // the tactic button pressed, 1..3
+    bool readReportFirst = false;     // press "対戦者の情報" before the tactic
+    QString name = QStringLiteral("Tester");
+    // A test's own answer, tried first; true when it has answered.
+    std::function<bool(QWidget*)> answerFirst;
+
+    QStringList seen;    // object names of the windows answered, in order
+    QStringList errors;  // texts of the message boxes answered
+    int Count(const QString& window) const { return seen.count(window); }
+
+private:
+    void Tick();
+    void Answer(QWidget* modal);
+
+    QTimer timer_;
+    QPointer<QWidget> pending_;
+    bool reportRead_ = false;
+};
+
+// A clock that moves on by a fixed step at every reading, so that a test can
+// count the reseeds.
+class SteppingClock : public Clock {
+public:
+    int32_t MillisecondOfDay() override { return 12'345'678 + 7919 * readings++; }
+    int32_t readings = 0;
+};
+
+// The main window over a fresh game folder holding the shipped data files,
+// its timer ticking every millisecond, and a player answering its windows
+// from the start (the top-ten file may be missing).
+struct GameUnderTest {
+    explicit GameUnderTest(bool copyData = true);
+    ~GameUnderTest();
+
+    GameFolder folder;
+    GameState state;
+    SteppingClock clock;
+    ModalAnswerer player;
+    std::unique_ptr<TfrmKelmar> window;
+};
+
+// Runs `action` once, from the event loop, at the first millisecond tick at
+// which `when` holds: inside a running basho, while it waits for a film.
+class OnceWhen : public QObject {
+    Q_OBJECT
+
+public:
+    OnceWhen(std::function<bool()> when, std::function<void()> action);
+    bool done = false;
+
+private:
+    QTimer timer_;
+};
+
+// Starts a new career on juryo entry `row` (from 0) and confirms it: the first
+// basho runs inside.
+void StartCareer(TfrmKelmar& window, int row);
+
+}  // namespace kelmar::testing
