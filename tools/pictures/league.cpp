@@ -1,0 +1,43 @@
+#include "pictures/league.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "state/encoding.h"
+#include "state/roster.h"
+#include "state/strings.h"
+
+namespace kelmar::pictures {
+
+GameState ReadLeague(const QString& dataDir) {
+    namespace fs = std::filesystem;
+    // The readers open their files by bare name, as the game does.
+    const fs::path previous = fs::current_path();
+    fs::current_path(fs::path(dataDir.toStdString()));
+    GameState league;
+    try {
+        LoadRoster(league);
+        LoadMatchTable(league);
+        LoadJuryoNames(league);
+    } catch (...) {
+        fs::current_path(previous);
+        throw;
+    }
+    fs::current_path(previous);
+    return league;
+}
+
+std::map<int, QString> PortraitNames(const GameState& league) {
+    std::map<int, QString> names;
+    auto add = [&names](const std::string& shikona) {
+        const int n = PortraitNumber(shikona);
+        const QString name = QString::fromStdString(ShiftJisToUtf8(DisplayName(shikona)));
+        if (!names.emplace(n, name).second)
+            throw std::runtime_error("portrait number " + std::to_string(n) + " is used twice");
+    };
+    for (int slot = 1; slot <= kRosterSlots; ++slot) add(league.NameOfWres[slot]);
+    for (int i = 1; i <= kJuryo; ++i) add(league.Juryo[i]);
+    return names;
+}
+
+}  // namespace kelmar::pictures

@@ -1,0 +1,19 @@
+// The league as the data files give it, read by the game's own readers, and
+// the names that the pictures show.
+#pragma once
+
+#include <QString>
+#include <map>
+
+#include "state/game_state.h"
+
+namespace kelmar::pictures {
+
+// The roster, the pairing table and the juryo names of the data folder.
+GameState ReadLeague(const QString& dataDir);
+
+// Display names (UTF-8) by portrait number, of the roster and the juryo.
+// Raises std::runtime_error when two names claim one number.
+std::map<int, QString> PortraitNames(const GameState& league);
+
+}  // namespace kelmar::pictures

@@ -1,0 +1,82 @@
+// draw_pictures: draws every picture of the game from the names in the data
+// files and writes them into a folder, the same bytes on every run.
+//
+//   draw_pictures [--data DIR] [--out DIR] [--preview DIR]
+//
+// --data: where Wrestler.txt and juryo.txt are read (default: data)
+// --out: where the pictures are written (default: the data folder)
+// --preview: also writes enlarged PNG previews there: the sheet, a day's
+//   scoreboard and a banzuke chart composed from the sheet, and the films.
+#include <QDir>
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+#include <exception>
+
+#include "pictures/canvas.h"
+#include "pictures/league.h"
+#include "pictures/preview.h"
+#include "pictures/scoreboard.h"
+#include "pictures/sheet.h"
+#include "state/encoding.h"
+
+namespace kelmar::pictures {
+namespace {
+
+struct Options {
+    QString data = "data";
+    QString out;
+    QString preview;
+};
+
+bool ParseOptions(const QStringList& args, Options& options) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (i + 1 >= args.size()) return false;
+        if (arg == "--data") {
+            options.data = args[++i];
+        } else if (arg == "--out") {
+            options.out = args[++i];
+        } else if (arg == "--preview") {
+            options.preview = args[++i];
+        } else {
+            return false;
+        }
+    }
+    if (options.out.isEmpty()) options.out = options.data;
+    return true;
+}
+
+void DrawAll(const Options& options) {
+    const GameState league = ReadLeague(options.data);
+    QDir out(options.out);
+    if (!out.mkpath(".")) throw std::runtime_error("cannot make " + options.out.toStdString());
+    const QImage sheet = DrawSheet(PortraitNames(league));
+    WriteBmp(sheet, out.filePath(QString::fromUtf8("力士.bmp")));
+    WriteBmp(DrawLamp(true), out.filePath("On.bmp"));
+    WriteBmp(DrawLamp(false), out.filePath("Off.bmp"));
+    if (!options.preview.isEmpty()) WritePreviews(league, out, QDir(options.preview));
+}
+
+}  // namespace
+}  // namespace kelmar::pictures
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    kelmar::pictures::Options options;
+    if (!kelmar::pictures::ParseOptions(app.arguments(), options)) {
+        std::fprintf(stderr, "usage: draw_pictures [--data DIR] [--out DIR] [--preview DIR]\n");
+        return 2;
+    }
+    try {
+        kelmar::pictures::DrawAll(options);
+    } catch (const kelmar::GameError& e) {
+        std::fprintf(stderr, "draw_pictures: %s\n", kelmar::ShiftJisToUtf8(e.what()).c_str());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "draw_pictures: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

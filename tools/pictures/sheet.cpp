@@ -1,0 +1,127 @@
+#include "pictures/sheet.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <array>
+#include <stdexcept>
+
+#include "pictures/canvas.h"
+#include "pictures/figure.h"
+#include "pictures/glyphs.h"
+#include "pictures/look.h"
+#include "pictures/palette.h"
+
+namespace kelmar::pictures {
+
+namespace {
+
+constexpr int kTileWidth = 24, kTileHeight = 23, kShown = 18;
+constexpr const char* kRankWords[] = {"横綱", "大関", "関脇", "小結", "前頭"};
+
+// For each pixel of a 24 x 23 tile, the pixel of the 18 x 18 design it
+// repeats. The day card squeezes a tile into 18 x 18 with Qt's nearest-pixel
+// copy: the source pixels that copy reads carry the design exactly, the ones
+// it skips repeat a neighbour, so the card shows the figure as drawn.
+struct TileMap {
+    std::array<int, kTileWidth> column{};
+    std::array<int, kTileHeight> row{};
+};
+
+const TileMap& SqueezeMap() {
+    static const TileMap map = [] {
+        QImage probe(kTileWidth, kTileHeight, QImage::Format_RGB32);
+        for (int y = 0; y < kTileHeight; ++y)
+            for (int x = 0; x < kTileWidth; ++x) probe.setPixel(x, y, qRgb(x, y, 0));
+        QImage shown(kShown, kShown, QImage::Format_RGB32);
+        {
+            QPainter p(&shown);
+            p.drawImage(QRect(0, 0, kShown, kShown), probe, probe.rect());
+        }
+        TileMap m;
+        m.column.fill(-1);
+        m.row.fill(-1);
+        for (int i = 0; i < kShown; ++i) {
+            m.column[qRed(shown.pixel(i, 0))] = i;
+            m.row[qGreen(shown.pixel(0, i))] = i;
+        }
+        for (int x = 1; x < kTileWidth; ++x)
+            if (m.column[x] < 0) m.column[x] = m.column[x - 1];
+        for (int y = 1; y < kTileHeight; ++y)
+            if (m.row[y] < 0) m.row[y] = m.row[y - 1];
+        return m;
+    }();
+    return map;
+}
+
+void PutPortrait(QImage& sheet, int n) {
+    const QImage design = DrawPortrait(n);
+    const TileMap& map = SqueezeMap();
+    for (int j = 1; j <= 3; ++j) {
+        const QRect tile = PortraitTile(n, j);
+        for (int y = 0; y < kTileHeight; ++y)
+            for (int x = 0; x < kTileWidth; ++x)
+                sheet.setPixel(tile.left() + x, tile.top() + y,
+                               design.pixel(map.column[x], kShown * (j - 1) + map.row[y]));
+    }
+}
+
+QImage DrawStar() {
+    return Supersampled(StarCell().size(), 8, [](QPainter& p) {
+        QPainterPath star;
+        const QPointF centre(7.5, 8.7);
+        for (int k = 0; k < 10; ++k) {
+            const double r = k % 2 ? 2.9 : 7.0;
+            const double a = qDegreesToRadians(-90.0 + 36.0 * k);
+            const QPointF point = centre + r * QPointF(std::cos(a), std::sin(a));
+            k == 0 ? star.moveTo(point) : star.lineTo(point);
+        }
+        star.closeSubpath();
+        p.setPen(QPen(palette::kInk, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(palette::kGold);
+        p.drawPath(star);
+    });
+}
+
+}  // namespace
+
+QRect PortraitTile(int n, int j) {
+    const int col = (n - 1) % 8, row = (n - 1) / 8;
+    return QRect(72 * col + 2 + 24 * (j - 1), 24 * row + 1, kTileWidth, kTileHeight);
+}
+
+QRect RankCell(int code) { return QRect(32 * (code - 1) + 4, 222, 31, 17); }
+QRect DigitCell(int d) { return QRect(16 * d + 164, 222, 15, 17); }
+QRect SeparatorCell() { return QRect(420, 222, 15, 17); }
+QRect StarCell() { return QRect(436, 222, 15, 17); }
+
+QRect PlateCell(int n) {
+    return QRect(48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17);
+}
+
+QImage DrawPortrait(int n) {
+    const Look look = LookFor(n);
+    return Supersampled(QSize(kShown, 3 * kShown), 8, [&look](QPainter& p) {
+        p.scale(kShown / kFrontWidth, 3 * kShown / kFrontHeight);
+        DrawFrontFigure(p, look);
+    });
+}
+
+QImage DrawSheet(const std::map<int, QString>& names) {
+    QImage sheet = WhitePicture(QSize(kSheetWidth, kSheetHeight));
+    for (const auto& [n, name] : names) {
+        if (n < 1 || n > kMaxPortrait)
+            throw std::runtime_error("portrait number " + std::to_string(n) + " has no cell");
+        PutPortrait(sheet, n);
+        DrawSpreadText(sheet, PlateCell(n), name, 15);
+    }
+    for (int code = 1; code <= 5; ++code)
+        DrawSpreadText(sheet, RankCell(code), QString::fromUtf8(kRankWords[code - 1]), 15);
+    for (int d = 0; d <= 15; ++d) DrawNumber(sheet, DigitCell(d), d);
+    DrawSeparator(sheet, SeparatorCell());
+    QPainter p(&sheet);
+    p.drawImage(StarCell().topLeft(), DrawStar());
+    return sheet;
+}
+
+}  // namespace kelmar::pictures
