@@ -17,7 +17,7 @@ QImage Supersampled(QSize size, int factor, const Drawing& draw, const QColor& g
         draw(p);
     }
     return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+        .convertToFormat(ground.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
 }
 
 QImage WhitePicture(QSize size) {

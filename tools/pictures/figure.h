@@ -27,8 +27,8 @@ struct Pose {
     double headTurn = 0;       // head against the torso, degrees
     QPointF frontFoot{6, 30};
     QPointF backFoot{-6, 30};
-    QPointF frontHand{10, -10};
-    QPointF backHand{-8, -8};
+    QPointF frontHand{9, 4};
+    QPointF backHand{-3, 4};
     double scale = 1;          // units to picture pixels
 };
 

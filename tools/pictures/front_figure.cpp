@@ -130,12 +130,6 @@ void DrawChest(QPainter& p, const Look& look, const Build& b) {
 void DrawArms(QPainter& p, const Look& look, const Build& b) {
     for (int side : {-1, 1}) {
         Filled(p, ArmShape(b, side), Shade(look.skin, 92));
-        if (look.elbowTape && side > 0) {
-            p.save();
-            p.setClipPath(ArmShape(b, side));
-            p.fillRect(QRectF(0, 24.0, kFrontWidth, 2.0), palette::kTape);
-            p.restore();
-        }
         QPainterPath fist;
         fist.addEllipse(b.Hand(side), b.arm / 2 + 0.15, b.arm / 2 + 0.25);
         Filled(p, fist, Shade(look.skin, 96));

@@ -22,7 +22,6 @@ Look LookFor(int n) {
     look.heavyBrows = (i * 7) % 3 == 0;
     look.sideburns = (i * 3 + 1) % 5 < 2;
     look.kneeTape = i % 7 == 2 || i % 11 == 5;
-    look.elbowTape = i % 9 == 4;
     return look;
 }
 

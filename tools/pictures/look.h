@@ -17,7 +17,6 @@ struct Look {
     bool heavyBrows = false;
     bool sideburns = false;
     bool kneeTape = false;
-    bool elbowTape = false;
 };
 
 // The look of portrait number n (1 and up). Distinct for the numbers of the

@@ -14,6 +14,8 @@
 #include <exception>
 
 #include "pictures/canvas.h"
+#include "pictures/film.h"
+#include "pictures/icon.h"
 #include "pictures/league.h"
 #include "pictures/preview.h"
 #include "pictures/scoreboard.h"
@@ -55,6 +57,13 @@ void DrawAll(const Options& options) {
     WriteBmp(sheet, out.filePath(QString::fromUtf8("力士.bmp")));
     WriteBmp(DrawLamp(true), out.filePath("On.bmp"));
     WriteBmp(DrawLamp(false), out.filePath("Off.bmp"));
+    const char* techniques[] = {"oshi.bmp", "hiki.bmp", "nage.bmp"};
+    for (int tactic = 1; tactic <= 3; ++tactic)
+        WriteBmp(DrawTechnique(tactic), out.filePath(techniques[tactic - 1]));
+    for (char letter = 'a'; letter <= 'm'; ++letter)
+        WriteBmp(DrawFilmPicture(letter), out.filePath(QString(QChar(letter)) + ".bmp"));
+    if (!DrawIcon().save(out.filePath("kelmar.png"), "PNG"))
+        throw std::runtime_error("cannot write kelmar.png");
     if (!options.preview.isEmpty()) WritePreviews(league, out, QDir(options.preview));
 }
 

@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "pictures/canvas.h"
+#include "pictures/figure.h"
+#include "pictures/look.h"
 #include "pictures/sheet.h"
 #include "state/strings.h"
 
@@ -110,6 +112,36 @@ QImage Films(const QDir& pictures) {
     return strip;
 }
 
+// The figures alone, large: face-on as in the portraits, and from the side
+// standing, leaning and crouched as in the films.
+QImage Figures() {
+    return Supersampled(QSize(360, 110), 4, [](QPainter& p) {
+        for (int k = 0; k < 4; ++k) {
+            p.save();
+            p.translate(6 + 22 * k, 4);
+            p.scale(1.1, 1.1);
+            DrawFrontFigure(p, LookFor(1 + k * 5));
+            p.restore();
+        }
+        const double leans[] = {0, 30, 66};
+        for (int k = 0; k < 3; ++k) {
+            Pose pose;
+            pose.hip = QPointF(130 + 80 * k, 70);
+            pose.lean = leans[k];
+            if (k == 2) {
+                pose.hip.ry() += 4;
+                pose.lean = 62;
+                pose.frontFoot = {14, 26};
+                pose.backFoot = {-10, 26};
+                pose.frontHand = {30, 24};
+                pose.backHand = {26, 25};
+                pose.headTurn = -40;
+            }
+            DrawSideFigure(p, LookFor(2 + k), pose);
+        }
+    });
+}
+
 }  // namespace
 
 void WritePreviews(const GameState& league, const QDir& pictures, const QDir& previews) {
@@ -118,6 +150,7 @@ void WritePreviews(const GameState& league, const QDir& pictures, const QDir& pr
     SavePng(Scoreboard(league, pictures), previews, "scoreboard.png", 3);
     SavePng(Chart(league, pictures), previews, "chart.png", 2);
     SavePng(Films(pictures), previews, "films.png", 1);
+    SavePng(Figures(), previews, "figures.png", 3);
 }
 
 }  // namespace kelmar::pictures

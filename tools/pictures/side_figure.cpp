@@ -73,45 +73,70 @@ void DrawLeg(QPainter& p, const Look& look, QPointF joint, QPointF foot) {
 }
 
 void DrawArm(QPainter& p, const Look& look, QPointF shoulder, QPointF hand) {
+    // A hand out of reach is brought back along the line to it.
+    const QPointF to = hand - shoulder;
+    const double reach = kUpperArm + kForearm - 0.5;
+    if (Length(to) > reach) hand = shoulder + to * (reach / Length(to));
     const QPointF elbow =
         Joint(shoulder, hand, kUpperArm, kForearm, [](QPointF e) { return e.y() - 0.3 * e.x(); });
-    QPainterPath arm(shoulder);
-    arm.lineTo(elbow);
-    arm.lineTo(hand);
-    Stroke(p, arm, 8 + 1.5 * look.girth, look.skin);
+    const double g = look.girth;
+    QPainterPath upper(shoulder), fore(elbow);
+    upper.lineTo(elbow);
+    fore.lineTo(hand);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(OutlinePen(9.5 + 1.5 * g + 2 * kLine));
+    p.drawPath(upper);
+    p.setPen(OutlinePen(7.5 + g + 2 * kLine));
+    p.drawPath(fore);
+    p.setPen(QPen(look.skin, 9.5 + 1.5 * g, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(upper);
+    p.setPen(QPen(look.skin, 7.5 + g, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(fore);
     QPainterPath fist;
-    fist.addEllipse(hand, 4.2, 4.2);
-    Fill(p, fist, look.skin);
+    fist.addEllipse(hand, 4.0, 4.0);
+    Fill(p, fist, Shade(look.skin, 96));
 }
 
-QPainterPath TorsoPath(const Look& look, const Frame& f, double lean) {
+// The back of the body: buttocks, chest and the thick neck. The belly is
+// drawn on its own, over the mawashi that it hangs over.
+QPainterPath BackPath(const Look& look, const Frame& torso, const Frame& pelvis, double lean,
+                      double pelvisLean) {
     const double g = look.girth;
-    QPainterPath body = Ellipse(f.At(10, 5 + 2 * g), 13.5, 11.5 + 3.5 * g, lean);
-    body = body.united(Ellipse(f.At(19, 0.5), 9, 10.5 + g, lean));
-    body = body.united(Ellipse(f.At(3, -6), 8.5, 8.5 + g, lean));
+    QPainterPath body = Ellipse(torso.At(19, 0.5), 9.5, 10.5 + g, lean);
+    body = body.united(Ellipse(torso.At(10, 1), 11, 10 + g, lean));
+    body = body.united(Ellipse(pelvis.At(2, -6), 9, 9 + g, pelvisLean));
+    body = body.united(Ellipse(torso.At(25, 2.5), 6.5, 7, lean));
     return body.simplified();
+}
+
+QPainterPath BellyPath(const Look& look, const Frame& torso, double lean) {
+    const double g = look.girth;
+    return Ellipse(torso.At(9.5, 5.5 + 2.5 * g), 12, 11 + 3.5 * g, lean);
 }
 
 void DrawMawashi(QPainter& p, const Look& look, const Frame& f) {
     const double g = look.girth;
-    const double front = 13 + 4 * g;
+    const double front = 12 + 4 * g;
     QPainterPath band;
-    band.moveTo(f.At(4.5, -13.5));
-    band.lineTo(f.At(5.5, front - 0.5));
-    band.lineTo(f.At(-4.0, front - 2.5));
-    band.lineTo(f.At(-4.5, -12.5));
+    band.moveTo(f.At(5.5, -15.0));
+    band.quadTo(f.At(6.5, 0), f.At(2.5, front));
+    band.lineTo(f.At(-5.0, front - 1.5));
+    band.quadTo(f.At(-3.0, 0), f.At(-3.5, -15.5));
     band.closeSubpath();
     Fill(p, band, look.mawashi);
-    // The knot at the back, and the cords hanging in front.
-    QPainterPath knot;
-    knot.addEllipse(f.At(0.5, -14.5), 3.2, 3.2);
+    p.setPen(QPen(Shade(look.mawashi, 140), 1.0));
+    p.drawLine(f.At(3.8, -12), f.At(4.2, 2));
+    QPainterPath knot;  // the knot at the back
+    knot.addRoundedRect(QRectF(f.At(2.5, -17.5), QSizeF(3.5, 5.0)).translated(-1.75, -2.5), 1.2,
+                        1.2);
     Fill(p, knot, Shade(look.mawashi, 85));
+    // The cords hang straight down in front.
     for (int k = 0; k < 3; ++k) {
-        const QPointF top = f.At(-3.8, front - 3.5 - 2.6 * k);
-        const QPointF end = top + QPointF(0, 9.5 - k);
-        p.setPen(QPen(palette::kOutline, 2.6, Qt::SolidLine, Qt::RoundCap));
+        const QPointF top = f.At(-4.0, front - 2.0 - 2.8 * k);
+        const QPointF end = top + QPointF(0, 10 - k);
+        p.setPen(QPen(palette::kOutline, 2.8, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(top, end);
-        p.setPen(QPen(Shade(look.mawashi, 80), 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Shade(look.mawashi, 80), 1.3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(top, end);
     }
 }
@@ -158,6 +183,12 @@ void DrawHead(QPainter& p, const Look& look, QPointF centre, double angle) {
     p.restore();
 }
 
+
+Frame FrameAt(double degrees) {
+    const double rad = qDegreesToRadians(degrees);
+    return {QPointF(std::sin(rad), -std::cos(rad)), QPointF(std::cos(rad), std::sin(rad))};
+}
+
 }  // namespace
 
 void DrawSideFigure(QPainter& p, const Look& look, const Pose& pose) {
@@ -165,18 +196,19 @@ void DrawSideFigure(QPainter& p, const Look& look, const Pose& pose) {
     p.translate(pose.hip);
     p.scale(pose.scale * pose.facing, pose.scale);
     p.rotate(pose.roll);
-    const double rad = qDegreesToRadians(pose.lean);
-    const Frame f{QPointF(std::sin(rad), -std::cos(rad)), QPointF(std::cos(rad), std::sin(rad))};
-    const QPointF shoulder = f.At(20, 0);
-    const QPointF backShoulder = f.At(20.5, -3.5);
+    // The spine leans from the hips; the pelvis follows it only part way.
+    const Frame torso = FrameAt(pose.lean);
+    const double pelvisLean = pose.lean * 0.45;
+    const Frame pelvis = FrameAt(pelvisLean);
 
-    DrawArm(p, look, backShoulder, pose.backHand);
-    DrawLeg(p, look, f.At(-1, -4), pose.backFoot);
-    Fill(p, TorsoPath(look, f, pose.lean), look.skin);
-    DrawLeg(p, look, f.At(-1, 1), pose.frontFoot);
-    DrawMawashi(p, look, f);
-    DrawHead(p, look, f.At(31, 3), pose.lean + pose.headTurn);
-    DrawArm(p, look, shoulder, pose.frontHand);
+    DrawArm(p, look, torso.At(20.5, -3.5), pose.backHand);
+    DrawLeg(p, look, pelvis.At(-1, -5), pose.backFoot);
+    Fill(p, BackPath(look, torso, pelvis, pose.lean, pelvisLean), look.skin);
+    DrawLeg(p, look, pelvis.At(-1, 2), pose.frontFoot);
+    DrawMawashi(p, look, pelvis);
+    Fill(p, BellyPath(look, torso, pose.lean), look.skin);
+    DrawHead(p, look, torso.At(30, 5), pose.lean + pose.headTurn);
+    DrawArm(p, look, torso.At(20, 0), pose.frontHand);
     p.restore();
 }
 

@@ -1,0 +1,168 @@
+// The pictures that come with the game, read as the plain Windows bitmaps they
+// are: their sizes, and every cell of the picture sheet that the day card and
+// the banzuke chart copy holds something, with glyphs in pure black.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "state/text_file.h"
+
+namespace kelmar {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+struct Rect {
+    int left, top, width, height;
+};
+
+// A 24-bit uncompressed bitmap, as the generator writes them.
+class Bitmap {
+public:
+    explicit Bitmap(const std::string& name) {
+        const std::string path = (std::filesystem::path(KELMAR_DATA_DIR) / name).string();
+        bytes_ = ReadWholeFile(path);
+        if (bytes_.size() < 54 || bytes_.compare(0, 2, "BM") != 0) throw std::runtime_error(name);
+        if (U32(14) != 40 || U16(28) != 24 || U32(30) != 0) throw std::runtime_error(name);
+        width_ = static_cast<int>(U32(18));
+        height_ = static_cast<int>(U32(22));  // bottom-up
+        offset_ = U32(10);
+        stride_ = (width_ * 3 + 3) / 4 * 4;
+        if (bytes_.size() < offset_ + size_t(stride_) * height_) throw std::runtime_error(name);
+    }
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    uint32_t Pixel(int x, int y) const {
+        const size_t at = offset_ + size_t(height_ - 1 - y) * stride_ + size_t(x) * 3;
+        return Byte(at + 2) << 16 | Byte(at + 1) << 8 | Byte(at);
+    }
+
+    std::vector<uint32_t> Cell(const Rect& r) const {
+        std::vector<uint32_t> pixels;
+        for (int y = r.top; y < r.top + r.height; ++y)
+            for (int x = r.left; x < r.left + r.width; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
+
+private:
+    uint32_t Byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
+    uint32_t U16(size_t at) const { return Byte(at) | Byte(at + 1) << 8; }
+    uint32_t U32(size_t at) const { return U16(at) | U16(at + 2) << 16; }
+
+    std::string bytes_;
+    int width_ = 0, height_ = 0, stride_ = 0;
+    size_t offset_ = 0;
+};
+
+int Inked(const std::vector<uint32_t>& cell) {
+    int n = 0;
+    for (uint32_t p : cell) n += p != kWhite;
+    return n;
+}
+
+bool OnlyBlackAndWhite(const std::vector<uint32_t>& cell) {
+    for (uint32_t p : cell)
+        if (p != kWhite && p != kBlack) return false;
+    return true;
+}
+
+constexpr int kPortraits = 58;
+// The sheet's name on disk is UTF-8, whatever the character set of this file's
+// other literals.
+const std::string kSheet = reinterpret_cast<const char*>(u8"力士.bmp");
+
+Rect Tile(int n, int j) {
+    return {72 * ((n - 1) % 8) + 2 + 24 * (j - 1), 24 * ((n - 1) / 8) + 1, 24, 23};
+}
+Rect RankCell(int k) { return {32 * (k - 1) + 4, 222, 31, 17}; }
+Rect DigitCell(int d) { return {16 * d + 164, 222, 15, 17}; }
+Rect PlateCell(int n) { return {48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17}; }
+const Rect kSeparator{420, 222, 15, 17};
+const Rect kStar{436, 222, 15, 17};
+
+TEST(ShippedPictures, SizesAsTheWindowsExpect) {
+    struct Case {
+        std::string name;
+        int width, height;
+    };
+    std::vector<Case> cases = {{"On.bmp", 24, 18},   {"Off.bmp", 24, 18}, {"oshi.bmp", 24, 18},
+                               {"hiki.bmp", 24, 18}, {"nage.bmp", 24, 18}};
+    for (char letter = 'a'; letter <= 'm'; ++letter)
+        cases.push_back({std::string(1, letter) + ".bmp", 240, 160});
+    for (const auto& c : cases) {
+        const Bitmap picture(c.name);
+        EXPECT_EQ(picture.width(), c.width) << c.name;
+        EXPECT_EQ(picture.height(), c.height) << c.name;
+    }
+    // The sheet reaches the third tile of the eighth column and the plates
+    // of all 58 numbers.
+    const Bitmap sheet(kSheet);
+    EXPECT_GE(sheet.width(), 481);
+    EXPECT_GE(sheet.width(), Tile(8, 3).left + 24);
+    EXPECT_GE(sheet.height(), PlateCell(kPortraits).top + 17);
+}
+
+TEST(ShippedPictures, EveryPortraitTileHoldsAFigureAndEveryRikishiLooksHisOwn) {
+    const Bitmap sheet(kSheet);
+    std::set<std::vector<uint32_t>> portraits;
+    for (int n = 1; n <= kPortraits; ++n) {
+        std::vector<uint32_t> whole;
+        for (int j = 1; j <= 3; ++j) {
+            const auto tile = sheet.Cell(Tile(n, j));
+            EXPECT_GE(Inked(tile), 24 * 23 / 4) << "portrait " << n << " tile " << j;
+            whole.insert(whole.end(), tile.begin(), tile.end());
+        }
+        portraits.insert(whole);
+    }
+    EXPECT_EQ(portraits.size(), size_t(kPortraits));
+}
+
+TEST(ShippedPictures, ChartCellsAreBlackGlyphsAndAllDifferent) {
+    const Bitmap sheet(kSheet);
+    struct Group {
+        const char* what;
+        std::vector<Rect> cells;
+    };
+    std::vector<Group> groups = {{"rank word", {}}, {"digit", {}}, {"name plate", {}}};
+    for (int k = 1; k <= 5; ++k) groups[0].cells.push_back(RankCell(k));
+    for (int d = 0; d <= 15; ++d) groups[1].cells.push_back(DigitCell(d));
+    for (int n = 1; n <= kPortraits; ++n) groups[2].cells.push_back(PlateCell(n));
+    for (const auto& group : groups) {
+        std::set<std::vector<uint32_t>> seen;
+        for (size_t i = 0; i < group.cells.size(); ++i) {
+            const auto cell = sheet.Cell(group.cells[i]);
+            EXPECT_GE(Inked(cell), 10) << group.what << " " << i;
+            // The highlight copies recolour black pixels: a glyph is all black.
+            EXPECT_TRUE(OnlyBlackAndWhite(cell)) << group.what << " " << i;
+            seen.insert(cell);
+        }
+        EXPECT_EQ(seen.size(), group.cells.size()) << "two alike among the " << group.what << "s";
+    }
+    const auto separator = sheet.Cell(kSeparator);
+    EXPECT_GE(Inked(separator), 6);
+    EXPECT_TRUE(OnlyBlackAndWhite(separator));
+    EXPECT_GE(Inked(sheet.Cell(kStar)), 40);
+}
+
+TEST(ShippedPictures, LampsAndFilmPicturesDifferFromEachOther) {
+    EXPECT_NE(Bitmap("On.bmp").Cell({0, 0, 24, 18}), Bitmap("Off.bmp").Cell({0, 0, 24, 18}));
+    std::set<std::vector<uint32_t>> techniques;
+    for (const char* name : {"oshi.bmp", "hiki.bmp", "nage.bmp"})
+        techniques.insert(Bitmap(name).Cell({0, 0, 24, 18}));
+    EXPECT_EQ(techniques.size(), 3u);
+    // Thirteen different pictures: an east win is not the west win's picture.
+    std::set<std::vector<uint32_t>> frames;
+    for (char letter = 'a'; letter <= 'm'; ++letter)
+        frames.insert(Bitmap(std::string(1, letter) + ".bmp").Cell({0, 0, 240, 160}));
+    EXPECT_EQ(frames.size(), 13u);
+}
+
+}  // namespace
+}  // namespace kelmar
