@@ -1,0 +1,74 @@
+// The new banzuke: the records sorted by banzuke points, then the sekiwake,
+// komusubi and maegashira ranks handed out by position.
+#include <utility>
+
+#include "banzuke/figures.h"
+#include "banzuke/procedures.h"
+
+namespace kelmar {
+namespace {
+
+// A record moves as a whole: all sixteen fields of the slot.
+void ExchangeRecords(GameState& s, int a, int b) {
+    using std::swap;
+    swap(s.Pnt[a], s.Pnt[b]);
+    swap(s.Age[a], s.Age[b]);
+    swap(s.Pw[a], s.Pw[b]);
+    swap(s.Sp[a], s.Sp[b]);
+    swap(s.Tc[a], s.Tc[b]);
+    swap(s.E[a], s.E[b]);
+    swap(s.LB[a], s.LB[b]);
+    swap(s.L[a], s.L[b]);
+    swap(s.W[a], s.W[b]);
+    swap(s.NameOfWres[a], s.NameOfWres[b]);
+    swap(s.Stage[a], s.Stage[b]);
+    swap(s.Saiko[a], s.Saiko[b]);
+    swap(s.Zaii[a], s.Zaii[b]);
+    swap(s.Yusyo[a], s.Yusyo[b]);
+    swap(s.Twin[a], s.Twin[b]);
+    swap(s.Tlose[a], s.Tlose[b]);
+}
+
+// Selection by strictly greater points: equal points never move a record up,
+// but an exchange may carry one past others with the same points. That order
+// among equals is part of the game and must stay as it is.
+void SortByPoints(GameState& s) {
+    for (int p = 1; p < kSlots; ++p) {
+        int candidate = 0;
+        int32_t best = s.Pnt[p];
+        for (int q = p + 1; q <= kSlots; ++q) {
+            if (s.Pnt[q] > best) {
+                best = s.Pnt[q];
+                candidate = q;
+            }
+        }
+        if (candidate != 0)
+            ExchangeRecords(s, p, candidate);
+    }
+}
+
+// Yokozuna and ozeki keep their codes down to the first record that is
+// neither; from there two sekiwake, two komusubi and maegashira by position.
+// A league of 29 or more yokozuna and ozeki simply runs out of slots.
+void HandOutRanks(GameState& s) {
+    int f = 1;
+    while (f <= kSlots && s.Stage[f] < "3") ++f;
+    for (int p = f; p <= kSlots; ++p) {
+        const int place = p - f;
+        s.Stage[p] = place < 2 ? "3" : place < 4 ? "4" : "5";
+    }
+}
+
+}  // namespace
+
+void RewriteBanzuke(GameState& state) {
+    SortByPoints(state);
+    HandOutRanks(state);
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        state.Zaii[slot] = CheckedSum(state.Zaii[slot], 1, "Zaii", slot);
+        if (state.IsPlayerSlot(slot))
+            state.PlayerIndex = slot;
+    }
+}
+
+}  // namespace kelmar
