@@ -10,6 +10,8 @@
 
 namespace kelmar {
 
+struct GameState;
+
 enum class Side { East, West };
 
 // The four lines of the report window: Label3 (name), Label1, Label2, Label4.
@@ -87,6 +89,10 @@ public:
     virtual void HideNextButton() = 0;
     // The check mark of the practice level KT1.
     virtual void SetPracticeCheck(bool on) = 0;
+
+    // The top-ten table is written to "Rank.txt" at the end of a career. The
+    // game writes it (SaveTopTen); a scripted run may keep its disk untouched.
+    virtual void WriteTopTen(const GameState& state);
 };
 
 }  // namespace kelmar

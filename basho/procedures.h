@@ -49,5 +49,9 @@ BoutLabel BoutLabelFor(const GameState& state, int slot);
 
 // basho/driver.cpp: one whole basho, from the assessment to the score.
 void RunBasho(GameState& state, Frontend& frontend, Clock& clock);
+// The career score of the player's rikishi; false when he has no bout yet.
+bool ScorePlayer(GameState& state);
+// lblBasyo's caption, e.g. 5月場所3日目.
+std::string DayCaption(const GameState& state);
 
 }  // namespace kelmar

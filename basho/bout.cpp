@@ -1,0 +1,64 @@
+#include "basho/procedures.h"
+#include "state/strings.h"
+
+namespace kelmar {
+
+namespace {
+
+constexpr int32_t kMatchupBonus = 80;
+
+// One side's tactic. The draw is made whoever the rikishi is, so a bout with
+// the player draws the same numbers as one without him.
+int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
+    const int32_t d = s.Rng.Draw(9) + 1;
+    if (s.IsPlayerSlot(slot)) {
+        frontend.ShowTacticWindow(DisplayName(s.NameOfWres[slot]), TacticAgeLine(s));
+        return s.SelectedTactic;
+    }
+    if (d <= s.Pw[slot]) return 1;
+    if (d <= static_cast<int64_t>(s.Pw[slot]) + s.Sp[slot]) return 2;
+    return 3;
+}
+
+int64_t Strength(const GameState& s, int slot, int32_t bonus) {
+    int64_t strength = static_cast<int64_t>(s.E[slot]) + bonus;
+    if (slot > 27) strength += 1;
+    if (s.W[slot] < 5) strength += s.UnderdogBonus;
+    if (s.W[slot] > 6) strength -= s.LeaderPenalty;
+    return strength < 2 ? 2 : strength;
+}
+
+}  // namespace
+
+BoutResult ResolveBout(GameState& s, Frontend& frontend) {
+    const int east = s.EastSlot;
+    const int west = s.WestSlot;
+    // Reach both records first: a slot outside the league fails before any draw.
+    (void)s.W[east];
+    (void)s.W[west];
+    const int32_t eastTactic = ChooseTactic(s, east, frontend);
+    const int32_t westTactic = ChooseTactic(s, west, frontend);
+
+    int32_t eastBonus = 0;
+    int32_t westBonus = 0;
+    const int64_t d = static_cast<int64_t>(eastTactic) - westTactic;
+    if (d == 1 || d == -2) eastBonus = kMatchupBonus;
+    if (d == -1 || d == 2) westBonus = kMatchupBonus;
+
+    const int64_t eastStrength = Strength(s, east, eastBonus);
+    const int64_t westStrength = Strength(s, west, westBonus);
+    const int64_t range = eastStrength + westStrength;
+    if (range > INT32_MAX)
+        throw RangeError("取組の強さ " + IntToStr(range) + " が大きすぎます");
+    const int32_t r = s.Rng.Draw(static_cast<int32_t>(range));
+
+    const bool eastWins = r <= eastStrength;
+    const int winner = eastWins ? east : west;
+    const int loser = eastWins ? west : east;
+    s.W[winner] += 1;
+    s.Twin[winner] += 1;
+    s.Tlose[loser] += 1;
+    return BoutResult{eastWins ? Side::East : Side::West, eastWins ? eastTactic : westTactic};
+}
+
+}  // namespace kelmar

@@ -1,0 +1,12 @@
+#include "basho/procedures.h"
+#include "state/strings.h"
+
+namespace kelmar {
+
+DayPair DayCardPair(const GameState& state, int day, int pair) {
+    const std::string& line = state.Match[day];
+    const int64_t at = 4 * static_cast<int64_t>(pair) - 3;
+    return DayPair{StrToInt(Copy(line, at, 2)), StrToInt(Copy(line, at + 2, 2))};
+}
+
+}  // namespace kelmar

@@ -1,0 +1,115 @@
+#include "banzuke/procedures.h"
+#include "basho/procedures.h"
+#include "state/roster.h"
+#include "state/saved_game.h"
+#include "state/strings.h"
+
+namespace kelmar {
+
+void Frontend::WriteTopTen(const GameState& state) { SaveTopTen(state); }
+
+namespace {
+
+// Marks the basho as running for as long as the call lasts, errors included.
+class RunningBasho {
+public:
+    explicit RunningBasho(GameState& s) : s_(s) { s_.BashoRunning = true; }
+    ~RunningBasho() { s_.BashoRunning = false; }
+    RunningBasho(const RunningBasho&) = delete;
+    RunningBasho& operator=(const RunningBasho&) = delete;
+
+private:
+    GameState& s_;
+};
+
+void EndCareer(GameState& s, Frontend& frontend) {
+    frontend.ShowCareerReport(ComposeCareerReport(s, s.PlayerIndex));
+    s.PlayerRetired = 0;
+    s.Basyo6 = 0;
+    s.Nengo = 2020;
+    LoadRoster(s);
+    EnterTopTen(s, frontend);
+    frontend.WriteTopTen(s);
+}
+
+// Ties go to the slot higher on the banzuke.
+void CrownChampion(GameState& s, int& weakest) {
+    int champion = 1;
+    weakest = 1;
+    for (int i = 1; i <= kSlots; ++i) {
+        if (s.W[i] > s.W[champion]) champion = i;
+        if (s.W[i] < s.W[weakest]) weakest = i;
+    }
+    s.LastWin = champion;
+}
+
+int32_t RankScore(const std::string& saiko) {
+    if (saiko == "1") return 1000;
+    if (saiko == "2") return 500;
+    if (saiko == "3") return 200;
+    if (saiko == "4") return 100;
+    return 0;
+}
+
+int32_t CheckedScore(int64_t score) {
+    if (score < INT32_MIN || score > INT32_MAX)
+        throw RangeError("得点 " + IntToStr(score) + " が大きすぎます");
+    return static_cast<int32_t>(score);
+}
+
+}  // namespace
+
+bool ScorePlayer(GameState& s) {
+    const int p = s.PlayerIndex;
+    const int64_t bouts = static_cast<int64_t>(s.Twin[p]) + s.Tlose[p];
+    // A career without a single bout divides by zero: the call ends silently.
+    if (bouts == 0) return false;
+    int64_t score = RankScore(s.Saiko[p]);
+    score = 100 * static_cast<int64_t>(s.Zaii[p]) + score + 200 * static_cast<int64_t>(s.Yusyo[p]);
+    score += RoundHalfEven(500.0 * s.Twin[p] / static_cast<double>(bouts));
+    s.MyP = CheckedScore(score);
+    return true;
+}
+
+std::string DayCaption(const GameState& s) {
+    return IntToStr(2 * static_cast<int64_t>(s.Basyo6) + 1) + "月場所" + IntToStr(s.Torikumiday) +
+           "日目";
+}
+
+void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
+    if (s.BashoRunning) throw GameError("場所の最中に次の場所は始められません");
+    RunningBasho running(s);
+
+    AssessBasho(s, clock);
+    if (s.PlayerRetired == 1) {
+        EndCareer(s, frontend);
+        return;
+    }
+    RewriteBanzuke(s);
+    s.Torikumiday = 1;
+    int weakest = 1;
+    CrownChampion(s, weakest);
+    ShowNewspaper(s, frontend);
+    s.Yusyo[s.LastWin] += 1;
+    s.UnderdogBonus += s.W[s.LastWin] >= 14 ? 4 : -4;
+    s.LeaderPenalty += s.W[weakest] < 4 ? 4 : -4;
+    for (int i = 1; i <= kSlots; ++i) {
+        s.W[i] = 0;
+        s.Pnt[i] = 0;
+    }
+
+    for (s.Torikumiday = 1; s.Torikumiday <= kDays; ++s.Torikumiday) {
+        if (s.QuitRequested) continue;
+        frontend.SetDayCaption(DayCaption(s));
+        frontend.DrawBoutCard();
+        PlayDay(s, frontend);
+        if (!s.QuitRequested) frontend.ShowDailyChart();
+    }
+
+    if (!ScorePlayer(s)) return;
+    frontend.SetScore("得点 : " + IntToStr(s.MyP));
+    if (s.Torikumiday > 15) s.Torikumiday = 15;
+    frontend.BashoEnded();
+}
+
+}  // namespace kelmar

@@ -1,0 +1,43 @@
+#include "state/saved_game.h"
+#include "state/strings.h"
+#include "state/text_file.h"
+
+namespace kelmar {
+
+namespace {
+constexpr const char* kTopTenFile = "Rank.txt";
+}
+
+void LoadTopTen(GameState& s) {
+    TextReader file(GameFolderPath(kTopTenFile));
+    for (int r = 1; r <= kPlaces; ++r) {
+        s.TopTenNames[r] = file.ReadLine();
+        s.TopTenScores[r] = file.ReadIntegerLine();
+    }
+}
+
+void EnterTopTen(GameState& s, Frontend& frontend) {
+    if (s.MyP <= s.TopTenScores[kPlaces]) return;
+    const std::string name =
+        frontend.AskName("おめでとう", "名前は？", "Unknown").value_or("Unknown");
+    int p = 1;
+    while (s.TopTenScores[p] >= s.MyP) ++p;  // equal scores stay ahead
+    for (int r = kPlaces; r > p; --r) {
+        s.TopTenScores[r] = s.TopTenScores[r - 1];
+        s.TopTenNames[r] = s.TopTenNames[r - 1];
+    }
+    s.TopTenScores[p] = s.MyP;
+    s.TopTenNames[p] = name;
+}
+
+// The file is replaced whole: a failed write leaves the old table as it was.
+void SaveTopTen(const GameState& s) {
+    TextWriter file;
+    for (int r = 1; r <= kPlaces; ++r) {
+        file.WriteLine(s.TopTenNames[r]);
+        file.WriteLine(IntToStr(s.TopTenScores[r]));
+    }
+    WriteFileAtomically(GameFolderPath(kTopTenFile), file.bytes());
+}
+
+}  // namespace kelmar
