@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "basho/procedures.h"
+#include "shell/new_career.h"
+#include "state/strings.h"
+#include "support/fixed_clock.h"
+#include "support/game_folder.h"
+#include "support/scripted_frontend.h"
+
+namespace kelmar {
+namespace {
+
+using testing::FixedClock;
+using testing::GameFolder;
+using testing::ScriptedFrontend;
+
+TEST(Career, TwoWholeCareersRunHeadless) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(4321);
+
+    NewGame(s);
+    PickJuryo(s, 3, clock);
+    EXPECT_EQ(s.NameOfWres[32], s.Juryo[3]);
+    EXPECT_EQ(s.Pw[32] + s.Sp[32] + s.Tc[32], 10);
+    int basho = 0;
+    for (; fe.careerReports.empty() && basho < 2000; ++basho) ConfirmCareer(s, fe, clock);
+    ASSERT_EQ(fe.careerReports.size(), 1u) << "no retirement in 2000 basho";
+    EXPECT_EQ(fe.careerReports[0].Label1, "力尽きて引退です｡");
+    EXPECT_EQ(fe.Count("ShowNewspaper"), basho - 1);
+    EXPECT_EQ(fe.Count("ShowDailyChart"), 15 * (basho - 1));
+    EXPECT_EQ(fe.Count("BashoEnded"), basho - 1);
+    EXPECT_EQ(s.Basyo6, 0);
+    EXPECT_EQ(s.Nengo, 2020);
+    EXPECT_EQ(s.PlayerRetired, 0);
+    EXPECT_EQ(fe.Count("WriteTopTen"), 1);
+    EXPECT_EQ(folder.Read("Rank.txt").empty(), false);
+
+    // The second career: what the new career carries over holds.
+    GameState before = s;
+    NewGame(s);
+    EXPECT_EQ(s.RosterLoaded, 0);
+    EXPECT_EQ(s.MyP, 0);
+    PickJuryo(s, 1, clock);
+    s.QuitRequested = 0;
+    fe.calls.clear();
+    // Stop the first basho right after its newspaper to look at the set-up.
+    ConfirmCareer(s, fe, clock);
+    for (int i = 1; i <= 31; ++i) EXPECT_GE(s.Yusyo[i], 0);
+    int yusyoBefore = 0, yusyoAfter = 0;
+    for (int i = 1; i <= kSlots; ++i) yusyoBefore += before.Yusyo[i], yusyoAfter += s.Yusyo[i];
+    EXPECT_GE(yusyoAfter, yusyoBefore) << "Yusyo of the roster slots is not reset";
+    EXPECT_EQ(s.Nengo, 2020);
+    EXPECT_EQ(s.Basyo6, 1);
+    int players = 0;
+    for (int i = 1; i <= kSlots; ++i) players += s.IsPlayerSlot(i);
+    EXPECT_EQ(players, 1);
+    EXPECT_EQ(s.Torikumiday, 15);
+}
+
+TEST(Career, FirstBashoOfACareerCrownsSlotOneAndTunesTheTerms) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(1);
+    NewGame(s);
+    PickJuryo(s, 1, clock);
+    ConfirmCareer(s, fe, clock);
+    ASSERT_FALSE(fe.pages.empty());
+    EXPECT_NE(fe.pages[0].find("先場所優勝力士、"), std::string::npos);
+    EXPECT_EQ(s.UnderdogBonus, 6);
+    EXPECT_EQ(s.LeaderPenalty, 16);
+    EXPECT_EQ(fe.calls[1], "SetDayCaption 3月場所1日目");
+    int wins = 0;
+    for (int i = 1; i <= kSlots; ++i) wins += s.W[i];
+    EXPECT_EQ(wins, 16 * 15);
+}
+
+TEST(Day, OrderOfCallsLampsAndFilms) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(77);
+    NewGame(s);
+    PickJuryo(s, 2, clock);
+    s.QuitRequested = 0;
+    // Play one basho, then look at one day.
+    ConfirmCareer(s, fe, clock);
+    fe.calls.clear();
+    s.Torikumiday = 3;
+    PlayDay(s, fe);
+    ASSERT_EQ(fe.calls.front(), "DayStarted");
+    EXPECT_EQ(fe.calls.back(), "DayEnded");
+    EXPECT_EQ(fe.Count("LightLamps"), 16);
+    EXPECT_EQ(fe.Count("PutOutLamp"), 16);
+    EXPECT_EQ(fe.Count("WaitForFilm"), 1) << "without the switch only the player's bout is filmed";
+    EXPECT_EQ(fe.Count("ShowTacticWindow"), 1);
+
+    fe.calls.clear();
+    fe.animationSwitch = true;
+    PlayDay(s, fe);
+    EXPECT_EQ(fe.Count("WaitForFilm"), 16);
+    EXPECT_EQ(fe.Count("DrawTechnique"), 16);
+}
+
+TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(77);
+    NewGame(s);
+    PickJuryo(s, 2, clock);
+    fe.animationSwitch = true;
+    int films = 0;
+    fe.onFilmTick = [&](int tick) {
+        if (tick == 1 && ++films == 3) s.QuitRequested = 1;
+    };
+    ConfirmCareer(s, fe, clock);
+    EXPECT_EQ(fe.Count("WaitForFilm"), 3);
+    EXPECT_EQ(fe.Count("PutOutLamp"), 3) << "bout 3 is complete";
+    EXPECT_EQ(fe.Count("DayEnded"), 0);
+    EXPECT_EQ(fe.Count("DayStarted"), 1) << "no other day is played";
+    EXPECT_EQ(fe.Count("ShowDailyChart"), 0);
+    int bouts = 0;
+    for (int i = 1; i <= kSlots; ++i) bouts += s.Twin[i];
+    EXPECT_EQ(bouts, 3);
+    // The score still runs as the program closes, unless the player had no
+    // bout yet: then its division by zero ends the call silently.
+    int player = 0;
+    for (int i = 1; i <= kSlots; ++i)
+        if (s.IsPlayerSlot(i)) player = i;
+    const bool fought = s.Twin[player] + s.Tlose[player] > 0;
+    EXPECT_EQ(fe.Count("BashoEnded"), fought ? 1 : 0);
+}
+
+TEST(Day, PauseDuringAFilmHoldsTheNextBout) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(77);
+    NewGame(s);
+    PickJuryo(s, 2, clock);
+    fe.animationSwitch = true;
+    int films = 0;
+    fe.onFilmTick = [&](int tick) {
+        if (tick == 3 && ++films == 7) s.Paused = 1;
+        if (s.Paused && tick == 10) s.Paused = 0;  // pressed again later
+    };
+    fe.onPause = [&] { FAIL() << "the film ended the pause itself"; };
+    ConfirmCareer(s, fe, clock);
+    EXPECT_EQ(fe.Count("WaitWhilePaused"), 0);
+    EXPECT_EQ(fe.Count("DayEnded"), 15);
+}
+
+TEST(Driver, ScoreRoundsHalvesToEven) {
+    struct Case {
+        const char* saiko;
+        int32_t zaii, yusyo, twin, tlose, score;
+    } cases[] = {
+        {"2", 25, 3, 200, 175, 500 + 2500 + 600 + 267},
+        {"6", 0, 0, 1, 7, 62},
+        {"6", 0, 0, 3, 5, 188},
+        {"1", 1, 0, 1, 0, 1000 + 100 + 500},
+    };
+    for (const auto& c : cases) {
+        GameState s;
+        s.PlayerIndex = 7;
+        s.Saiko[7] = c.saiko, s.Zaii[7] = c.zaii, s.Yusyo[7] = c.yusyo;
+        s.Twin[7] = c.twin, s.Tlose[7] = c.tlose;
+        ASSERT_TRUE(ScorePlayer(s));
+        EXPECT_EQ(s.MyP, c.score) << c.twin << "/" << c.tlose;
+    }
+    GameState none;
+    none.PlayerIndex = 1;
+    none.MyP = 55;
+    EXPECT_FALSE(ScorePlayer(none));
+    EXPECT_EQ(none.MyP, 55);
+}
+
+TEST(Driver, DayCaption) {
+    GameState s;
+    s.Basyo6 = 2;
+    s.Torikumiday = 3;
+    EXPECT_EQ(DayCaption(s), "5月場所3日目");
+}
+
+TEST(Reports, OpponentAndCareerTexts) {
+    GameState s;
+    s.EastSlot = 3, s.WestSlot = 4;
+    s.Age[4] = 122;  // the player is west: the opponent is east
+    s.NameOfWres[3] = "大嶺12";
+    s.Age[3] = 29, s.Saiko[3] = "3", s.W[3] = 5, s.Zaii[3] = 11;
+    s.Pw[3] = 5, s.Sp[3] = 4, s.Tc[3] = 1;
+    s.Torikumiday = 8;
+    ReportLines r = ComposeOpponentReport(s);
+    EXPECT_EQ(r.Label1, "勝 敗：5勝2敗");
+    EXPECT_EQ(r.Label2, "年齢  :29  最高位:関脇");
+    EXPECT_EQ(r.Label3, "大嶺-幕内在位11場所");
+    EXPECT_EQ(r.Label4, "");
+    s.Torikumiday = 7;
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:変化わざ");
+    s.Pw[3] = 3, s.Sp[3] = 3, s.Tc[3] = 4;
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:上手投げ");
+    s.Pw[3] = 4, s.Sp[3] = 3, s.Tc[3] = 3;
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:突き押し");
+    s.Pw[3] = 1, s.Sp[3] = 1, s.Tc[3] = 1;
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:");
+    s.Zaii[3] = 5, s.Twin[3] = 40, s.Tlose[3] = 35;
+    r = ComposeOpponentReport(s);
+    EXPECT_EQ(r.Label3, "大嶺");
+    EXPECT_EQ(r.Label4, "勝率  : 53%");
+    s.Yusyo[3] = 2;
+    EXPECT_EQ(ComposeOpponentReport(s).Label4, "優勝回数; 2  勝率  : 53%");
+    s.Zaii[3] = 1;
+    EXPECT_EQ(ComposeOpponentReport(s).Label4, "") << "a newcomer's fourth line is empty";
+    EXPECT_EQ(TacticAgeLine(s), "年齢: 22歳");
+
+    GameState p;
+    p.NameOfWres[9] = "若鷹07";
+    p.Age[9] = 133, p.Saiko[9] = "5", p.Zaii[9] = 8, p.Twin[9] = 45, p.Tlose[9] = 60;
+    r = ComposeCareerReport(p, 9);
+    EXPECT_EQ(r.Label3, "若鷹");
+    EXPECT_EQ(r.Label2, "年齢  :33");
+    EXPECT_EQ(r.Label4, "優勝回数; 0  勝率  : 43%");
+}
+
+TEST(Day, BoutLabels) {
+    GameState s;
+    s.NameOfWres[1] = "剛嶽01", s.Stage[1] = "1";
+    s.NameOfWres[2] = "若楓32", s.Stage[2] = "5", s.Age[2] = 121;
+    s.NameOfWres[3] = "x07", s.Stage[3] = "7";
+    EXPECT_EQ(BoutLabelFor(s, 1), (BoutLabel{"横綱剛嶽", false}));
+    EXPECT_EQ(BoutLabelFor(s, 2), (BoutLabel{"前頭若楓", true}));
+    EXPECT_EQ(BoutLabelFor(s, 3), (BoutLabel{"x", false}));
+}
+
+}  // namespace
+}  // namespace kelmar
