@@ -1,0 +1,79 @@
+// Pictures of the scoreboard and the chart drawn from the shipped sheet, to be
+// looked at (not a test): a finished day 10 and the chart after it, scaled up
+// three times without smoothing. Run it from the data folder:
+//     cd data && ../build/dev/tests/ui/kelmar-drawing-shots /tmp/shots
+#include <QImage>
+#include <QString>
+#include <cstdio>
+
+#include "banzuke/chart_drawing.h"
+#include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
+#include "shell/pixel_view.h"
+#include "state/game_state.h"
+#include "state/roster.h"
+
+using namespace kelmar;
+
+namespace {
+
+constexpr int kDay = 10;
+
+void Save(const QImage& picture, const QString& folder, const QString& name) {
+    const QImage big =
+        picture.scaled(picture.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QString path = folder + "/" + name;
+    if (!big.save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// A league after ten days: wins and experience spread over the banzuke, and
+// the player (a juryo name) at slot 32.
+GameState LeagueAfterDayTen() {
+    GameState state;
+    LoadRoster(state);
+    LoadMatchTable(state);
+    LoadJuryoNames(state);
+    state.NameOfWres[32] = state.Juryo[5];
+    state.Stage[32] = "5";
+    state.Age[32] = 122;
+    state.Torikumiday = kDay;
+    for (int s = 1; s <= kSlots; ++s) {
+        state.W[s] = (s * 7) % (kDay + 1);
+        state.E[s] = 50 - 3 * s;
+    }
+    return state;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER (run in the data folder)\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    try {
+        const GameState state = LeagueAfterDayTen();
+        QImage board = WhiteSurface(QSize(425, 161));
+        DrawBoutCard(state, board);
+        Save(board, folder, "card.png");
+        const DayPictures pictures = DayPictures::Load();
+        for (int bout = 1; bout <= 16; ++bout) {
+            pictures.LightLamps(board, bout);
+            if (bout == 12) {
+                Save(board, folder, "day-in-progress.png");
+                break;
+            }
+            pictures.DrawTechnique(board, bout, 1 + bout % 3);
+            pictures.PutOutLamp(board, bout, bout % 2 ? Side::East : Side::West);
+        }
+        QImage chart = WhiteSurface(QSize(425, 321));
+        DrawChart(state, chart);
+        Save(chart, folder, "chart.png");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,40 @@
+// Pictures the drawing tests make themselves. Every pixel of the synthetic
+// sheet tells where it lies, so a copied pixel shows which source pixel it
+// came from; the sheet's chart cells also carry pure black "glyph" pixels for
+// the highlight copies.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace kelmar::testing {
+
+class GameFolder;
+
+// The shipped sheet's size: eight cells of 72, the last tile ending at x 578.
+inline const QSize kSheetSize(578, 358);
+
+// The colour of sheet pixel (x, y): never black outside the glyphs.
+QRgb SheetColour(int x, int y);
+// Where a coded colour came from; (-1, -1) for a colour that is no code.
+QPoint SheetPlace(QRgb colour);
+
+QImage SyntheticSheet(QSize size = kSheetSize);
+// Writes a picture into the game folder as a Windows bitmap.
+void SavePicture(const GameFolder& folder, const std::string& name, const QImage& picture);
+QImage SolidPicture(QSize size, QRgb colour);
+
+// Empty when every pixel of dst (clipped to the image) holds the sheet pixel
+// the copy of src onto dst reads, with black turned into `highlight` when one
+// is given; otherwise the first mismatch, for the test's message.
+QString CheckCopied(const QImage& image, const QRect& dst, const QRect& src,
+                    std::optional<QRgb> highlight = std::nullopt);
+// Empty when every pixel of the area (clipped to the image) has this colour.
+QString CheckFilled(const QImage& image, const QRect& area, QRgb colour);
+// The number of pure black pixels of a rectangle of the sheet.
+int GlyphPixels(const QRect& cell);
+
+}  // namespace kelmar::testing
