@@ -1,6 +1,6 @@
 // Pictures of the scoreboard and the chart drawn from the shipped sheet, to be
-// looked at (not a test): a finished day 10 and the chart after it, scaled up
-// three times without smoothing. Run it from the data folder:
+// looked at (not a test): day 10 before, during and after its bouts, and the
+// chart after it, scaled up three times without smoothing. Run it from the data folder:
 //     cd data && ../build/dev/tests/ui/kelmar-drawing-shots /tmp/shots
 #include <QImage>
 #include <QString>
@@ -61,13 +61,12 @@ int main(int argc, char** argv) {
         const DayPictures pictures = DayPictures::Load();
         for (int bout = 1; bout <= 16; ++bout) {
             pictures.LightLamps(board, bout);
-            if (bout == 12) {
+            if (bout == 12)
                 Save(board, folder, "day-in-progress.png");
-                break;
-            }
-            pictures.DrawTechnique(board, bout, 1 + bout % 3);
+            pictures.DrawTechnique(board, bout, bout % 4);  // code 0: no picture
             pictures.PutOutLamp(board, bout, bout % 2 ? Side::East : Side::West);
         }
+        Save(board, folder, "day-finished.png");
         QImage chart = WhiteSurface(QSize(425, 321));
         DrawChart(state, chart);
         Save(chart, folder, "chart.png");
