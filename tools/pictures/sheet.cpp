@@ -11,6 +11,7 @@
 #include "pictures/glyphs.h"
 #include "pictures/look.h"
 #include "pictures/palette.h"
+#include "shell/picture_copy.h"
 
 namespace kelmar::pictures {
 
@@ -20,9 +21,10 @@ constexpr int kTileWidth = 24, kTileHeight = 23, kShown = 18;
 constexpr const char* kRankWords[] = {"横綱", "大関", "関脇", "小結", "前頭"};
 
 // For each pixel of a 24 x 23 tile, the pixel of the 18 x 18 design it
-// repeats. The day card squeezes a tile into 18 x 18 with Qt's nearest-pixel
-// copy: the source pixels that copy reads carry the design exactly, the ones
-// it skips repeat a neighbour, so the card shows the figure as drawn.
+// repeats. The day card squeezes a tile into 18 x 18 with the game's own
+// nearest-pixel copy: the source pixels that copy reads carry the design
+// exactly, the ones it skips repeat a neighbour, so the card shows the figure
+// as drawn.
 struct TileMap {
     std::array<int, kTileWidth> column{};
     std::array<int, kTileHeight> row{};
@@ -34,10 +36,7 @@ const TileMap& SqueezeMap() {
         for (int y = 0; y < kTileHeight; ++y)
             for (int x = 0; x < kTileWidth; ++x) probe.setPixel(x, y, qRgb(x, y, 0));
         QImage shown(kShown, kShown, QImage::Format_RGB32);
-        {
-            QPainter p(&shown);
-            p.drawImage(QRect(0, 0, kShown, kShown), probe, probe.rect());
-        }
+        CopyRect(shown, shown.rect(), probe, probe.rect());
         TileMap m;
         m.column.fill(-1);
         m.row.fill(-1);
