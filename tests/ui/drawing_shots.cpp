@@ -8,10 +8,9 @@
 
 #include "banzuke/chart_drawing.h"
 #include "basho/bout_card_drawing.h"
-#include "basho/procedures.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
-#include "state/roster.h"
+#include "synthetic_pictures.h"
 
 using namespace kelmar;
 
@@ -27,24 +26,6 @@ void Save(const QImage& picture, const QString& folder, const QString& name) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
-// A league after ten days: wins and experience spread over the banzuke, and
-// the player (a juryo name) at slot 32.
-GameState LeagueAfterDayTen() {
-    GameState state;
-    LoadRoster(state);
-    LoadMatchTable(state);
-    LoadJuryoNames(state);
-    state.NameOfWres[32] = state.Juryo[5];
-    state.Stage[32] = "5";
-    state.Age[32] = 122;
-    state.Torikumiday = kDay;
-    for (int s = 1; s <= kSlots; ++s) {
-        state.W[s] = (s * 7) % (kDay + 1);
-        state.E[s] = 50 - 3 * s;
-    }
-    return state;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,7 +35,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     try {
-        const GameState state = LeagueAfterDayTen();
+        const GameState state = testing::ShippedLeagueOnDay(kDay);
         QImage board = WhiteSurface(QSize(425, 161));
         DrawBoutCard(state, board);
         Save(board, folder, "card.png");

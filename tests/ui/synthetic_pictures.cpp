@@ -1,5 +1,6 @@
 #include "synthetic_pictures.h"
 
+#include "state/roster.h"
 #include "support/game_folder.h"
 
 namespace kelmar::testing {
@@ -86,6 +87,22 @@ int GlyphPixels(const QRect& cell) {
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x) count += IsGlyph(x, y) ? 1 : 0;
     return count;
+}
+
+GameState ShippedLeagueOnDay(int day) {
+    GameState state;
+    LoadRoster(state);
+    LoadMatchTable(state);
+    LoadJuryoNames(state);
+    state.NameOfWres[kPlayerEntrySlot] = state.Juryo[5];
+    state.Stage[kPlayerEntrySlot] = "5";
+    state.Age[kPlayerEntrySlot] = kPlayerAgeMark + 22;
+    state.Torikumiday = day;
+    for (int s = 1; s <= kSlots; ++s) {
+        state.W[s] = (s * 7) % (day + 1);
+        state.E[s] = 50 - 3 * s;
+    }
+    return state;
 }
 
 }  // namespace kelmar::testing

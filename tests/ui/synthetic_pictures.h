@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "state/game_state.h"
+
 namespace kelmar::testing {
 
 class GameFolder;
@@ -36,5 +38,10 @@ QString CheckCopied(const QImage& image, const QRect& dst, const QRect& src,
 QString CheckFilled(const QImage& image, const QRect& area, QRgb colour);
 // The number of pure black pixels of a rectangle of the sheet.
 int GlyphPixels(const QRect& cell);
+
+// The shipped league read from the current folder on the evening of `day`:
+// wins and experience spread over the banzuke, and the player, a juryo name,
+// at slot 32.
+GameState ShippedLeagueOnDay(int day);
 
 }  // namespace kelmar::testing
