@@ -5,7 +5,6 @@
 #include <QtTest>
 #include <set>
 
-#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
@@ -133,13 +132,8 @@ void BoutCardDrawingTest::workingPictureIs480By200() {
 void BoutCardDrawingTest::missingSheetLeavesTheBoard() {
     GameFolder folder;
     QImage board = SolidPicture(kBoard, kOld);
-    try {
-        DrawBoutCard(DayThree(), board);
-        QFAIL("no PictureError");
-    } catch (const PictureError& e) {
-        QCOMPARE(FromGame(e.what()), QStringLiteral("ﾌｧｲﾙ %1/力士.bmp は開けません")
-                                         .arg(QString::fromStdString(folder.path())));
-    }
+    QCOMPARE(PictureErrorText([&] { DrawBoutCard(DayThree(), board); }),
+             CannotOpen(folder, QStringLiteral("力士.bmp")));
     QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
 }
 
@@ -230,13 +224,7 @@ void BoutCardDrawingTest::dayPicturesNameTheFirstMissing() {
     std::set<std::string> names;
     for (const QString& m : missing) names.insert(m.toStdString());
     SaveDayPictures(folder, names);
-    try {
-        DayPictures::Load();
-        QFAIL("no PictureError");
-    } catch (const PictureError& e) {
-        QCOMPARE(FromGame(e.what()), QStringLiteral("ﾌｧｲﾙ %1/%2 は開けません")
-                                         .arg(QString::fromStdString(folder.path()), named));
-    }
+    QCOMPARE(PictureErrorText([] { DayPictures::Load(); }), CannotOpen(folder, named));
 }
 
 void BoutCardDrawingTest::picturesAtTheirOwnSize() {

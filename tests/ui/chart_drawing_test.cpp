@@ -233,13 +233,8 @@ void ChartDrawingTest::rankCodeThatIsNoNumber() {
 void ChartDrawingTest::missingSheetDrawsNoChart() {
     GameFolder folder;
     QImage target = SolidPicture(kImage1, kOld);
-    try {
-        DrawChart(DayTen(), target);
-        QFAIL("no PictureError");
-    } catch (const PictureError& e) {
-        QCOMPARE(FromGame(e.what()), QStringLiteral("ﾌｧｲﾙ %1/力士.bmp は開けません")
-                                         .arg(QString::fromStdString(folder.path())));
-    }
+    QCOMPARE(PictureErrorText([&] { DrawChart(DayTen(), target); }),
+             CannotOpen(folder, QStringLiteral("力士.bmp")));
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }
 

@@ -5,8 +5,6 @@
 #include <QtTest>
 #include <vector>
 
-#include "shell/game_text.h"
-#include "state/errors.h"
 #include "support/game_folder.h"
 #include "synthetic_pictures.h"
 
@@ -134,14 +132,8 @@ void PictureCopyTest::unreadablePictureNamesItsPath() {
     GameFolder folder;
     if (!bytes.isEmpty())
         folder.Write("On.bmp", bytes.toStdString());
-    const std::string path = folder.path() + "/On.bmp";
-    try {
-        LoadPicture(path);
-        QFAIL("no PictureError");
-    } catch (const PictureError& e) {
-        QCOMPARE(FromGame(e.what()),
-                 QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(QString::fromStdString(path)));
-    }
+    QCOMPARE(PictureErrorText([&] { LoadPicture(folder.path() + "/On.bmp"); }),
+             CannotOpen(folder, QStringLiteral("On.bmp")));
 }
 
 QTEST_GUILESS_MAIN(PictureCopyTest)

@@ -1,5 +1,7 @@
 #include "synthetic_pictures.h"
 
+#include "shell/game_text.h"
+#include "state/errors.h"
 #include "state/roster.h"
 #include "support/game_folder.h"
 
@@ -87,6 +89,20 @@ int GlyphPixels(const QRect& cell) {
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x) count += IsGlyph(x, y) ? 1 : 0;
     return count;
+}
+
+QString PictureErrorText(const std::function<void()>& draw) {
+    try {
+        draw();
+    } catch (const PictureError& e) {
+        return FromGame(e.what());
+    }
+    return QStringLiteral("no PictureError");
+}
+
+QString CannotOpen(const GameFolder& folder, const QString& name) {
+    return QStringLiteral("ﾌｧｲﾙ %1/%2 は開けません")
+        .arg(QString::fromStdString(folder.path()), name);
 }
 
 GameState ShippedLeagueOnDay(int day) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,12 @@ QString CheckCopied(const QImage& image, const QRect& dst, const QRect& src,
 QString CheckFilled(const QImage& image, const QRect& area, QRgb colour);
 // The number of pure black pixels of a rectangle of the sheet.
 int GlyphPixels(const QRect& cell);
+
+// The text of the PictureError that `draw` raises, as the player reads it;
+// "no PictureError" when it raises none.
+QString PictureErrorText(const std::function<void()>& draw);
+// What that text must be for a picture of the game folder.
+QString CannotOpen(const GameFolder& folder, const QString& name);
 
 // The shipped league read from the current folder on the evening of `day`:
 // wins and experience spread over the banzuke, and the player, a juryo name,
