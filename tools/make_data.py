@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes the league's data files into data/: the roster Wrestler.txt, the
-juryo names juryo.txt and the pairing table Match.txt, in Shift-JIS with CR LF.
+juryo names juryo.txt and the pairing table Match.txt, and the help file
+Kelmar.hlp from its UTF-8 source tools/kelmar_help.txt, all in Shift-JIS with
+CR LF.
 
 Run from anywhere: python3 tools/make_data.py. The output is the same on every
 run; the committed files are its output.
@@ -8,7 +10,8 @@ run; the committed files are its output.
 
 import pathlib
 
-DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
+TOOLS = pathlib.Path(__file__).resolve().parent
+DATA = TOOLS.parent / "data"
 
 # The makuuchi of the first basho, in banzuke order. Rank codes: 1 yokozuna,
 # 2 ozeki, 3 sekiwake, 4 komusubi, 5 maegashira. Portrait numbers follow the
@@ -118,6 +121,8 @@ def main():
     write_lines("juryo.txt",
                 ["%s%02d" % (name, n) for n, name in enumerate(JURYO, start=first_juryo)])
     write_lines("Match.txt", [match_line(day) for day in range(1, 16)])
+    help_text = (TOOLS / "kelmar_help.txt").read_text(encoding="utf-8")
+    write_lines("Kelmar.hlp", help_text.rstrip("\n").split("\n"))
 
 
 if __name__ == "__main__":
