@@ -3,11 +3,12 @@
 #include <QPainter>
 #include <stdexcept>
 
+#include "banzuke/chart_drawing.h"
+#include "basho/bout_card_drawing.h"
 #include "pictures/canvas.h"
 #include "pictures/figure.h"
 #include "pictures/look.h"
-#include "pictures/sheet.h"
-#include "state/strings.h"
+#include "shell/pixel_view.h"
 
 namespace kelmar::pictures {
 
@@ -20,82 +21,42 @@ QImage Load(const QDir& dir, const QString& name) {
 }
 
 void SavePng(const QImage& image, const QDir& dir, const QString& name, int scale) {
-    const QImage big = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage big =
+        image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!big.save(dir.filePath(name))) throw std::runtime_error("cannot write " + name.toStdString());
 }
 
-// The copy that turns the black pixels of a cell into a highlight colour.
-void CopyRecoloured(QPainter& p, const QRect& to, const QImage& sheet, const QRect& from,
-                    const QColor& colour) {
-    QImage cell = sheet.copy(from);
-    for (int y = 0; y < cell.height(); ++y)
-        for (int x = 0; x < cell.width(); ++x)
-            if ((cell.pixel(x, y) & 0xFFFFFF) == 0) cell.setPixel(x, y, colour.rgb());
-    p.drawImage(to, cell);
+// The shipped league on day 10 of a basho, with a player's rikishi in slot 32
+// taken from the juryo names, and wins spread so that red digits show.
+GameState DayTen(GameState league) {
+    constexpr int kDay = 10;
+    league.NameOfWres[kPlayerEntrySlot] = league.Juryo[1];
+    league.Stage[kPlayerEntrySlot] = "5";
+    league.Age[kPlayerEntrySlot] = kPlayerAgeMark + 21;
+    league.E[kPlayerEntrySlot] = 4;
+    league.Torikumiday = kDay;
+    for (int slot = 1; slot <= kSlots; ++slot) league.W[slot] = (slot * 5 + 3) % (kDay + 1);
+    return league;
 }
 
-// A league for the previews: slots 1..31 from the roster, the first juryo
-// name in slot 32 as the player's rikishi.
-std::string SlotName(const GameState& league, int slot) {
-    return slot <= kRosterSlots ? league.NameOfWres[slot] : league.Juryo[1];
-}
-
-QImage Scoreboard(const GameState& league, const QDir& pictures) {
-    const QImage sheet = Load(pictures, QString::fromUtf8("力士.bmp"));
-    QImage board = WhitePicture(QSize(425, 161));
-    QPainter p(&board);
-    const std::string& line = league.Match[1];
-    const char* techniques[] = {"oshi.bmp", "hiki.bmp", "nage.bmp"};
-    for (int i = 1; i <= 16; ++i) {
-        const int pair[2] = {StrToInt(Copy(line, 4 * i - 3, 2)), StrToInt(Copy(line, 4 * i - 1, 2))};
-        for (int side = 0; side < 2; ++side) {
-            const int n = PortraitNumber(SlotName(league, pair[side]));
-            for (int j = 1; j <= 3; ++j)
-                p.drawImage(QRect(24 * (16 - i) + 30, 18 * j + 72 * side, 18, 18), sheet,
-                            PortraitTile(n, j));
-        }
-        const int x = 410 - 24 * i;
-        if (i > 12) {  // bouts still to come: both lamps lit
-            p.drawImage(QPoint(x, 0), Load(pictures, "On.bmp"));
-            p.drawImage(QPoint(x, 142), Load(pictures, "On.bmp"));
-            continue;
-        }
-        const bool eastWins = (i * 7) % 3 != 0;
-        p.drawImage(QPoint(x, eastWins ? 142 : 0), Load(pictures, "Off.bmp"));
-        p.drawImage(QPoint(x, eastWins ? 0 : 142), Load(pictures, "On.bmp"));
-        if (pictures.exists(techniques[i % 3]))
-            p.drawImage(QPoint(x, 70), Load(pictures, techniques[i % 3]));
+// The scoreboard and the chart as the game draws them, with its own drawing
+// code, from the pictures in the current folder.
+QImage Scoreboard(const GameState& state, bool finished) {
+    QImage board = WhiteSurface(QSize(425, 161));
+    DrawBoutCard(state, board);
+    const DayPictures pictures = DayPictures::Load();
+    for (int bout = 1; bout <= 16; ++bout) {
+        pictures.LightLamps(board, bout);
+        if (!finished && bout > 12) continue;
+        pictures.DrawTechnique(board, bout, 1 + bout % 3);
+        pictures.PutOutLamp(board, bout, (bout * 7) % 3 ? Side::West : Side::East);
     }
     return board;
 }
 
-QImage Chart(const GameState& league, const QDir& pictures) {
-    const QImage sheet = Load(pictures, QString::fromUtf8("力士.bmp"));
-    QImage chart = WhitePicture(QSize(430, 330));
-    QPainter p(&chart);
-    const int day = 10;
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        const int x0 = slot <= 16 ? 0 : 216;
-        const int y = 18 * (slot <= 16 ? slot : slot - 16);
-        const int code = slot <= kRosterSlots ? StrToInt(league.Stage[slot]) : 5;
-        const int wins = (slot * 5 + 3) % (day + 1);
-        const int experience = slot <= kRosterSlots ? league.E[slot] : 4;
-        p.drawImage(QRect(x0, y, 31, 17), sheet, RankCell(code));
-        if (wins >= 8)
-            CopyRecoloured(p, QRect(x0 + 100, y, 15, 17), sheet, DigitCell(wins), Qt::red);
-        else
-            p.drawImage(QRect(x0 + 100, y, 15, 17), sheet, DigitCell(wins));
-        p.drawImage(QRect(x0 + 116, y, 15, 17), sheet, SeparatorCell());
-        p.drawImage(QRect(x0 + 132, y, 15, 17), sheet, DigitCell(day - wins));
-        for (int j = 1; j <= std::min(4, experience / 10); ++j)
-            p.drawImage(QRect(x0 + 140 + 12 * j, y, 11, 17), sheet, StarCell());
-        const QRect plate(x0 + 40, y, 53, 17);
-        const int n = PortraitNumber(SlotName(league, slot));
-        if (slot == kPlayerEntrySlot)
-            CopyRecoloured(p, plate, sheet, PlateCell(n), Qt::blue);
-        else
-            p.drawImage(plate, sheet, PlateCell(n));
-    }
+QImage Chart(const GameState& state) {
+    QImage chart = WhiteSurface(QSize(425, 321));
+    DrawChart(state, chart);
     return chart;
 }
 
@@ -104,10 +65,8 @@ QImage Films(const QDir& pictures) {
     QPainter p(&strip);
     for (int k = 0; k < 13; ++k) {
         const QString name = QString(QChar('a' + k)) + ".bmp";
-        if (!pictures.exists(name)) continue;
-        const QImage frame = Load(pictures, name);
         const int slot = k == 0 ? 0 : k + 3;  // a alone on the first row
-        p.drawImage(QPoint(4 + 244 * (slot % 4), 4 + 164 * (slot / 4)), frame);
+        p.drawImage(QPoint(4 + 244 * (slot % 4), 4 + 164 * (slot / 4)), Load(pictures, name));
     }
     return strip;
 }
@@ -147,10 +106,21 @@ QImage Figures() {
 void WritePreviews(const GameState& league, const QDir& pictures, const QDir& previews) {
     if (!previews.mkpath(".")) throw std::runtime_error("cannot make the preview folder");
     SavePng(Load(pictures, QString::fromUtf8("力士.bmp")), previews, "sheet.png", 2);
-    SavePng(Scoreboard(league, pictures), previews, "scoreboard.png", 3);
-    SavePng(Chart(league, pictures), previews, "chart.png", 2);
     SavePng(Films(pictures), previews, "films.png", 1);
     SavePng(Figures(), previews, "figures.png", 3);
+    // The game's drawing reads its pictures from the current folder.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(pictures.absolutePath());
+    try {
+        const GameState day = DayTen(league);
+        SavePng(Scoreboard(day, false), previews, "scoreboard.png", 3);
+        SavePng(Scoreboard(day, true), previews, "scoreboard-finished.png", 3);
+        SavePng(Chart(day), previews, "chart.png", 2);
+    } catch (...) {
+        QDir::setCurrent(previous);
+        throw;
+    }
+    QDir::setCurrent(previous);
 }
 
 }  // namespace kelmar::pictures
