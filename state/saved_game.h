@@ -9,6 +9,10 @@ namespace kelmar {
 // state/saved_game.cpp
 void SaveGame(const GameState& state);
 void LoadGame(GameState& state, Frontend& frontend, Clock& clock);
+// The first part of LoadGame: PlayerOkButton hidden, the state read from the
+// saved game and the practice check set. Refused while a basho runs, and when
+// no game was saved; then nothing changes.
+void ReadSavedGame(GameState& state, Frontend& frontend);
 
 // state/top_ten.cpp
 void LoadTopTen(GameState& state);

@@ -1,0 +1,224 @@
+#include "state/saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/new_career.h"
+#include "state/errors.h"
+#include "state/strings.h"
+#include "support/fixed_clock.h"
+#include "support/game_folder.h"
+#include "support/scripted_frontend.h"
+#include "support/size_limit.h"
+
+namespace kelmar {
+namespace {
+
+using testing::CrLf;
+using testing::FixedClock;
+using testing::GameFolder;
+using testing::ScriptedFrontend;
+
+// The entries a save stores, as one comparable value.
+std::string Stored(const GameState& s) {
+    std::string out;
+    auto add = [&](const std::string& v) { out += v + "|"; };
+    for (int i = 1; i <= kJuryo; ++i) add(s.Juryo[i]);
+    for (int i = 1; i <= kSlots; ++i) {
+        for (int32_t v : {s.Age[i], s.Pw[i], s.Sp[i], s.Tc[i], s.E[i], s.LB[i], s.L[i], s.W[i],
+                          s.Pnt[i], s.Zaii[i], s.Yusyo[i], s.Twin[i], s.Tlose[i]})
+            add(IntToStr(v));
+        add(s.NameOfWres[i]), add(s.Stage[i]), add(s.Saiko[i]);
+    }
+    add(s.PlayersWres), add(s.Intai), add(s.Osyoshin), add(s.Ysyoshin), add(s.Kanraku);
+    for (int32_t v : {s.Torikumiday, s.Nengo, s.Basyo6, s.LastWin, s.MyP, s.Omake}) add(IntToStr(v));
+    return out;
+}
+
+// A career one basho in, with a few values a save must not bend.
+GameState MidCareer() {
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(8);  // a player who lasts beyond his first basho
+    NewGame(s);
+    PickJuryo(s, 5, clock);
+    ConfirmCareer(s, fe, clock);
+    s.Tlose[7] = -3;
+    s.Omake = 10;
+    return s;
+}
+
+TEST(SavedGame, MidCareerStateComesBackEqual) {
+    GameFolder folder;
+    folder.CopyAllData();
+    const GameState saved = MidCareer();
+    SaveGame(saved);
+    const std::string bytes = folder.Read("Kelmar.ini");
+    SaveGame(saved);
+    EXPECT_EQ(folder.Read("Kelmar.ini"), bytes);  // saving twice changes nothing
+
+    GameState loaded;
+    loaded.UnderdogBonus = 0;
+    ScriptedFrontend fe(loaded);
+    ReadSavedGame(loaded, fe);
+    EXPECT_EQ(Stored(loaded), Stored(saved));
+    EXPECT_EQ(fe.calls, (std::vector<std::string>{"HideNextButton", "SetPracticeCheck 1"}));
+    EXPECT_EQ(loaded.UnderdogBonus, 0);
+    EXPECT_EQ(loaded.LeaderPenalty, 0);
+}
+
+// The bytes of a save into an empty folder, written out entry by entry.
+TEST(SavedGame, FileBytesInAnEmptyFolder) {
+    GameFolder folder;
+    GameState s;
+    for (int i = 1; i <= kJuryo; ++i) s.Juryo[i] = "十両" + IntToStr(i);
+    for (int i = 1; i <= kSlots; ++i) {
+        s.Age[i] = 20 + i, s.Pw[i] = i, s.Sp[i] = 2 * i, s.Tc[i] = 3 * i, s.E[i] = -i;
+        s.LB[i] = 4, s.L[i] = 5, s.W[i] = 6, s.Pnt[i] = 7, s.Zaii[i] = 8, s.Yusyo[i] = 9;
+        s.Twin[i] = 10, s.Tlose[i] = 11;
+        s.NameOfWres[i] = "山" + IntToStr(i), s.Stage[i] = "5", s.Saiko[i] = "";
+    }
+    s.PlayersWres = "海山01", s.Torikumiday = 3, s.Nengo = 2021, s.Basyo6 = 2, s.LastWin = 4;
+    s.Intai = "引退", s.Osyoshin = "", s.Ysyoshin = "新", s.Kanraku = "楽", s.MyP = -3;
+    s.Omake = 10;
+    SaveGame(s);
+
+    std::string expected = "[Wres]\r\n";
+    for (int i = 1; i <= kJuryo; ++i) expected += "Juryo" + IntToStr(i) + "=十両" + IntToStr(i) + "\r\n";
+    for (int i = 1; i <= kSlots; ++i) {
+        const std::string n = IntToStr(i);
+        expected += "[" + n + "]\r\nAge=" + IntToStr(20 + i) + "\r\nPw=" + n + "\r\nSp=" +
+                    IntToStr(2 * i) + "\r\nTc=" + IntToStr(3 * i) + "\r\nE=-" + n +
+                    "\r\nLB=4\r\nL=5\r\nW=6\r\nPnt=7\r\nZaii=8\r\nYusyo=9\r\nTwin=10\r\n"
+                    "Tlose=11\r\nNameOfWres=山" + n + "\r\nStage=5\r\nSaiko=\r\n";
+    }
+    expected += CrLf({"[Game]", "PlayersWres=海山01", "Torikumiday=3", "Nengo=2021", "Basyo6=2",
+                      "LastWin=4", "Intai=引退", "Osyoshin=", "Ysyoshin=新", "Kanraku=楽", "MyP=-3",
+                      "Omake=10"});
+    EXPECT_EQ(folder.Read("Kelmar.ini"), expected);
+}
+
+TEST(SavedGame, HandMadeFileKeepsItsOtherContents) {
+    GameFolder folder;
+    folder.Write("Kelmar.ini", CrLf({"; my notes", "[Extra]", "keep=1", "[game]", "myp=5",
+                                     "Mine=x"}));
+    GameState s;
+    SaveGame(s);
+    const std::string bytes = folder.Read("Kelmar.ini");
+    EXPECT_EQ(bytes.rfind(CrLf({"; my notes", "[Extra]", "keep=1", "[game]", "myp=0", "Mine=x",
+                               "PlayersWres=", "Torikumiday=0"}), 0), 0u);
+    EXPECT_EQ(bytes.find("[Game]"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n[Wres]\r\nJuryo1=\r\n"), std::string::npos);
+}
+
+TEST(SavedGame, MissingKeysLoadAsMinusOneAndEmpty) {
+    GameFolder folder;
+    std::string file = "[Wres]\r\n";
+    for (int i = 1; i <= 26; ++i) file += "Juryo" + IntToStr(i) + "=J" + IntToStr(i) + "\r\n";
+    folder.Write("Kelmar.ini", file + CrLf({"[3]", "Age=0x1F", "Pw=0x", "Sp=-3", "[Game]"}));
+    GameState s;
+    s.Omake = 10;
+    ScriptedFrontend fe(s);
+    ReadSavedGame(s, fe);
+    EXPECT_EQ(s.Juryo[26], "J26");
+    EXPECT_EQ(s.Juryo[27], "");
+    EXPECT_EQ(s.Age[3], 31);
+    EXPECT_EQ(s.Pw[3], -1);
+    EXPECT_EQ(s.Sp[3], -3);
+    EXPECT_EQ(s.Age[4], -1);
+    EXPECT_EQ(s.NameOfWres[3], "");
+    EXPECT_EQ(s.MyP, -1);
+    EXPECT_EQ(s.Omake, 0);
+    EXPECT_EQ(fe.calls.back(), "SetPracticeCheck 0");
+}
+
+TEST(SavedGame, OnlyOmakeTenTurnsThePracticeLevelOn) {
+    const struct {
+        const char* line;
+        int32_t omake;
+    } cases[] = {{"Omake=10", 10}, {"Omake=0x0A", 10}, {"Omake=0", 0}, {"Omake=-1", 0},
+                 {"Omake=11", 0}, {"Omake=abc", 0},  {"Other=10", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        GameFolder folder;
+        folder.Write("Kelmar.ini", CrLf({"[Game]", c.line}));
+        GameState s;
+        ScriptedFrontend fe(s);
+        ReadSavedGame(s, fe);
+        EXPECT_EQ(s.Omake, c.omake);
+        EXPECT_EQ(fe.calls.back(), c.omake == 10 ? "SetPracticeCheck 1" : "SetPracticeCheck 0");
+    }
+}
+
+// Neither a missing save nor a running basho may wipe the career in play.
+TEST(SavedGame, RefusedLoadsChangeNothing) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s = MidCareer();
+    const std::string before = Stored(s);
+    ScriptedFrontend fe(s);
+    FixedClock clock;
+    try {
+        LoadGame(s, fe, clock);
+        FAIL() << "no error";
+    } catch (const InOutError& e) {
+        EXPECT_EQ(e.code(), 2);
+        EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません");
+    }
+    SaveGame(GameState{});
+    s.BashoRunning = true;
+    EXPECT_THROW(LoadGame(s, fe, clock), GameError);
+    EXPECT_EQ(Stored(s), before);
+    EXPECT_TRUE(fe.calls.empty());
+}
+
+// Loading runs the next basho exactly as going on from the saved state would,
+// with what a save does not keep (the generator, the two adjustments, the
+// player's slot) at their start values.
+TEST(SavedGame, LoadGoesOnAsTheSavedCareerWould) {
+    GameFolder folder;
+    folder.CopyAllData();
+    const GameState saved = MidCareer();
+    SaveGame(saved);
+
+    GameState going = saved;
+    going.Rng = GameState{}.Rng;
+    going.UnderdogBonus = going.LeaderPenalty = going.PlayerIndex = 0;
+    ScriptedFrontend goingFe(going);
+    FixedClock goingClock(99);
+    ConfirmCareer(going, goingFe, goingClock);
+
+    GameState s;
+    ScriptedFrontend fe(s);
+    FixedClock clock(99);
+    LoadGame(s, fe, clock);
+    ASSERT_GE(fe.calls.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(fe.calls.begin(), fe.calls.begin() + 4),
+              (std::vector<std::string>{"HideNextButton", "SetPracticeCheck 1",
+                                        "SetScore 得点 : " + IntToStr(saved.MyP), "ShowScore"}));
+    EXPECT_EQ(std::vector<std::string>(fe.calls.begin() + 4, fe.calls.end()), goingFe.calls);
+    EXPECT_EQ(fe.Count("BashoEnded"), 1);
+    EXPECT_EQ(Stored(s), Stored(going));
+    EXPECT_EQ(s.RosterLoaded, 1);
+    EXPECT_EQ(s.Match, saved.Match);
+}
+
+// A save that fails half-way leaves the last save whole, and no stray file.
+TEST(SavedGame, FailedSaveKeepsTheOldFile) {
+    GameFolder folder;
+    GameState s;
+    s.MyP = 1;
+    SaveGame(s);
+    const std::string old = folder.Read("Kelmar.ini");
+    s.MyP = 2;
+    const std::string error = testing::GameErrorUnderSizeLimit(old.size() / 2, [&] { SaveGame(s); });
+    EXPECT_EQ(error, folder.path() + "/Kelmar.ini" + " に書き込めません");
+    EXPECT_EQ(folder.Read("Kelmar.ini"), old);
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += !!e.is_regular_file();
+    EXPECT_EQ(files, 1);
+}
+
+}  // namespace
+}  // namespace kelmar
