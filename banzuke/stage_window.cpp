@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "banzuke/chart_drawing.h"
 #include "shell/error_guard.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
@@ -40,9 +41,9 @@ bool TfrmStage::event(QEvent* event) {
 }
 
 void TfrmStage::FormActivate() {
+    DrawChart(state_, Image1->Surface());
     Image1->Changed();
-    SetCaption(lblTitle,
-               QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値"));
+    SetCaption(lblTitle, ChartColumnTitles());
 }
 
 }  // namespace kelmar

@@ -10,6 +10,7 @@
 
 #include "banzuke/paper_window.h"
 #include "banzuke/stage_window.h"
+#include "basho/bout_card_drawing.h"
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
 #include "shell/about_window.h"

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 #include "basho/frontend.h"
 
@@ -20,6 +21,7 @@ class QTimer;
 namespace kelmar {
 
 class Clock;
+class DayPictures;
 class PixelView;
 class TAboutForm;
 class TfrmBest10;
@@ -151,6 +153,8 @@ private:
 
     GameState& state_;
     Clock& clock_;
+    // The lamps and technique pictures, held from DayStarted to DayEnded.
+    std::unique_ptr<DayPictures> dayPictures_;
     // Whether the juryo list's selection changed in the current mouse press,
     // so that the click that ends it is not a second pick.
     bool selectionChangedInPress_ = false;

@@ -8,6 +8,7 @@
 
 #include "banzuke/paper_window.h"
 #include "banzuke/stage_window.h"
+#include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
@@ -84,16 +85,23 @@ void TfrmKelmar::SetDayCaption(const std::string& caption) {
     SetCaption(lblBasyo, FromGame(caption));
 }
 
-void TfrmKelmar::DrawBoutCard() { Image2->Changed(); }
+void TfrmKelmar::DrawBoutCard() {
+    kelmar::DrawBoutCard(state_, Image2->Surface());
+    Image2->Changed();
+}
 
 void TfrmKelmar::DayStarted() {
+    dayPictures_ = std::make_unique<DayPictures>(DayPictures::Load());
     btnStop->show();
     btnStop->setEnabled(true);
     KN1->setEnabled(false);
     KT1->setEnabled(false);
 }
 
-void TfrmKelmar::LightLamps(int) { Image2->Changed(); }
+void TfrmKelmar::LightLamps(int bout) {
+    dayPictures_->LightLamps(Image2->Surface(), bout);
+    Image2->Changed();
+}
 
 void TfrmKelmar::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
     SetBoutLabel(lblEast, east);
@@ -107,15 +115,22 @@ void TfrmKelmar::WaitForFilm() {
     WaitUntil(state_, [](const GameState& s) { return s.AnimationRunning == 0; });
 }
 
-void TfrmKelmar::DrawTechnique(int, int) { Image2->Changed(); }
+void TfrmKelmar::DrawTechnique(int bout, int tactic) {
+    dayPictures_->DrawTechnique(Image2->Surface(), bout, tactic);
+    Image2->Changed();
+}
 
-void TfrmKelmar::PutOutLamp(int, Side) { Image2->Changed(); }
+void TfrmKelmar::PutOutLamp(int bout, Side loser) {
+    dayPictures_->PutOutLamp(Image2->Surface(), bout, loser);
+    Image2->Changed();
+}
 
 void TfrmKelmar::WaitWhilePaused() {
     WaitUntil(state_, [](const GameState& s) { return s.Paused == 0 || s.QuitRequested != 0; });
 }
 
 void TfrmKelmar::DayEnded() {
+    dayPictures_.reset();
     btnStop->hide();
     btnStop->setEnabled(false);
     KN1->setEnabled(true);
