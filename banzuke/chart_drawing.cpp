@@ -3,6 +3,7 @@
 #include <QRect>
 #include <algorithm>
 
+#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
@@ -55,30 +56,40 @@ Row RowOf(int slot) {
                          : Row{kRightHalfLeft, kRowPitch * (slot - kHalf)};
 }
 
-void DrawDigit(QImage& chart, const QRect& place, const QImage& sheet, int d, bool red) {
-    if (d < 0 || d >= kDigits)
-        return;
+// A value the sheet has no cell for is refused, not drawn from elsewhere on
+// the sheet or left out without a word.
+void Check(bool ok, const QString& what, int64_t value) {
+    if (!ok)
+        throw RangeError(ToGame(QStringLiteral("力士.bmp には%1 %2 の絵がありません")
+                                    .arg(what)
+                                    .arg(value)));
+}
+
+void DrawDigit(QImage& chart, const QRect& place, const QImage& sheet, int64_t d, bool red,
+               const QString& what) {
+    Check(d >= 0 && d < kDigits, what, d);
     if (red)
-        CopyRectHighlight(chart, place, sheet, DigitCell(d), kRed);
+        CopyRectHighlight(chart, place, sheet, DigitCell(static_cast<int>(d)), kRed);
     else
-        CopyRect(chart, place, sheet, DigitCell(d));
+        CopyRect(chart, place, sheet, DigitCell(static_cast<int>(d)));
 }
 
 void DrawRow(QImage& chart, const QImage& sheet, const GameState& state, int slot) {
     const Row row = RowOf(slot);
     const int rank = StrToInt(state.Stage[slot]);
-    if (rank >= 1 && rank <= kRanks)
-        CopyRect(chart, row.At(0, 31), sheet, RankCell(rank));
+    Check(rank >= 1 && rank <= kRanks, QStringLiteral("番付"), rank);
+    CopyRect(chart, row.At(0, 31), sheet, RankCell(rank));
     const int wins = state.W[slot];
-    DrawDigit(chart, row.At(100, 115), sheet, wins, wins >= kRedFrom);
+    DrawDigit(chart, row.At(100, 115), sheet, wins, wins >= kRedFrom, QStringLiteral("勝ち数"));
     CopyRect(chart, row.At(116, 131), sheet, SeparatorCell());
-    DrawDigit(chart, row.At(132, 147), sheet, state.Torikumiday - wins, false);
+    DrawDigit(chart, row.At(132, 147), sheet, int64_t{state.Torikumiday} - wins, false,
+              QStringLiteral("負け数"));
     const int stars = std::min(state.E[slot] / kExperiencePerStar, kMaxStars);
     for (int j = 1; j <= stars; ++j)
         CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, StarCell());
     const int portrait = PortraitNumber(state.NameOfWres[slot]);
-    if (portrait < 1)
-        return;  // no plate; a number beyond the sheet's rows is skipped by the copy
+    Check(portrait >= 1 && sheet.rect().contains(PlateCell(portrait)),
+          QStringLiteral("四股名の番号"), portrait);
     if (state.Age[slot] >= kPlayerAgeMark)
         CopyRectHighlight(chart, row.At(40, 93), sheet, PlateCell(portrait), kBlue);
     else

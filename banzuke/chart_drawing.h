@@ -13,10 +13,10 @@ struct GameState;
 // Reads the sheet from the game folder, composes the whole chart on a white
 // 430 x 330 picture and draws that onto `target` at (0, 0) in one copy.
 // Raises PictureError when the sheet cannot be read, ConversionError for a
-// rank code or portrait number that is not a number; then `target` is left
-// as it was. A value the sheet has no cell for (a rank code outside 1..5, a
-// win or loss count outside 0..15, a portrait number without a plate) leaves
-// that cell blank.
+// rank code or portrait number that is not a number, and RangeError naming
+// the value the sheet has no cell for (a rank code outside 1..5, a win or
+// loss count outside 0..15, a portrait number without a plate); then `target`
+// is left as it was.
 void DrawChart(const GameState& state, QImage& target);
 
 // lblTitle's column titles, which stand over both halves of the chart.

@@ -85,7 +85,8 @@ class ChartDrawingTest : public QObject {
     void plateOfPortraitOne_data();
     void plateOfPortraitOne();
     void nothingElseIsDrawn();
-    void valuesWithoutACellLeaveItBlank();
+    void valuesWithoutACellAreRefused_data();
+    void valuesWithoutACellAreRefused();
     void rankCodeThatIsNoNumber();
     void missingSheetDrawsNoChart();
     void columnTitles();
@@ -203,22 +204,46 @@ void ChartDrawingTest::nothingElseIsDrawn() {
     QVERIFY(CheckFilled(chart, Span(0, 330, 440, 340), kOld).isEmpty());
 }
 
-// No cell is read from elsewhere on the sheet, and the rest of the row stands.
-void ChartDrawingTest::valuesWithoutACellLeaveItBlank() {
+// No cell is read from elsewhere on the sheet and none is left out without a
+// word: the value is named and no chart is drawn.
+void ChartDrawingTest::valuesWithoutACellAreRefused_data() {
+    QTest::addColumn<int>("wins");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("rank");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("16 wins") << 16 << 15 << "5" << "Name05" << "勝ち数 16";
+    QTest::newRow("negative wins") << -1 << 10 << "5" << "Name05" << "勝ち数 -1";
+    QTest::newRow("more wins than days") << 11 << 10 << "5" << "Name05" << "負け数 -1";
+    QTest::newRow("16 losses") << 0 << 16 << "5" << "Name05" << "負け数 16";
+    QTest::newRow("rank 0") << 3 << 10 << "0" << "Name05" << "番付 0";
+    QTest::newRow("rank 6") << 3 << 10 << "6" << "Name05" << "番付 6";
+    QTest::newRow("portrait 0") << 3 << 10 << "5" << "Name00" << "四股名の番号 0";
+    QTest::newRow("plate row below the sheet") << 3 << 10 << "5" << "Name99"
+                                               << "四股名の番号 99";
+}
+
+void ChartDrawingTest::valuesWithoutACellAreRefused() {
+    QFETCH(int, wins);
+    QFETCH(int, day);
+    QFETCH(QString, rank);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
     SheetInFolder sheet;
     GameState state = DayTen();
-    state.Torikumiday = 15;
-    state.W[1] = 16;  // losses -1
-    state.Stage[1] = "6";
-    state.NameOfWres[1] = "Name00";
-    state.NameOfWres[2] = "Name99";  // a plate row below the sheet
-    const QImage chart = Chart(state);
-    QVERIFY(CheckFilled(chart, Span(0, 18, 100, 35), kWhite).isEmpty());
-    QVERIFY(CheckFilled(chart, Span(100, 18, 115, 35), kWhite).isEmpty());
-    QVERIFY(CheckFilled(chart, Span(132, 18, 216, 35), kWhite).isEmpty());
-    QVERIFY(CheckCopied(chart, Span(116, 18, 131, 35), kSeparator).isEmpty());
-    QVERIFY(CheckFilled(chart, Span(40, 36, 93, 53), kWhite).isEmpty());
-    QVERIFY(CheckCopied(chart, Span(0, 36, 31, 53), Rank(5)).isEmpty());
+    state.Torikumiday = day;
+    state.W[5] = wins;
+    state.Stage[5] = rank.toStdString();
+    state.NameOfWres[5] = name.toStdString();
+    QImage target = SolidPicture(kImage1, kOld);
+    try {
+        DrawChart(state, target);
+        QFAIL("no RangeError");
+    } catch (const RangeError& e) {
+        QCOMPARE(FromGame(e.what()), QStringLiteral("力士.bmp には") + message +
+                                         QStringLiteral(" の絵がありません"));
+    }
+    QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }
 
 void ChartDrawingTest::rankCodeThatIsNoNumber() {
