@@ -39,6 +39,7 @@ TfrmStrategy::TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend)
     connect(Button1, &QPushButton::clicked, this, [this] { ChooseTactic(1); });
     connect(Button2, &QPushButton::clicked, this, [this] { ChooseTactic(2); });
     connect(Button3, &QPushButton::clicked, this, [this] { ChooseTactic(3); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button4Click(); }); });
     Present(QString(), QString());
     FormCreate();
 }
@@ -52,6 +53,8 @@ void TfrmStrategy::Present(const QString& displayName, const QString& ageLine) {
 }
 
 void TfrmStrategy::FormCreate() { move(CentredPosition(PrimaryScreenSize(), kOuter)); }
+
+void TfrmStrategy::Button4Click() { OpenOpponentReport(state_, frontend_); }
 
 void TfrmStrategy::ChooseTactic(int code) {
     state_.SelectedTactic = code;

@@ -20,6 +20,7 @@
 #include "shell/window_layout.h"
 #include "state/best10_window.h"
 #include "state/game_state.h"
+#include "state/saved_game.h"
 
 namespace kelmar {
 
@@ -124,10 +125,24 @@ void TfrmKelmar::ConnectHandlers() {
         return [this, handler] { Guarded(this, [&] { (this->*handler)(); }); };
     };
     const std::pair<QAction*, void (TfrmKelmar::*)()> items[] = {
+        {KN1, &TfrmKelmar::KN1Click}, {KS1, &TfrmKelmar::KS1Click}, {KO2, &TfrmKelmar::KO2Click},
         {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
         {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
         {KA1, &TfrmKelmar::KA1Click}};
     for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, guard(handler));
+    connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
+    connect(btnStop, &QPushButton::clicked, this, guard(&TfrmKelmar::btnStopClick));
+    connect(Timer1, &QTimer::timeout, this, guard(&TfrmKelmar::Timer1Timer));
+    // A pick is a click on an entry or any other change of the selection; a
+    // click that changed the selection is one pick, not two.
+    JuryoList->viewport()->installEventFilter(this);
+    connect(JuryoList, &QListWidget::itemSelectionChanged, this, [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+        selectionChangedInPress_ = true;
+        pick();
+    });
+    connect(JuryoList, &QListWidget::itemClicked, this, [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+        if (!selectionChangedInPress_) pick();
+    });
 }
 
 bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
@@ -139,6 +154,8 @@ bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
 void TfrmKelmar::FormCreate() {
     state_.RosterLoaded = 0;
     move(CentredPosition(PrimaryScreenSize(), kOuter));
+    // A table that cannot be read is reported; the game starts with an empty one.
+    Guarded(this, [&] { LoadTopTen(state_); });
 }
 
 void TfrmKelmar::CreateOtherWindows() {
@@ -149,6 +166,10 @@ void TfrmKelmar::CreateOtherWindows() {
     frmPaper = new TfrmPaper(this);
     frmBest10 = new TfrmBest10(this);
 }
+
+void TfrmKelmar::KS1Click() { SaveGame(state_); }
+
+void TfrmKelmar::KO2Click() { LoadGame(state_, *this, clock_); }
 
 void TfrmKelmar::KQ1Click() {
     state_.QuitRequested = 1;

@@ -13,6 +13,7 @@
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
 #include "shell/game_text.h"
+#include "shell/picture_copy.h"
 #include "shell/main_window.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
@@ -165,5 +166,18 @@ void TfrmKelmar::HideNextButton() {
 }
 
 void TfrmKelmar::SetPracticeCheck(bool on) { KT1->setChecked(on); }
+
+void TfrmKelmar::Timer1Timer() {
+    const FilmAction action = FilmTick(state_);
+    if (action.show) Image1->show();
+    if (action.letter != 0) {
+        // Read from disk at every step; a missing picture is reported and the
+        // film goes on, its step already counted.
+        Image1->SetPicture(LoadPicture(GameFolderPath(std::string(1, action.letter) + ".bmp")));
+    }
+    if (action.hide) Image1->hide();
+}
+
+void TfrmKelmar::btnStopClick() { btnStop->setText(FromGame(TogglePause(state_))); }
 
 }  // namespace kelmar

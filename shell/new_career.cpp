@@ -31,7 +31,7 @@ void PickJuryo(GameState& s, int k, Clock& clock) {
     s.Stage[p] = "5";
 }
 
-void ConfirmCareer(GameState& s, Frontend& frontend, Clock& clock) {
+void CompleteLeague(GameState& s) {
     if (s.BashoRunning) throw GameError("場所の最中に次の場所は始められません");
     if (s.RosterLoaded == 0) {
         LoadMatchTable(s);
@@ -47,6 +47,10 @@ void ConfirmCareer(GameState& s, Frontend& frontend, Clock& clock) {
             s.Tlose[i] = 0;
         }
     }
+}
+
+void ConfirmCareer(GameState& s, Frontend& frontend, Clock& clock) {
+    CompleteLeague(s);
     RunBasho(s, frontend, clock);
 }
 

@@ -17,8 +17,12 @@ std::vector<std::string> NewGame(GameState& state);
 // JuryoListClick with juryo entry k (1..27): slot 32 drawn afresh.
 void PickJuryo(GameState& state, int k, Clock& clock);
 
-// PlayerOkButtonClick's state steps: a new career when RosterLoaded is 0,
-// then the basho driver.
+// The confirm's league step: for a new career (RosterLoaded 0) the pairing
+// table and the roster read and the season and every record reset; between
+// two basho (RosterLoaded 1) nothing. Refused while a basho runs.
+void CompleteLeague(GameState& state);
+
+// PlayerOkButtonClick's state steps: CompleteLeague, then the basho driver.
 void ConfirmCareer(GameState& state, Frontend& frontend, Clock& clock);
 
 }  // namespace kelmar

@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
+#include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "shell/game_text.h"
 #include "shell/main_window.h"
 #include "shell/new_career.h"
@@ -11,6 +14,7 @@
 #include "shell/window_layout.h"
 #include "state/game_state.h"
 #include "state/strings.h"
+#include "state/text_file.h"
 
 namespace kelmar {
 
@@ -33,6 +37,8 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
 }
 
 const QString kNameCaption = QStringLiteral("しこな：");
+
+void SetFigure(QLabel* label, int32_t value) { label->setText(QString::number(value)); }
 
 }  // namespace
 
@@ -80,6 +86,52 @@ void TfrmKelmar::HidePanel() {
         control->setEnabled(false);
         control->hide();
     }
+}
+
+void TfrmKelmar::KN1Click() {
+    ClearBoard(Image2->Surface());
+    Image2->Changed();
+    SetCaption(lblMyP, QStringLiteral("得点 : 0"));
+    const std::vector<std::string> names = NewGame(state_);  // MyP is 0 from here
+    {
+        // Refilling the list is no pick.
+        const QSignalBlocker quiet(JuryoList);
+        JuryoList->clear();
+        for (const std::string& name : names) JuryoList->addItem(FromGame(name));
+    }
+    for (QWidget* control : PanelControls()) control->setEnabled(control != PlayerOkButton);
+    PlayerOkButton->setEnabled(false);
+    for (QWidget* control : PanelControls()) control->show();
+    NameLabel->setText(kNameCaption);
+    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1}) figure->setText(QStringLiteral("0"));
+    PlayerOkButton->setText(QStringLiteral("Ok"));
+    repaint();
+}
+
+void TfrmKelmar::JuryoListClick() {
+    // A change that leaves no entry selected picks nothing.
+    const int row = JuryoList->currentRow();
+    if (row < 0 || JuryoList->selectedItems().isEmpty() || row >= kJuryo) return;
+    const int k = row + 1;
+    PickJuryo(state_, k, clock_);
+    const int p = kPlayerEntrySlot;
+    NameLabel->setText(kNameCaption + FromGame(DisplayName(state_.Juryo[k])));
+    // The stored age carries the player's mark: 120 shows as "20".
+    AgeLabel1->setText(FromGame(IntToStr(state_.Age[p]).substr(1, 2)));
+    SetFigure(PLabel1, state_.Pw[p]);
+    SetFigure(SLabel1, state_.Sp[p]);
+    SetFigure(WLabel1, state_.Tc[p]);
+    PlayerOkButton->setEnabled(true);
+}
+
+void TfrmKelmar::PlayerOkButtonClick() {
+    HidePanel();
+    KB1->setEnabled(false);
+    KS1->setEnabled(false);
+    CompleteLeague(state_);  // a file that cannot be read ends the confirm here
+    PlayerOkButton->setText(QStringLiteral("次へ"));
+    lblMyP->show();
+    RunBasho(state_, *this, clock_);
 }
 
 }  // namespace kelmar

@@ -84,7 +84,13 @@ OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
 }
 
 GameUnderTest::GameUnderTest(bool copyData) {
-    if (copyData) folder.CopyAllData();
+    if (copyData) {
+        folder.CopyAllData();
+        // The empty table that an installed game starts with.
+        std::string emptyTable;
+        for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
+        folder.Write("Rank.txt", emptyTable);
+    }
     MainWindowOptions options;
     options.timerIntervalMs = 1;
     window = std::make_unique<TfrmKelmar>(state, clock, options);

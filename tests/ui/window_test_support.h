@@ -55,8 +55,8 @@ public:
 };
 
 // The main window over a fresh game folder holding the shipped data files,
-// its timer ticking every millisecond, and a player answering its windows
-// from the start (the top-ten file may be missing).
+// and an empty top-ten table, its timer ticking every millisecond, and a
+// player answering its windows from the start.
 struct GameUnderTest {
     explicit GameUnderTest(bool copyData = true);
     ~GameUnderTest();
