@@ -1,0 +1,67 @@
+// A bout runs 240 times a basho and must stay off the heap. This program
+// replaces the global operator new (support/counting_new.cpp) to count.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "basho/procedures.h"
+#include "support/counting_new.h"
+#include "support/game_folder.h"
+#include "support/null_frontend.h"
+#include "support/shipped_league.h"
+
+namespace kelmar {
+namespace {
+
+using testing::AllocationCount;
+
+TEST(Allocation, TheCounterSeesAnAllocation) {
+    const uint64_t before = AllocationCount();
+    std::string* volatile text = new std::string(100, 'x');  // escapes: not elided
+    EXPECT_EQ(AllocationCount() - before, 2u) << "the object and its characters";
+    delete text;
+}
+
+// Every pairing of a basho on the shipped league, the player's bouts with
+// their tactic window included: the player's texts are short names and ages
+// that stay within a string's own buffer.
+TEST(Allocation, NoBoutOfABashoTouchesTheHeap) {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    GameState s = testing::ShippedLeagueAfterFirstBasho(5);
+    testing::NullFrontend frontend;
+    int playerBouts = 0;
+    for (int day = 1; day <= kDays; ++day) {
+        s.Torikumiday = day;
+        for (int pair = 1; pair <= 16; ++pair) {
+            const DayPair p = DayCardPair(s, day, pair);
+            s.EastSlot = p.east;
+            s.WestSlot = p.west;
+            playerBouts += s.IsPlayerSlot(p.east) || s.IsPlayerSlot(p.west);
+            const uint64_t before = AllocationCount();
+            ResolveBout(s, frontend);
+            EXPECT_EQ(AllocationCount() - before, 0u) << "day " << day << " bout " << pair;
+        }
+    }
+    EXPECT_EQ(playerBouts, kDays) << "the player fights once a day";
+}
+
+// A computer bout reads no string at all, however long the names are.
+TEST(Allocation, ComputerBoutWithLongNamesTouchesNoHeap) {
+    GameState s;
+    for (int i = 1; i <= kSlots; ++i) {
+        s.NameOfWres[i] = std::string(40, 'n') + "07";
+        s.Age[i] = 30;
+        s.E[i] = 5;
+        s.Pw[i] = 3, s.Sp[i] = 3, s.Tc[i] = 4;
+    }
+    s.EastSlot = 3, s.WestSlot = 17;
+    testing::NullFrontend frontend;
+    const uint64_t before = AllocationCount();
+    for (int n = 0; n < 1000; ++n) ResolveBout(s, frontend);
+    EXPECT_EQ(AllocationCount() - before, 0u);
+    EXPECT_EQ(s.Twin[3] + s.Twin[17], 1000);
+}
+
+}  // namespace
+}  // namespace kelmar
