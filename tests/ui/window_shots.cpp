@@ -1,0 +1,84 @@
+// Pictures of the game's windows at the moments of a first basho, to be looked
+// at (not a test): the main window at start, with the new-career panel after a
+// pick, in the middle of a day's film, and after the basho; and every modal
+// window of the basho the first time it opens. The game runs in a fresh folder
+// over the shipped data, its timer ticking fast.
+//     build/dev/tests/ui/kelmar-window-shots /tmp/shots
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <cstdio>
+
+#include "shell/about_window.h"
+#include "shell/game_application.h"
+#include "shell/main_window.h"
+#include "state/best10_window.h"
+#include "window_test_support.h"
+
+using namespace kelmar;
+using namespace kelmar::testing;
+
+namespace {
+
+void Save(QWidget* window, const QString& folder, const QString& name) {
+    const QString path = folder + "/" + name + ".png";
+    if (!window->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    SetUpApplication(application);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(folder);
+
+    GameUnderTest game;
+    TfrmKelmar& window = *game.window;
+    window.show();
+    QApplication::processEvents();
+    Save(&window, folder, "start");
+
+    QStringList taken;
+    game.player.readReportFirst = true;
+    game.player.answerFirst = [&](QWidget* modal) {
+        const QString name = modal->objectName();
+        if (!taken.contains(name)) {
+            taken << name;
+            Save(modal, folder, name);
+        }
+        return false;  // the player answers it as usual
+    };
+    OnceWhen midFilm([&] { return game.state.Torikumiday == 3 && game.state.AnimationStep == 3; },
+                     [&] { Save(&window, folder, "film"); });
+
+    window.KN1->trigger();
+    window.JuryoList->setCurrentRow(6);
+    QApplication::processEvents();
+    Save(&window, folder, "panel");
+    window.PlayerOkButton->click();
+    Save(&window, folder, "after-basho");
+
+    window.frmBest10->Fill(game.state);
+    window.frmBest10->show();
+    Save(window.frmBest10, folder, "frmBest10");
+    window.KA1->trigger();
+    Save(window.AboutForm, folder, "AboutForm");
+    // On a real display (xvfb-run), the whole screen as well.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/screen.png");
+
+    for (const QString& error : game.player.errors) std::fprintf(stderr, "%s\n", qPrintable(error));
+    std::printf("%lld pictures in %s\n", static_cast<long long>(QDir(folder).entryList({"*.png"}).size()),
+                qPrintable(folder));
+    return game.player.errors.isEmpty() ? 0 : 1;
+}
