@@ -81,6 +81,14 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     }
 }
 
+IniFile IniFile::FromBytes(std::string path, std::string_view bytes) {
+    IniFile ini;
+    ini.path_ = std::move(path);
+    ini.lines_ = SplitLines(bytes);
+    ini.existed_ = true;
+    return ini;
+}
+
 std::optional<IniFile::Span> IniFile::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
         const auto name = SectionName(lines_[i]);
@@ -141,11 +149,15 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
     WriteString(section, key, IntToStr(value));
 }
 
-void IniFile::Flush() const {
+std::string IniFile::Bytes() const {
     TextWriter file;
     for (const std::string& line : lines_) file.WriteLine(line);
+    return file.bytes();
+}
+
+void IniFile::Flush() const {
     try {
-        WriteFileAtomically(path_, file.bytes());
+        WriteFileAtomically(path_, Bytes());
     } catch (const InOutError&) {
         throw IniWriteError(path_);
     }

@@ -24,6 +24,8 @@ public:
     // Reads the file; a missing file is an empty one. Any other failure to
     // read raises InOutError, so that a save never replaces what it could not read.
     explicit IniFile(std::string path);
+    // The same over bytes already in memory, as if the file held them.
+    static IniFile FromBytes(std::string path, std::string_view bytes);
 
     bool existed() const { return existed_; }
     const std::string& path() const { return path_; }
@@ -37,10 +39,13 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
 
+    // The file as Flush puts it on disk: every line ended by CR LF.
+    std::string Bytes() const;
     // Replaces the file with the copy in memory; raises IniWriteError.
     void Flush() const;
 
 private:
+    IniFile() = default;
     struct Span {
         size_t header;  // index of the "[section]" line
         size_t end;     // one past the section's last line

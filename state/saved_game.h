@@ -1,8 +1,11 @@
 // The saved game "Kelmar.ini" and the top-ten table "Rank.txt".
 #pragma once
 
+#include <string>
+
 #include "basho/frontend.h"
 #include "state/game_state.h"
+#include "state/text_file.h"
 
 namespace kelmar {
 
@@ -16,7 +19,11 @@ void ReadSavedGame(GameState& state, Frontend& frontend);
 
 // state/top_ten.cpp
 void LoadTopTen(GameState& state);
+// The same reading over a file already open (for the fuzzers and tests).
+void LoadTopTenFrom(GameState& state, TextReader& file);
 void EnterTopTen(GameState& state, Frontend& frontend);
 void SaveTopTen(const GameState& state);
+// The bytes SaveTopTen writes.
+std::string TopTenBytes(const GameState& state);
 
 }  // namespace kelmar

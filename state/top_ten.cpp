@@ -10,6 +10,10 @@ constexpr const char* kTopTenFile = "Rank.txt";
 
 void LoadTopTen(GameState& s) {
     TextReader file(GameFolderPath(kTopTenFile));
+    LoadTopTenFrom(s, file);
+}
+
+void LoadTopTenFrom(GameState& s, TextReader& file) {
     for (int r = 1; r <= kPlaces; ++r) {
         s.TopTenNames[r] = file.ReadLine();
         s.TopTenScores[r] = file.ReadIntegerLine();
@@ -32,12 +36,16 @@ void EnterTopTen(GameState& s, Frontend& frontend) {
 
 // The file is replaced whole: a failed write leaves the old table as it was.
 void SaveTopTen(const GameState& s) {
+    WriteFileAtomically(GameFolderPath(kTopTenFile), TopTenBytes(s));
+}
+
+std::string TopTenBytes(const GameState& s) {
     TextWriter file;
     for (int r = 1; r <= kPlaces; ++r) {
         file.WriteLine(s.TopTenNames[r]);
         file.WriteLine(IntToStr(s.TopTenScores[r]));
     }
-    WriteFileAtomically(GameFolderPath(kTopTenFile), file.bytes());
+    return file.bytes();
 }
 
 }  // namespace kelmar
