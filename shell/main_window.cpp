@@ -169,7 +169,11 @@ void TfrmKelmar::CreateOtherWindows() {
 
 void TfrmKelmar::KS1Click() { SaveGame(state_); }
 
-void TfrmKelmar::KO2Click() { LoadGame(state_, *this, clock_); }
+void TfrmKelmar::KO2Click() {
+    // As at a confirm: the resumed basho sets itself up with the chart closed.
+    if (!state_.BashoRunning) frmStage->hide();
+    LoadGame(state_, *this, clock_);
+}
 
 void TfrmKelmar::KQ1Click() {
     state_.QuitRequested = 1;

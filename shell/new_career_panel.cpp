@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "banzuke/stage_window.h"
 #include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
 #include "shell/game_text.h"
@@ -128,6 +129,9 @@ void TfrmKelmar::PlayerOkButtonClick() {
     HidePanel();
     KB1->setEnabled(false);
     KS1->setEnabled(false);
+    // The chart opened from the menu closes with its menu item: drawn while the
+    // basho sets itself up, it would show records that are half new.
+    frmStage->hide();
     CompleteLeague(state_);  // a file that cannot be read ends the confirm here
     PlayerOkButton->setText(QStringLiteral("次へ"));
     lblMyP->show();

@@ -9,10 +9,14 @@
 
 #include <filesystem>
 
+#include "shell/about_window.h"
 #include "shell/game_text.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/pixel_view.h"
 #include "shell/picture_copy.h"
+#include "banzuke/stage_window.h"
+#include "state/best10_window.h"
 #include "state/game_state.h"
 #include "state/strings.h"
 #include "state/text_file.h"
@@ -130,6 +134,88 @@ private slots:
         w.PlayerOkButton->click();
         QVERIFY(game.player.errors.isEmpty());
         QVERIFY(game.state.Basyo6 != basho || game.state.PlayerRetired == 1);
+    }
+
+    void AWholeCareerToRetirementAndTheTopTen() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        w.K1->trigger();  // only the player's bouts are filmed
+        QVERIFY(!w.AnimationSwitchOn());
+        StartCareer(w, 5);
+        int basho = 1;
+        while (game.state.PlayerRetired == 0 && Shown(w.PlayerOkButton) && basho < 400) {
+            w.PlayerOkButton->click();
+            ++basho;
+        }
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
+        QCOMPARE(game.player.Count(QStringLiteral("frmReport")), 1);  // the career report
+        QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), basho - 1);
+        // The retired career leaves no next basho, nothing to save, no chart.
+        QVERIFY(!Shown(w.PlayerOkButton));
+        QVERIFY(!w.KS1->isEnabled());
+        QVERIFY(!w.KB1->isEnabled());
+        QVERIFY(w.KN1->isEnabled());
+        if (game.state.MyP > 0) {
+            QCOMPARE(game.player.Count(QStringLiteral("NameDialog")), 1);
+            QCOMPARE(game.state.TopTenScores[1], game.state.MyP);
+            QCOMPARE(game.state.TopTenNames[1], std::string("Tester"));
+            QVERIFY(game.folder.Read("Rank.txt").rfind("Tester\r\n", 0) == 0);
+        }
+        // And a second career starts from the menu.
+        StartCareer(w, 0);
+        QVERIFY(game.player.errors.isEmpty());
+        QVERIFY(Shown(w.PlayerOkButton) || game.state.PlayerRetired == 1);
+    }
+
+    void TheMenuSwitches() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        w.KT1->trigger();
+        QVERIFY(w.KT1->isChecked());
+        QCOMPARE(game.state.Omake, 10);
+        w.KT1->trigger();
+        QVERIFY(!w.KT1->isChecked());
+        QCOMPARE(game.state.Omake, 0);
+        QVERIFY(w.AnimationSwitchOn());
+        w.K1->trigger();
+        QVERIFY(!w.AnimationSwitchOn());
+        w.K1->trigger();
+        QVERIFY(w.AnimationSwitchOn());
+    }
+
+    void DuringADayTheOtherCommandsWorkAndAResumeIsRefused() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        bool disabledDuringDay = false;
+        OnceWhen during([&] { return game.state.Torikumiday == 2 && game.state.AnimationRunning == 1; },
+                        [&] {
+                            disabledDuringDay = !w.KN1->isEnabled() && !w.KT1->isEnabled() &&
+                                                Shown(w.btnStop) && w.btnStop->isEnabled();
+                            w.KT2->trigger();
+                            w.KA1->trigger();
+                            w.KP1->trigger();
+                            w.KO2->trigger();
+                        });
+        StartCareer(w, 2);
+        QVERIFY(during.done);
+        QVERIFY(disabledDuringDay);
+        QCOMPARE(game.player.errors, QStringList{QStringLiteral("対戦中はゲームを再開できません")});
+        QVERIFY(Shown(w.frmBest10));
+        QVERIFY(Shown(w.AboutForm));
+        QVERIFY(w.HelpWindow != nullptr && Shown(w.HelpWindow));
+        QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 1);  // no second basho
+        QCOMPARE(game.state.Torikumiday, 15);
+    }
+
+    void TheChartLeftOpenFromTheMenuIsShownModallyEachEvening() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        StartCareer(w, 1);
+        w.KB1->trigger();  // its activation is still on its way when the next basho starts
+        QVERIFY(Shown(w.frmStage));
+        w.PlayerOkButton->click();
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
+        QVERIFY(game.player.Count(QStringLiteral("frmStage")) == 30 || game.state.PlayerRetired == 1);
     }
 
     void SaveThenResumeFromTheMenu() {

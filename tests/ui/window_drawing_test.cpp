@@ -22,6 +22,7 @@ using namespace kelmar::testing;
 namespace {
 
 void Activate(QWidget* window) {
+    window->show();  // a hidden window's activation draws nothing
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(window, &activate);
 }
@@ -84,6 +85,12 @@ private slots:
         game.state.W[1] = 9;  // the next activation shows the change
         DrawChart(game.state, expected);
         Activate(stage);
+        QCOMPARE(stage->Image1->Surface(), expected);
+
+        stage->hide();  // an activation that comes after the window closed
+        game.state.W[1] = 3;
+        QEvent late(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(stage, &late);
         QCOMPARE(stage->Image1->Surface(), expected);
     }
 
