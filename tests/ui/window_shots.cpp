@@ -1,7 +1,8 @@
 // Pictures of the game's windows at the moments of a first basho, to be looked
 // at (not a test): the main window at start, with the new-career panel after a
 // pick, in the middle of a day's film, and after the basho; and every modal
-// window of the basho the first time it opens. The game runs in a fresh folder
+// window of the basho the first time it opens; then the career played on to
+// its end, with the career report and the name dialog. The game runs in a fresh folder
 // over the shipped data, its timer ticking fast.
 //     build/dev/tests/ui/kelmar-window-shots /tmp/shots
 #include <QApplication>
@@ -49,12 +50,13 @@ int main(int argc, char** argv) {
     Save(&window, folder, "start");
 
     QStringList taken;
+    QString prefix;
     game.player.readReportFirst = true;
     game.player.answerFirst = [&](QWidget* modal) {
         const QString name = modal->objectName();
-        if (!taken.contains(name)) {
-            taken << name;
-            Save(modal, folder, name);
+        if (!taken.contains(prefix + name)) {
+            taken << prefix + name;
+            Save(modal, folder, prefix + name);
         }
         return false;  // the player answers it as usual
     };
@@ -67,6 +69,15 @@ int main(int argc, char** argv) {
     Save(&window, folder, "panel");
     window.PlayerOkButton->click();
     Save(&window, folder, "after-basho");
+
+    // On to the end of the career, filming only the player's bouts: the career
+    // report and the name asked for the top ten.
+    window.K1->trigger();
+    game.player.readReportFirst = false;
+    prefix = QStringLiteral("retirement-");
+    for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
+        window.PlayerOkButton->click();
+    Save(&window, folder, "retired");
 
     window.frmBest10->Fill(game.state);
     window.frmBest10->show();

@@ -19,8 +19,8 @@ void Click(QWidget* window, const char* button) {
 
 }  // namespace
 
-ModalAnswerer::ModalAnswerer() {
-    timer_.setInterval(1);
+ModalAnswerer::ModalAnswerer(int intervalMs) {
+    timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Tick);
     timer_.start();
 }

@@ -25,7 +25,8 @@ class ModalAnswerer : public QObject {
     Q_OBJECT
 
 public:
-    ModalAnswerer();
+    // Looks for a window to answer every `intervalMs` milliseconds.
+    explicit ModalAnswerer(int intervalMs = 1);
 
     int tactic = 1;                   // the tactic button pressed, 1..3
     bool readReportFirst = false;     // press "対戦者の情報" before the tactic
