@@ -39,8 +39,17 @@ bool TfrmStage::event(QEvent* event) {
     // An activation that arrives after the window was hidden again (the chart
     // opened from the menu and closed by the next basho's start) draws nothing:
     // the records may be half way through the new basho's set-up.
-    if (event->type() == QEvent::WindowActivate && isVisible())
-        Guarded(this, [this] { FormActivate(); });
+    if (event->type() == QEvent::Show) failedWhileShown_ = false;
+    if (event->type() == QEvent::WindowActivate && isVisible() && !failedWhileShown_) {
+        try {
+            FormActivate();
+        } catch (const std::exception& failure) {
+            // Closing the message box activates the chart again: one message
+            // for each showing, not one after another for ever.
+            failedWhileShown_ = true;
+            ShowFailure(this, failure);
+        }
+    }
     return QDialog::event(event);
 }
 

@@ -33,6 +33,8 @@ private:
     void btnCloseClick() { close(); }
 
     const GameState& state_;
+    // The chart could not be drawn since the window was last shown.
+    bool failedWhileShown_ = false;
 };
 
 }  // namespace kelmar

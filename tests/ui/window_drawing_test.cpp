@@ -103,6 +103,15 @@ private slots:
         Activate(stage);
         QCOMPARE(game.player.errors, QStringList{CannotOpen(game.folder, QStringLiteral("力士.bmp"))});
         QCOMPARE(stage->Image1->Surface(), before);
+
+        // The activation that follows the message box tries no second time;
+        // the next showing does.
+        QEvent again(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(stage, &again);
+        QCOMPARE(game.player.errors.size(), 1);
+        stage->hide();
+        Activate(stage);
+        QCOMPARE(game.player.errors.size(), 2);
     }
 };
 
