@@ -1,0 +1,52 @@
+// A run of the simulator: careers played one call of RunBasho at a time, as a
+// player would in one run of the program. New game, the pick and the confirm
+// start every career; the Next button, a confirm of the running league,
+// starts every further basho.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "state/game_state.h"
+#include "tools/sim/options.h"
+#include "tools/sim/scripted_player.h"
+#include "tools/sim/stepped_clock.h"
+
+namespace kelmar::sim {
+
+class LeagueRun {
+public:
+    explicit LeagueRun(const SimOptions& options);
+    LeagueRun(const LeagueRun&) = delete;
+    LeagueRun& operator=(const LeagueRun&) = delete;
+
+    // Whether the run has made its calls or ended its careers.
+    bool Done() const;
+    // The next call of RunBasho, with New game, the pick and the confirm
+    // before it when a career begins.
+    void PlayBasho();
+
+    const GameState& state() const { return state_; }
+    const SteppedClock& clock() const { return clock_; }
+    int64_t calls() const { return calls_; }
+    int64_t careersEnded() const { return careersEnded_; }
+    // The next call begins a career.
+    bool careerStarts() const { return careerStarts_; }
+
+    // What the last call showed: it ended a career when it showed the report.
+    bool retired() const { return player_.careerReport().has_value(); }
+    const std::string& paper() const { return player_.paper(); }
+    const std::optional<ReportLines>& careerReport() const { return player_.careerReport(); }
+
+private:
+    SimOptions options_;
+    GameState state_;
+    SteppedClock clock_;
+    ScriptedPlayer player_;
+    int64_t calls_ = 0;
+    int64_t careersEnded_ = 0;
+    bool careerStarts_ = true;
+};
+
+}  // namespace kelmar::sim

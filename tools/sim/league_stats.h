@@ -1,0 +1,64 @@
+// The summary of a run for a balance designer: the careers of the player, and
+// what happened in the league per 100 basho.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "tools/sim/league_run.h"
+
+namespace kelmar::sim {
+
+// The league as a call of RunBasho finds it: every computer rikishi's rank
+// and tenure by name (names are unique in the league), and the best rank the
+// player's rikishi holds.
+struct LeagueSnapshot {
+    struct Record {
+        std::string stage;
+        int32_t zaii = 0;
+    };
+    std::unordered_map<std::string, Record> computers;
+    std::string playerBest = "6";
+};
+
+// Taken right before the next call of the run. When that call begins a
+// career, the league is the one the confirm reads from the roster file.
+LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run);
+
+class LeagueStats {
+public:
+    // One call of RunBasho, from the league before it to the run after it.
+    void Add(const LeagueSnapshot& before, const LeagueRun& after);
+    void Print(std::ostream& out, const LeagueRun& run) const;
+
+    int64_t bashoPlayed() const { return bashoPlayed_; }
+    const std::vector<int64_t>& careerLengths() const { return careerLengths_; }
+    int64_t ozekiPromotions() const { return ozekiPromotions_; }
+    int64_t yokozunaPromotions() const { return yokozunaPromotions_; }
+    int64_t ozekiDemotions() const { return ozekiDemotions_; }
+    int64_t retirements() const { return retirements_; }
+    int64_t drops() const { return drops_; }
+
+private:
+    void AddBasho(const LeagueSnapshot& before, const GameState& s);
+
+    int64_t bashoPlayed_ = 0;
+    int64_t currentCareer_ = 0;  // basho of the career in progress
+    std::vector<int64_t> careerLengths_;
+    std::array<int64_t, 7> bestRanks_{};  // careers ended, by best rank code 1..6
+    std::string currentBest_ = "6";
+    int64_t ozekiPromotions_ = 0;
+    int64_t yokozunaPromotions_ = 0;
+    int64_t ozekiDemotions_ = 0;
+    int64_t retirements_ = 0;
+    int64_t drops_ = 0;
+    std::array<int64_t, 16> championWins_{};
+    std::array<int64_t, 6> eSum_{};  // by rank code 1..5
+    std::array<int64_t, 6> eCount_{};
+};
+
+}  // namespace kelmar::sim

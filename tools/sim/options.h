@@ -1,0 +1,38 @@
+// The command line of kelmar-sim.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tools/sim/scripted_player.h"
+
+namespace kelmar::sim {
+
+struct SimOptions {
+    uint32_t seed = 0;  // the generator's state at the start, as at program start
+    int64_t clockStart = 0;
+    int64_t clockStep = 1000;
+    int pick = 1;     // juryo entry 1..27
+    int tactic = 1;   // 1..3, or kCycleTactics
+    bool practice = false;
+    int64_t basho = 1000;  // calls of RunBasho at most
+    int64_t careers = 1;   // ended careers at most
+    bool stats = false;
+    bool help = false;
+};
+
+// A command line we cannot run; the message names the option and the value.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
+};
+
+SimOptions ParseOptions(const std::vector<std::string>& args);
+
+// The synopsis, and the full help that --help prints.
+extern const char* const kUsageLine;
+extern const char* const kHelpText;
+
+}  // namespace kelmar::sim
