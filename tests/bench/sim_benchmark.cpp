@@ -1,0 +1,53 @@
+// Throughput of the rules: whole basho played by the simulator's player in a
+// fresh game folder, the reading of the data files at every new career
+// included. "basho/s" counts the calls of RunBasho that played a basho.
+#include <benchmark/benchmark.h>
+
+#include <limits>
+
+#include "support/game_folder.h"
+#include "tools/sim/basho_line.h"
+#include "tools/sim/league_run.h"
+
+namespace {
+
+using namespace kelmar;
+using namespace kelmar::sim;
+
+SimOptions EndlessRun(bool practice) {
+    SimOptions o;
+    o.basho = std::numeric_limits<int64_t>::max();
+    o.careers = std::numeric_limits<int64_t>::max();
+    o.practice = practice;
+    o.tactic = kCycleTactics;
+    return o;
+}
+
+void PlayBasho(benchmark::State& bench, bool practice, bool composeLine) {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    LeagueRun run(EndlessRun(practice));
+    for (auto _ : bench) {
+        run.PlayBasho();
+        if (composeLine) benchmark::DoNotOptimize(BashoLineText(run));
+    }
+    const int64_t played = run.calls() - run.careersEnded();
+    bench.counters["basho/s"] = benchmark::Counter(static_cast<double>(played),
+                                                   benchmark::Counter::kIsRate);
+    bench.counters["careers"] = static_cast<double>(run.careersEnded());
+}
+
+// Short careers, so New game and the confirm's file reads come often.
+void BM_RunBasho(benchmark::State& bench) { PlayBasho(bench, false, false); }
+// Long careers at the practice level.
+void BM_RunBashoPractice(benchmark::State& bench) { PlayBasho(bench, true, false); }
+// With the JSON line composed as the program writes it.
+void BM_RunBashoWithLine(benchmark::State& bench) { PlayBasho(bench, false, true); }
+
+BENCHMARK(BM_RunBasho)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoPractice)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoWithLine)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
+
+}  // namespace
+
+BENCHMARK_MAIN();
