@@ -1,8 +1,8 @@
 #include "banzuke/chart_drawing.h"
 
 #include <QRect>
-#include <algorithm>
 
+#include "banzuke/procedures.h"
 #include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
@@ -18,13 +18,11 @@ const QSize kChartSize(430, 330);
 constexpr int kHalf = 16;            // slots in each half of the chart
 constexpr int kRightHalfLeft = 216;  // x0 of slots 17 to 32
 constexpr int kRowPitch = 18, kRowHeight = 17;
-constexpr int kMaxStars = 4, kExperiencePerStar = 10;
 constexpr int kRedFrom = 8;  // wins drawn red from here on
 constexpr QRgb kRed = 0xFF0000, kBlue = 0x0000FF;
 
 // The cells of the sheet's strip at y 222 and its grid of name plates.
 constexpr int kStripTop = 222;
-constexpr int kRanks = 5, kDigits = 16;
 
 QRect StripCell(int left, int width) {
     return QRect(left, kStripTop, width, kRowHeight);
@@ -56,44 +54,25 @@ Row RowOf(int slot) {
                          : Row{kRightHalfLeft, kRowPitch * (slot - kHalf)};
 }
 
-// A value the sheet has no cell for is refused, not drawn from elsewhere on
-// the sheet or left out without a word.
-void Check(bool ok, const QString& what, int64_t value) {
-    if (!ok)
-        throw RangeError(ToGame(QStringLiteral("力士.bmp には%1 %2 の絵がありません")
-                                    .arg(what)
-                                    .arg(value)));
-}
-
-void DrawDigit(QImage& chart, const QRect& place, const QImage& sheet, int64_t d, bool red,
-               const QString& what) {
-    Check(d >= 0 && d < kDigits, what, d);
-    if (red)
-        CopyRectHighlight(chart, place, sheet, DigitCell(static_cast<int>(d)), kRed);
-    else
-        CopyRect(chart, place, sheet, DigitCell(static_cast<int>(d)));
-}
-
 void DrawRow(QImage& chart, const QImage& sheet, const GameState& state, int slot) {
     const Row row = RowOf(slot);
-    const int rank = StrToInt(state.Stage[slot]);
-    Check(rank >= 1 && rank <= kRanks, QStringLiteral("番付"), rank);
-    CopyRect(chart, row.At(0, 31), sheet, RankCell(rank));
-    const int wins = state.W[slot];
-    DrawDigit(chart, row.At(100, 115), sheet, wins, wins >= kRedFrom, QStringLiteral("勝ち数"));
-    CopyRect(chart, row.At(116, 131), sheet, SeparatorCell());
-    DrawDigit(chart, row.At(132, 147), sheet, int64_t{state.Torikumiday} - wins, false,
-              QStringLiteral("負け数"));
-    const int stars = std::min(state.E[slot] / kExperiencePerStar, kMaxStars);
-    for (int j = 1; j <= stars; ++j)
-        CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, StarCell());
-    const int portrait = PortraitNumber(state.NameOfWres[slot]);
-    Check(portrait >= 1 && sheet.rect().contains(PlateCell(portrait)),
-          QStringLiteral("四股名の番号"), portrait);
-    if (state.Age[slot] >= kPlayerAgeMark)
-        CopyRectHighlight(chart, row.At(40, 93), sheet, PlateCell(portrait), kBlue);
+    const ChartRow cells = ChartRowOf(state, slot);
+    // The rest of the row is bounded by the rules; the plates by the sheet read.
+    if (!sheet.rect().contains(PlateCell(cells.portrait)))
+        throw NoSheetCell(ToGame(QStringLiteral("四股名の番号")), cells.portrait);
+    CopyRect(chart, row.At(0, 31), sheet, RankCell(cells.rank));
+    if (cells.wins >= kRedFrom)
+        CopyRectHighlight(chart, row.At(100, 115), sheet, DigitCell(cells.wins), kRed);
     else
-        CopyRect(chart, row.At(40, 93), sheet, PlateCell(portrait));
+        CopyRect(chart, row.At(100, 115), sheet, DigitCell(cells.wins));
+    CopyRect(chart, row.At(116, 131), sheet, SeparatorCell());
+    CopyRect(chart, row.At(132, 147), sheet, DigitCell(cells.losses));
+    for (int j = 1; j <= cells.stars; ++j)
+        CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, StarCell());
+    if (cells.player)
+        CopyRectHighlight(chart, row.At(40, 93), sheet, PlateCell(cells.portrait), kBlue);
+    else
+        CopyRect(chart, row.At(40, 93), sheet, PlateCell(cells.portrait));
 }
 
 }  // namespace

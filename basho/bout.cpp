@@ -1,3 +1,4 @@
+#include "banzuke/figures.h"
 #include "basho/procedures.h"
 #include "state/strings.h"
 
@@ -55,9 +56,13 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     const bool eastWins = r <= eastStrength;
     const int winner = eastWins ? east : west;
     const int loser = eastWins ? west : east;
-    s.W[winner] += 1;
-    s.Twin[winner] += 1;
-    s.Tlose[loser] += 1;
+    // A record at the edge of 32 bits is refused before any of it is written.
+    const int32_t wins = CheckedSum(s.W[winner], 1, "W", winner);
+    const int32_t careerWins = CheckedSum(s.Twin[winner], 1, "Twin", winner);
+    const int32_t careerLosses = CheckedSum(s.Tlose[loser], 1, "Tlose", loser);
+    s.W[winner] = wins;
+    s.Twin[winner] = careerWins;
+    s.Tlose[loser] = careerLosses;
     return BoutResult{eastWins ? Side::East : Side::West, eastWins ? eastTactic : westTactic};
 }
 

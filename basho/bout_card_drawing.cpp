@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "basho/procedures.h"
+#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
@@ -21,6 +22,7 @@ const QSize kWorkingSize(480, 200);
 constexpr int kCellWidth = 72, kCellHeight = 24, kCellsPerRow = 8;
 constexpr int kTileWidth = 24, kTileHeight = 23, kTiles = 3;
 constexpr int kShown = 18;
+constexpr int kFiguresBottom = 222;  // the chart's strip begins here
 constexpr int kWestDrop = 72;        // the west figure stands this far below the east
 constexpr int kLastFigureLeft = 30;  // bout 16's figures; bout 1's stand at 390
 
@@ -35,7 +37,13 @@ QRect PortraitTile(int portrait, int tile) {
                  kTileHeight);
 }
 
+// A figure the sheet read has no cell for is refused, naming its number,
+// rather than left out of the card or cut from the chart's strip below the
+// figures without a word.
 void DrawFigure(QImage& working, const QImage& sheet, int portrait, int bout, int top) {
+    const QRect lastTile = PortraitTile(portrait, kTiles);
+    if (!sheet.rect().contains(lastTile) || lastTile.bottom() >= kFiguresBottom)
+        throw NoSheetCell(ToGame(QStringLiteral("四股名の番号")), portrait);
     const int left = kLastFigureLeft + kColumnWidth * (kBouts - bout);
     for (int j = 1; j <= kTiles; ++j)
         CopyRect(working, QRect(left, kShown * j + top, kShown, kShown), sheet,
@@ -52,9 +60,9 @@ void DrawBoutCard(const GameState& state, QImage& board) {
     const QImage sheet = LoadPicture(GameFolderPath("力士.bmp"));
     QImage working = WhiteSurface(kWorkingSize);
     for (int i = 1; i <= kBouts; ++i) {
-        const DayPair pair = DayCardPair(state, state.Torikumiday, i);
-        DrawFigure(working, sheet, PortraitNumber(state.NameOfWres[pair.east]), i, 0);
-        DrawFigure(working, sheet, PortraitNumber(state.NameOfWres[pair.west]), i, kWestDrop);
+        const PairFigures figures = DayCardFigures(state, state.Torikumiday, i);
+        DrawFigure(working, sheet, figures.east, i, 0);
+        DrawFigure(working, sheet, figures.west, i, kWestDrop);
     }
     DrawPicture(board, QPoint(0, 0), working);
 }

@@ -16,7 +16,9 @@ struct GameState;
 // Torikumiday on a fresh white 480 x 200 picture, which then covers the board
 // from (0, 0) and so wipes the previous day. Raises PictureError when the
 // sheet cannot be read (the board is left as it was), ConversionError for a
-// pairing field or portrait number that is not a number.
+// pairing field or portrait number that is not a number, and RangeError naming
+// a slot outside the league or a portrait number the sheet has no cell for;
+// then too the board is left as it was.
 void DrawBoutCard(const GameState& state, QImage& board);
 
 // The blank board of a new career: a white 480 x 200 picture drawn at (0, 0).

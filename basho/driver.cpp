@@ -1,3 +1,4 @@
+#include "banzuke/figures.h"
 #include "banzuke/procedures.h"
 #include "basho/procedures.h"
 #include "state/roster.h"
@@ -61,9 +62,9 @@ int32_t CheckedScore(int64_t score) {
 
 bool ScorePlayer(GameState& s) {
     const int p = s.PlayerIndex;
-    const int64_t bouts = static_cast<int64_t>(s.Twin[p]) + s.Tlose[p];
-    // A career without a single bout divides by zero: the call ends silently.
-    if (bouts == 0) return false;
+    // A career without a single bout divides zero by zero: the call ends silently.
+    if (s.Twin[p] == 0 && s.Tlose[p] == 0) return false;
+    const int64_t bouts = CareerBouts(s, p);
     int64_t score = RankScore(s.Saiko[p]);
     score = 100 * static_cast<int64_t>(s.Zaii[p]) + score + 200 * static_cast<int64_t>(s.Yusyo[p]);
     score += RoundHalfEven(500.0 * s.Twin[p] / static_cast<double>(bouts));
@@ -90,9 +91,9 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
     int weakest = 1;
     CrownChampion(s, weakest);
     ShowNewspaper(s, frontend);
-    s.Yusyo[s.LastWin] += 1;
-    s.UnderdogBonus += s.W[s.LastWin] >= 14 ? 4 : -4;
-    s.LeaderPenalty += s.W[weakest] < 4 ? 4 : -4;
+    s.Yusyo[s.LastWin] = CheckedSum(s.Yusyo[s.LastWin], 1, "Yusyo", s.LastWin);
+    s.UnderdogBonus = CheckedSum(s.UnderdogBonus, s.W[s.LastWin] >= 14 ? 4 : -4, "UnderdogBonus", 0);
+    s.LeaderPenalty = CheckedSum(s.LeaderPenalty, s.W[weakest] < 4 ? 4 : -4, "LeaderPenalty", 0);
     for (int i = 1; i <= kSlots; ++i) {
         s.W[i] = 0;
         s.Pnt[i] = 0;

@@ -27,8 +27,19 @@ struct FilmAction {
     bool hide = false;   // hide Image1
 };
 
+// The portrait numbers of the east and west figures of one pair.
+struct PairFigures {
+    int32_t east = 0;
+    int32_t west = 0;
+};
+
 // basho/day_card.cpp: pair i (1..16) of day d (1..15).
 DayPair DayCardPair(const GameState& state, int day, int pair);
+// The figures of that pair as DrawBoutCard paints them: ConversionError for a
+// field or portrait digits that are no number, RangeError naming a slot
+// outside the league or a portrait number below the sheet's first cell. The
+// windows check the upper end against the sheet they have read.
+PairFigures DayCardFigures(const GameState& state, int day, int pair);
 
 // basho/bout.cpp: one bout between EastSlot and WestSlot; three draws.
 BoutResult ResolveBout(GameState& state, Frontend& frontend);
@@ -38,6 +49,9 @@ FilmAction FilmTick(GameState& state);
 std::string TogglePause(GameState& state);  // returns btnStop's new caption
 
 // basho/tactic.cpp: the tactic window's age line and the reports.
+// Twin + Tlose of the slot, the divisor of the win rate and of the score;
+// RangeError naming both when they cancel out to 0.
+int64_t CareerBouts(const GameState& state, int slot);
 std::string TacticAgeLine(const GameState& state);
 ReportLines ComposeOpponentReport(const GameState& state);
 void OpenOpponentReport(GameState& state, Frontend& frontend);  // Button4Click

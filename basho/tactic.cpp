@@ -26,8 +26,7 @@ std::string NameWithTenure(const GameState& s, int slot) {
 }
 
 std::string WinRateText(const GameState& s, int slot) {
-    const double rate = static_cast<double>(s.Twin[slot]) * 100.0 /
-                        (static_cast<double>(s.Twin[slot]) + static_cast<double>(s.Tlose[slot]));
+    const double rate = static_cast<double>(s.Twin[slot]) * 100.0 / static_cast<double>(CareerBouts(s, slot));
     return "勝率  : " + IntToStr(RoundHalfEven(rate)) + "%";
 }
 
@@ -39,6 +38,14 @@ std::string Speciality(const GameState& s, int slot) {
 }
 
 }  // namespace
+
+int64_t CareerBouts(const GameState& s, int slot) {
+    const int64_t bouts = int64_t{s.Twin[slot]} + s.Tlose[slot];
+    if (bouts == 0)
+        throw RangeError("Twin[" + IntToStr(slot) + "] " + IntToStr(s.Twin[slot]) + " と Tlose[" +
+                         IntToStr(slot) + "] " + IntToStr(s.Tlose[slot]) + " では勝率が出せません");
+    return bouts;
+}
 
 std::string TacticAgeLine(const GameState& s) {
     return "年齢: " + IntToStr(static_cast<int64_t>(s.Age[PlayerSide(s)]) - 100) + "歳";

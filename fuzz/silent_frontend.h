@@ -3,6 +3,7 @@
 // runs its ticks at once; nothing is written to disk.
 #pragma once
 
+#include "banzuke/procedures.h"
 #include "basho/frontend.h"
 #include "basho/procedures.h"
 #include "state/game_state.h"
@@ -27,7 +28,10 @@ public:
         return std::nullopt;
     }
     void SetDayCaption(const std::string&) override {}
-    void DrawBoutCard() override {}
+    // The card and the chart read what the windows draw, with their refusals.
+    void DrawBoutCard() override {
+        for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
+    }
     void DayStarted() override {}
     void LightLamps(int) override {}
     void SetBoutNames(const BoutLabel&, const BoutLabel&) override {}
@@ -41,7 +45,9 @@ public:
     void PutOutLamp(int, Side) override {}
     void WaitWhilePaused() override {}
     void DayEnded() override {}
-    void ShowDailyChart() override {}
+    void ShowDailyChart() override {
+        for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
+    }
     void SetScore(const std::string&) override {}
     void ShowScore() override {}
     void BashoEnded() override { ++bashoEnded; }

@@ -15,6 +15,14 @@ PictureError::PictureError(const std::string& path) : GameError("ﾌｧｲﾙ " 
 
 IniWriteError::IniWriteError(const std::string& path) : GameError(path + " に書き込めません") {}
 
+RangeError NoSheetCell(const std::string& what, int64_t value) {
+    return RangeError("力士.bmp には" + what + " " + IntToStr(value) + " の絵がありません");
+}
+
+RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
+    return RangeError(file + " の " + IntToStr(line) + " 行目: " + what);
+}
+
 std::string InOutErrorText(int code) {
     switch (code) {
         case 2: return "ﾌｧｲﾙが見つかりません";

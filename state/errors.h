@@ -2,6 +2,7 @@
 // text in Shift-JIS, exactly as the player sees it in the message box.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -57,6 +58,13 @@ class RangeError : public GameError {
 public:
     explicit RangeError(const std::string& message) : GameError(message) {}
 };
+
+// A value the picture sheet "力士.bmp" has no cell for, named with what it
+// is (a game string: "番付", "勝ち数", "四股名の番号" ...) and its value.
+RangeError NoSheetCell(const std::string& what, int64_t value);
+
+// A data file refused when it is loaded, naming the file and the line.
+RangeError BadDataLine(const std::string& file, int line, const std::string& what);
 
 std::string InOutErrorText(int code);
 

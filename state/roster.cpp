@@ -1,5 +1,6 @@
 #include "state/roster.h"
 
+#include "state/errors.h"
 #include "state/strings.h"
 #include "state/text_file.h"
 
@@ -29,6 +30,28 @@ int64_t TrimmedLength(const std::string& line) {
     return static_cast<int64_t>(end - begin);
 }
 
+// A portrait number below 1 has no picture: the name is refused where it is
+// read. Digits that are no number are left to the first picture that needs
+// them, which raises the conversion error.
+void CheckPortrait(const std::string& shikona, const char* file, int line) {
+    int32_t portrait = 0;
+    if (TryPortraitNumber(shikona, portrait) && portrait < 1)
+        throw BadDataLine(file, line,
+                          "四股名 " + shikona + " の絵の番号 " + IntToStr(portrait) + " は 1 より小さいです");
+}
+
+// Likewise a slot outside the league is refused with its line; a field that is
+// no number waits for the day that reads it.
+void CheckPairingLine(const std::string& line, int day) {
+    constexpr int kFields = 2 * 16;
+    for (int field = 1; field <= kFields; ++field) {
+        int32_t slot = 0;
+        if (TryStrToInt(Copy(line, 2 * field - 1, 2), slot) && (slot < 1 || slot > kSlots))
+            throw BadDataLine(kMatchFile, day,
+                              "番付の位置 " + IntToStr(slot) + " は 1..32 の範囲外です");
+    }
+}
+
 }  // namespace
 
 void LoadRoster(GameState& state) {
@@ -42,6 +65,7 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
         const int64_t n = TrimmedLength(name);
         state.NameOfWres[i] = Copy(name, 1, n - 1);
         state.Stage[i] = Copy(name, n, 1);
+        CheckPortrait(state.NameOfWres[i], kRosterFile, 2 * i - 1);
 
         const std::string figures = file.ReadLine();
         state.E[i] = StrToInt(Copy(figures, 1, 2));
@@ -63,7 +87,11 @@ void LoadMatchTable(GameState& state) {
 }
 
 void LoadMatchTableFrom(GameState& state, TextReader& file) {
-    for (int d = 1; d <= kDays; ++d) state.Match[d] = file.ReadLine();
+    for (int d = 1; d <= kDays; ++d) {
+        std::string line = file.ReadLine();
+        CheckPairingLine(line, d);
+        state.Match[d] = std::move(line);
+    }
 }
 
 std::vector<std::string> LoadJuryoNames(GameState& state) {
@@ -75,6 +103,7 @@ std::vector<std::string> LoadJuryoNamesFrom(GameState& state, TextReader& file) 
     std::vector<std::string> items;
     for (int i = 1; i <= kJuryo; ++i) {
         state.Juryo[i] = file.ReadLine();
+        CheckPortrait(state.Juryo[i], kJuryoFile, i);
         items.push_back(DisplayName(state.Juryo[i]));
     }
     return items;

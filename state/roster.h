@@ -16,14 +16,18 @@ inline constexpr const char* kMatchFile = "Match.txt";
 inline constexpr const char* kJuryoFile = "juryo.txt";
 
 // Slots 1..31 from the roster; then RosterLoaded and LastWin become 1. An error
-// ends the reading at once and keeps what was stored before it.
+// ends the reading at once and keeps what was stored before it. A shikona
+// whose portrait number is below 1 is refused with RangeError naming the file
+// and the line.
 void LoadRoster(GameState& state);
 
-// Match[1..15] from the pairing table, each line stored whole.
+// Match[1..15] from the pairing table, each line stored whole. A line naming a
+// slot outside 1..32 is refused with RangeError naming the file and the line
+// (fields that are no number are converted, and refused, by the day card).
 void LoadMatchTable(GameState& state);
 
 // Juryo[1..27]; returns the 27 display names for the list box, item k showing
-// Juryo[k+1].
+// Juryo[k+1]. A portrait number below 1 is refused as in the roster.
 std::vector<std::string> LoadJuryoNames(GameState& state);
 
 // The same readers over a file already open (for the fuzzers and tests).

@@ -21,8 +21,18 @@ std::string DisplayName(std::string_view shikona) {
     return Copy(shikona, 1, static_cast<int64_t>(shikona.size()) - 2);
 }
 
-int32_t PortraitNumber(std::string_view shikona) {
-    return StrToInt(Copy(shikona, static_cast<int64_t>(shikona.size()) - 1, 2));
+namespace {
+
+std::string PortraitDigits(std::string_view shikona) {
+    return Copy(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
+}
+
+}  // namespace
+
+int32_t PortraitNumber(std::string_view shikona) { return StrToInt(PortraitDigits(shikona)); }
+
+bool TryPortraitNumber(std::string_view shikona, int32_t& value) {
+    return TryStrToInt(PortraitDigits(shikona), value);
 }
 
 namespace {

@@ -17,6 +17,8 @@ std::string DisplayName(std::string_view shikona);
 
 // The integer value of the last two bytes of a stored shikona.
 int32_t PortraitNumber(std::string_view shikona);
+// The same, false when those bytes are not a number.
+bool TryPortraitNumber(std::string_view shikona, int32_t& value);
 
 // The strict conversion: optional leading spaces, an optional sign, then
 // decimal digits to the end, or "$" and hexadecimal digits. Anything else, the

@@ -1,5 +1,6 @@
 #include "support/scripted_frontend.h"
 
+#include "banzuke/procedures.h"
 #include "basho/procedures.h"
 #include "state/strings.h"
 
@@ -42,7 +43,12 @@ std::optional<std::string> ScriptedFrontend::AskName(const std::string& caption,
 void ScriptedFrontend::SetDayCaption(const std::string& caption) {
     calls.push_back("SetDayCaption " + caption);
 }
-void ScriptedFrontend::DrawBoutCard() { calls.push_back("DrawBoutCard"); }
+// The card and the chart read what the windows read, so that a value they
+// refuse stops a headless basho where it stops the game.
+void ScriptedFrontend::DrawBoutCard() {
+    calls.push_back("DrawBoutCard");
+    for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
+}
 void ScriptedFrontend::DayStarted() { calls.push_back("DayStarted"); }
 void ScriptedFrontend::LightLamps(int bout) { calls.push_back("LightLamps " + IntToStr(bout)); }
 void ScriptedFrontend::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
@@ -72,7 +78,10 @@ void ScriptedFrontend::WaitWhilePaused() {
     if (onPause) onPause();
 }
 void ScriptedFrontend::DayEnded() { calls.push_back("DayEnded"); }
-void ScriptedFrontend::ShowDailyChart() { calls.push_back("ShowDailyChart"); }
+void ScriptedFrontend::ShowDailyChart() {
+    calls.push_back("ShowDailyChart");
+    for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
+}
 void ScriptedFrontend::SetScore(const std::string& caption) { calls.push_back("SetScore " + caption); }
 void ScriptedFrontend::ShowScore() { calls.push_back("ShowScore"); }
 void ScriptedFrontend::BashoEnded() { calls.push_back("BashoEnded"); }

@@ -1,6 +1,7 @@
 // A Frontend that plays the player's part from a script and keeps a record of
 // every call, so that whole careers run headless and a test can check what the
-// rules showed and in which order.
+// rules showed and in which order. The bout card and the daily chart read the
+// values the windows draw, with the same refusals (all but the sheet's size).
 #pragma once
 
 #include <functional>

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <set>
 
+#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
@@ -55,6 +56,8 @@ class BoutCardDrawingTest : public QObject {
     void workingPictureIs480By200();
     void missingSheetLeavesTheBoard();
     void fieldThatIsNoNumber();
+    void figureWithoutACell_data();
+    void figureWithoutACell();
     void blankBoardOfANewCareer();
     void finishedDay();
     void dayPicturesNameTheFirstMissing_data();
@@ -148,6 +151,37 @@ void BoutCardDrawingTest::fieldThatIsNoNumber() {
     state.Match[3] = "0132";  // the second pair's fields are empty
     QVERIFY_THROWS_EXCEPTION(ConversionError, DrawBoutCard(state, board));
     QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
+}
+
+// The sheet's figures end above the chart's strip: 72 of them, eight a row. A
+// number without a figure is named and the board left as it was.
+void BoutCardDrawingTest::figureWithoutACell_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("portrait 0") << "Name00" << "四股名の番号 0";
+    QTest::newRow("negative portrait") << "Name-3" << "四股名の番号 -3";
+    QTest::newRow("first row over the strip") << "Name73" << "四股名の番号 73";
+    QTest::newRow("largest two digits") << "Name99" << "四股名の番号 99";
+}
+
+void BoutCardDrawingTest::figureWithoutACell() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    GameFolder folder;
+    SavePicture(folder, "力士.bmp", SyntheticSheet());
+    GameState state = DayThree();
+    state.NameOfWres[20] = name.toStdString();
+    QImage board = SolidPicture(kBoard, kOld);
+    try {
+        DrawBoutCard(state, board);
+        QFAIL("no RangeError");
+    } catch (const RangeError& e) {
+        QCOMPARE(FromGame(e.what()),
+                 QStringLiteral("力士.bmp には") + message + QStringLiteral(" の絵がありません"));
+    }
+    QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
+    state.NameOfWres[20] = "Name72";  // the last figure above the strip
+    DrawBoutCard(state, board);
 }
 
 void BoutCardDrawingTest::blankBoardOfANewCareer() {

@@ -1,0 +1,36 @@
+// What the banzuke chart shows of each slot. A value the picture sheet has no
+// cell for is refused, naming it, rather than drawn from elsewhere on the
+// sheet or left out without a word.
+#include <algorithm>
+
+#include "banzuke/procedures.h"
+#include "state/strings.h"
+
+namespace kelmar {
+namespace {
+
+constexpr int32_t kRanks = 5;
+constexpr int64_t kDigits = 16;  // the strip holds the digits 0 to 15
+constexpr int32_t kMaxStars = 4, kExperiencePerStar = 10;
+
+int32_t Digit(int64_t value, const char* what) {
+    if (value < 0 || value >= kDigits) throw NoSheetCell(what, value);
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+ChartRow ChartRowOf(const GameState& s, int slot) {
+    ChartRow row;
+    row.rank = StrToInt(s.Stage[slot]);
+    if (row.rank < 1 || row.rank > kRanks) throw NoSheetCell("番付", row.rank);
+    row.wins = Digit(s.W[slot], "勝ち数");
+    row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], "負け数");
+    row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);
+    row.portrait = PortraitNumber(s.NameOfWres[slot]);
+    if (row.portrait < 1) throw NoSheetCell("四股名の番号", row.portrait);
+    row.player = s.Age[slot] >= kPlayerAgeMark;
+    return row;
+}
+
+}  // namespace kelmar
