@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <set>
 
 #include "shell/new_career.h"
 #include "state/errors.h"
@@ -218,6 +220,59 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += !!e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+std::set<std::string> FileNames(const GameFolder& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+// A read-only game folder: the save gives the game's text and leaves the last
+// save as it was, the top-ten write gives the input/output text, the career in
+// memory is untouched and its next basho is played.
+TEST(SavedGame, ReadOnlyFolderRefusesTheSavesAndPlayGoesOn) {
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState s = MidCareer();
+    SaveGame(s);
+    SaveTopTen(s);
+    const std::string oldSave = folder.Read("Kelmar.ini"), oldTable = folder.Read("Rank.txt");
+    s.MyP += 1;
+    s.TopTenScores[1] = 999;
+    for (int i = 1; i <= kSlots; ++i)
+        if (s.IsPlayerSlot(i)) s.W[i] = 10;  // safe at the next assessment
+    const GameState before = s;
+    const std::set<std::string> filesBefore = FileNames(folder);
+
+    const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
+        std::string found;
+        auto errorOf = [](const std::function<void()>& body) -> std::string {
+            try {
+                body();
+            } catch (const GameError& e) {
+                return e.what();
+            }
+            return "no error";
+        };
+        const std::string save = errorOf([&] { SaveGame(s); });
+        if (save != folder.path() + "/Kelmar.ini に書き込めません") found += "save: " + save + "\n";
+        const std::string table = errorOf([&] { SaveTopTen(s); });
+        if (table != InOutErrorText(5)) found += "top ten: " + table + "\n";
+        if (Stored(s) != Stored(before) || s.TopTenScores != before.TopTenScores ||
+            s.TopTenNames != before.TopTenNames || s.Match != before.Match)
+            found += "the state in memory changed\n";
+        ScriptedFrontend fe(s);
+        FixedClock clock(99);
+        const std::string next = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        if (next != "no error" || fe.Count("BashoEnded") != 1) found += "next basho: " + next + "\n";
+        return found;
+    });
+    EXPECT_EQ(faults, "");
+    EXPECT_EQ(folder.Read("Kelmar.ini"), oldSave);
+    EXPECT_EQ(folder.Read("Rank.txt"), oldTable);
+    EXPECT_EQ(FileNames(folder), filesBefore) << "a stray file was left";
 }
 
 }  // namespace

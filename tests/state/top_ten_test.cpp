@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "shell/new_career.h"
 #include "state/errors.h"
 #include "state/saved_game.h"
 #include "state/strings.h"
+#include "support/fixed_clock.h"
 #include "support/game_folder.h"
 #include "support/scripted_frontend.h"
 #include "support/size_limit.h"
@@ -149,6 +152,53 @@ TEST(TopTenFile, FailedSaveKeepsTheOldFile) {
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += 1;
     EXPECT_EQ(files, 1);
+}
+
+// The top-ten write at the end of a career in a read-only folder: the game's
+// input/output text, the new place kept in memory, the old file whole, and a
+// new career can begin.
+TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
+    GameFolder folder;
+    folder.CopyAllData();
+    const std::string old = CrLf({"old", "1"});
+    folder.Write("Rank.txt", old);
+    GameState s;
+    ScriptedFrontend fe(s);
+    testing::FixedClock clock(8);
+    NewGame(s);
+    PickJuryo(s, 5, clock);
+    ConfirmCareer(s, fe, clock);
+    // A yokozuna with a losing record retires at the next assessment.
+    s.Stage[s.PlayerIndex] = "1";
+    s.W[s.PlayerIndex] = 3;
+    const int32_t score = s.MyP;
+
+    const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
+        std::string found;
+        auto errorOf = [](const std::function<void()>& body) -> std::string {
+            try {
+                body();
+            } catch (const GameError& e) {
+                return e.what();
+            }
+            return "no error";
+        };
+        const std::string end = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        if (end != InOutErrorText(5)) found += "end of career: " + end + "\n";
+        if (fe.Count("ShowCareerReport") != 1 || fe.Count("WriteTopTen") != 1)
+            found += "no career report and top-ten write\n";
+        if (s.TopTenScores[1] != score || s.TopTenNames[1] != "Unknown")
+            found += "the new place is not kept\n";
+        if (s.BashoRunning || s.PlayerRetired != 0 || s.Basyo6 != 0 || s.Nengo != 2020)
+            found += "the career did not end\n";
+        NewGame(s);
+        PickJuryo(s, 1, clock);
+        const std::string next = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        if (next != "no error" || fe.Count("BashoEnded") != 2) found += "new career: " + next + "\n";
+        return found;
+    });
+    EXPECT_EQ(faults, "");
+    EXPECT_EQ(folder.Read("Rank.txt"), old);
 }
 
 }  // namespace
