@@ -24,10 +24,14 @@ TEST(SimOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(d.basho, 1000);
     EXPECT_EQ(d.careers, 1);
     EXPECT_FALSE(d.stats);
+    EXPECT_FALSE(d.files);
+    EXPECT_EQ(d.saveAfter, 0);
+    EXPECT_FALSE(d.resume);
 
     const SimOptions o =
         ParseOptions({"--seed", "4294967295", "--clock", "86400001,7", "--pick=27", "--tactic",
-                      "cycle", "--practice", "--basho", "5", "--careers=3", "--stats"});
+                      "cycle", "--practice", "--basho", "5", "--careers=3", "--stats", "--files",
+                      "--save-after", "5", "--resume"});
     EXPECT_EQ(o.seed, 4294967295u);
     EXPECT_EQ(o.clockStart, 86400001);
     EXPECT_EQ(o.clockStep, 7);
@@ -37,6 +41,9 @@ TEST(SimOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(o.basho, 5);
     EXPECT_EQ(o.careers, 3);
     EXPECT_TRUE(o.stats);
+    EXPECT_TRUE(o.files);
+    EXPECT_EQ(o.saveAfter, 5);
+    EXPECT_TRUE(o.resume);
     EXPECT_EQ(ParseOptions({"--clock", "250"}).clockStep, 1000) << "STEP keeps its default";
 }
 
@@ -66,6 +73,12 @@ TEST(SimOptions, BadArgumentsExitWithStatusTwoAndSayWhy) {
         {{"--seed", "1", "--seed", "2"}, "--seed is given twice"},
         {{"--bogus"}, "unknown argument \"--bogus\""},
         {{"1000"}, "unknown argument \"1000\""},
+        {{"--save-after", "0"}, "--save-after wants a whole number 1 or more, not \"0\""},
+        {{"--save-after", "5", "--basho", "3"},
+         "--save-after 5 comes after the last call of the run (--basho 3)"},
+        {{"--save-after", "1001"}, "comes after the last call of the run (--basho 1000)"},
+        {{"--files=1"}, "--files takes no value"},
+        {{"--resume", "x"}, "unknown argument \"x\""},
     };
     for (const auto& c : cases) {
         const auto r = RunSim(c.args);

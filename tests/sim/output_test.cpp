@@ -3,12 +3,12 @@
 // rules directly, and what changes a run and what does not.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "basho/procedures.h"
 #include "shell/new_career.h"
+#include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "state/encoding.h"
 #include "support/game_folder.h"
@@ -17,25 +17,16 @@
 namespace kelmar {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using testing::GameFolder;
+using testing::Json;
+using testing::kSlotKeys;
+using testing::Lines;
 using testing::RunSim;
 using testing::ScriptedFrontend;
 
 const std::vector<std::string> kLineKeys = {
     "basho",  "nengo",  "basyo6", "day",    "myp",    "underdog", "leader", "lastwin",
     "omake",  "player", "retired", "paper", "report", "slots",    "juryo",  "rng"};
-const std::vector<std::string> kSlotKeys = {"name", "stage", "saiko", "age", "pw",    "sp",
-                                            "tc",   "e",     "lb",    "l",   "w",     "pnt",
-                                            "zaii", "yusyo", "twin",  "tlose"};
-
-std::vector<std::string> Lines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 std::vector<std::string> Keys(const Json& object) {
     std::vector<std::string> keys;
     for (const auto& item : object.items()) keys.push_back(item.key());
@@ -147,29 +138,11 @@ TEST(SimOutput, LinesHoldTheGameStateOfTheSameScriptPlayedDirectly) {
                                                    ShiftJisToUtf8(report.Label2),
                                                    ShiftJisToUtf8(report.Label4)}));
         }
-        EXPECT_EQ(line["nengo"], s.Nengo);
-        EXPECT_EQ(line["basyo6"], s.Basyo6);
-        EXPECT_EQ(line["day"], s.Torikumiday);
-        EXPECT_EQ(line["myp"], s.MyP);
+        testing::ExpectSavedValuesOfLine(line, s);
         EXPECT_EQ(line["underdog"], s.UnderdogBonus);
         EXPECT_EQ(line["leader"], s.LeaderPenalty);
-        EXPECT_EQ(line["lastwin"], s.LastWin);
-        EXPECT_EQ(line["omake"], s.Omake);
         EXPECT_EQ(line["player"], s.PlayerIndex);
         EXPECT_EQ(line["rng"], s.Rng.state);
-        for (int i = 1; i <= kSlots; ++i) {
-            const Json& slot = line["slots"][static_cast<size_t>(i - 1)];
-            EXPECT_EQ(slot["name"], ShiftJisToUtf8(s.NameOfWres[i])) << i;
-            EXPECT_EQ(slot["stage"], ShiftJisToUtf8(s.Stage[i])) << i;
-            EXPECT_EQ(slot["saiko"], ShiftJisToUtf8(s.Saiko[i])) << i;
-            const int32_t values[] = {s.Age[i],  s.Pw[i],   s.Sp[i],   s.Tc[i],    s.E[i],
-                                      s.LB[i],   s.L[i],    s.W[i],    s.Pnt[i],   s.Zaii[i],
-                                      s.Yusyo[i], s.Twin[i], s.Tlose[i]};
-            for (size_t k = 0; k < std::size(values); ++k)
-                EXPECT_EQ(slot[kSlotKeys[k + 3]], values[k]) << kSlotKeys[k + 3] << " of slot " << i;
-        }
-        for (int k = 1; k <= kJuryo; ++k)
-            EXPECT_EQ(line["juryo"][static_cast<size_t>(k - 1)], ShiftJisToUtf8(s.Juryo[k]));
     }
     EXPECT_GE(fe.careerReports.size(), 1u) << "the script should cross a retirement";
     EXPECT_EQ(fe.Count("AskName"), static_cast<int>(fe.careerReports.size()))

@@ -1,12 +1,14 @@
 // A run of the simulator: careers played one call of RunBasho at a time, as a
 // player would in one run of the program. New game, the pick and the confirm
 // start every career; the Next button, a confirm of the running league,
-// starts every further basho.
+// starts every further basho. A resumed run begins with the resume command
+// instead, whose load makes the first call.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/game_state.h"
 #include "tools/sim/options.h"
@@ -31,8 +33,14 @@ public:
     const SteppedClock& clock() const { return clock_; }
     int64_t calls() const { return calls_; }
     int64_t careersEnded() const { return careersEnded_; }
-    // The next call begins a career.
-    bool careerStarts() const { return careerStarts_; }
+    // How the next call begins.
+    enum class Start { Resume, NewCareer, Next };
+    Start nextStart() const { return next_; }
+    bool saved() const { return saved_; }
+
+    // What the player should be told (in UTF-8) since the last time asked:
+    // a top-ten file that could not be read, a save that was not made.
+    std::vector<std::string> TakeNotices();
 
     // What the last call showed: it ended a career when it showed the report.
     bool retired() const { return player_.careerReport().has_value(); }
@@ -46,7 +54,9 @@ private:
     ScriptedPlayer player_;
     int64_t calls_ = 0;
     int64_t careersEnded_ = 0;
-    bool careerStarts_ = true;
+    Start next_;
+    bool saved_ = false;
+    std::vector<std::string> notices_;
 };
 
 }  // namespace kelmar::sim

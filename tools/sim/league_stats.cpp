@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "state/roster.h"
+#include "state/saved_game.h"
 
 namespace kelmar::sim {
 
@@ -46,7 +47,19 @@ std::string Mean(int64_t sum, int64_t count) {
 }  // namespace
 
 LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run) {
-    if (!run.careerStarts()) return Snapshot(run.state(), kSlots);
+    switch (run.nextStart()) {
+        case LeagueRun::Start::Next:
+            return Snapshot(run.state(), kSlots);
+        case LeagueRun::Start::Resume: {
+            // The league as the load will read it from the saved game.
+            GameState league = run.state();
+            ScriptedPlayer reader(league, 1);
+            ReadSavedGame(league, reader);
+            return Snapshot(league, kSlots);
+        }
+        case LeagueRun::Start::NewCareer:
+            break;
+    }
     // The confirm of a new career reads slots 1..31 from the roster file; the
     // player enters in slot 32.
     GameState league = run.state();

@@ -26,7 +26,8 @@ struct LeagueSnapshot {
 };
 
 // Taken right before the next call of the run. When that call begins a
-// career, the league is the one the confirm reads from the roster file.
+// career, the league is the one the confirm reads from the roster file; when
+// it resumes a saved game, the one the load reads.
 LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run);
 
 class LeagueStats {

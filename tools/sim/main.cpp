@@ -1,6 +1,6 @@
 // kelmar-sim: careers of the game played headless by a scripted player, one
 // JSON line per basho or a summary for balance work. Reads the data files of
-// the current directory and writes nothing to disk.
+// the current directory; only --files and --save-after write to disk.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -16,9 +16,14 @@ namespace {
 
 using namespace kelmar::sim;
 
+void Tell(LeagueRun& run) {
+    for (const std::string& notice : run.TakeNotices()) std::cerr << "kelmar-sim: " << notice << "\n";
+}
+
 void Simulate(const SimOptions& options) {
     LeagueRun run(options);
     LeagueStats stats;
+    Tell(run);
     while (!run.Done()) {
         if (options.stats) {
             const LeagueSnapshot before = SnapshotBeforeCall(run);
@@ -28,8 +33,12 @@ void Simulate(const SimOptions& options) {
             run.PlayBasho();
             std::cout << BashoLineText(run) << '\n';
         }
+        Tell(run);
     }
     if (options.stats) stats.Print(std::cout, run);
+    if (options.saveAfter > run.calls())
+        std::cerr << "kelmar-sim: the run ended after call " << run.calls()
+                  << ": no game is saved\n";
 }
 
 }  // namespace

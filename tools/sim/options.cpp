@@ -12,7 +12,8 @@ namespace kelmar::sim {
 
 const char* const kUsageLine =
     "usage: kelmar-sim [--seed S] [--clock START[,STEP]] [--pick K] [--tactic 1|2|3|cycle]\n"
-    "                  [--practice] [--basho N] [--careers N] [--stats]\n";
+    "                  [--practice] [--basho N] [--careers N] [--stats]\n"
+    "                  [--files] [--save-after N] [--resume]\n";
 
 const char* const kHelpText =
     "Plays careers of Kelmar headless with a scripted player, using the data files of the\n"
@@ -23,11 +24,17 @@ const char* const kHelpText =
     "                        the day, modulo 86400000 (defaults 0 and 1000)\n"
     "  --pick K              the juryo entry picked for every career (1..27; default 1)\n"
     "  --tactic T            1, 2 or 3 in every bout, or cycle for 1, 2, 3, ... (default 1)\n"
-    "  --practice            the practice level on before the first pick\n"
+    "  --practice            the practice level on before the first pick or load\n"
     "  --basho N             stop after N calls of RunBasho (default 1000)\n"
     "  --careers N           stop when N careers have ended (default 1)\n"
     "  --stats               print a summary of the run instead of the lines\n"
-    "  --help                print this text\n";
+    "  --files               read the top-ten table from Rank.txt at the start and write it\n"
+    "                        after every career, as the game does\n"
+    "  --save-after N        save the game to Kelmar.ini right after call N of RunBasho,\n"
+    "                        unless that call ended a career\n"
+    "  --resume              begin by resuming the game saved in Kelmar.ini\n"
+    "  --help                print this text\n"
+    "Only --files (Rank.txt) and --save-after (Kelmar.ini) write to disk.\n";
 
 namespace {
 
@@ -95,6 +102,10 @@ const ValueOption kValueOptions[] = {
      [](const std::string& v, SimOptions& o) {
          o.careers = IntegerIn("--careers", v, 1, kUnbounded);
      }},
+    {"--save-after",
+     [](const std::string& v, SimOptions& o) {
+         o.saveAfter = IntegerIn("--save-after", v, 1, kUnbounded);
+     }},
 };
 
 const ValueOption* FindValueOption(const std::string& name) {
@@ -111,6 +122,8 @@ struct FlagOption {
 const FlagOption kFlagOptions[] = {
     {"--practice", &SimOptions::practice},
     {"--stats", &SimOptions::stats},
+    {"--files", &SimOptions::files},
+    {"--resume", &SimOptions::resume},
     {"--help", &SimOptions::help},
 };
 
@@ -146,6 +159,10 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
             throw UsageError("unknown argument \"" + args[i] + "\"");
         }
     }
+    if (o.saveAfter > o.basho)
+        throw UsageError("--save-after " + std::to_string(o.saveAfter) +
+                         " comes after the last call of the run (--basho " +
+                         std::to_string(o.basho) + ")");
     return o;
 }
 

@@ -20,6 +20,12 @@ struct SimOptions {
     int64_t basho = 1000;  // calls of RunBasho at most
     int64_t careers = 1;   // ended careers at most
     bool stats = false;
+    // The game's own files: the top-ten table read at the start and written
+    // after every career; a save after call saveAfter (0: none); a resumed
+    // saved game instead of the first new career.
+    bool files = false;
+    int64_t saveAfter = 0;
+    bool resume = false;
     bool help = false;
 };
 
