@@ -95,4 +95,38 @@ public:
     virtual void WriteTopTen(const GameState& state);
 };
 
+// A Frontend without windows, for runs of the rules alone (the simulator, the
+// fuzzers, the tests): it shows nothing and waits for nothing, the tactic
+// window and the name dialog are closed without an answer, no bout is filmed
+// and nothing is written to disk. A headless player overrides what he does.
+class HeadlessFrontend : public Frontend {
+public:
+    void ShowNewspaper(const std::string&) override {}
+    void ShowTacticWindow(const std::string&, const std::string&) override {}
+    void ShowOpponentReport(const ReportLines&) override {}
+    void ShowCareerReport(const ReportLines&) override {}
+    std::optional<std::string> AskName(const std::string&, const std::string&,
+                                       const std::string&) override {
+        return std::nullopt;
+    }
+    void SetDayCaption(const std::string&) override {}
+    void DrawBoutCard() override {}
+    void DayStarted() override {}
+    void LightLamps(int) override {}
+    void SetBoutNames(const BoutLabel&, const BoutLabel&) override {}
+    bool AnimationSwitchOn() override { return false; }
+    void WaitForFilm() override {}
+    void DrawTechnique(int, int) override {}
+    void PutOutLamp(int, Side) override {}
+    void WaitWhilePaused() override {}
+    void DayEnded() override {}
+    void ShowDailyChart() override {}
+    void SetScore(const std::string&) override {}
+    void ShowScore() override {}
+    void BashoEnded() override {}
+    void HideNextButton() override {}
+    void SetPracticeCheck(bool) override {}
+    void WriteTopTen(const GameState&) override {}
+};
+
 }  // namespace kelmar

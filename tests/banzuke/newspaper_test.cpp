@@ -160,33 +160,9 @@ TEST(ComposeNewspaper, StoriesOfTheNewBanzuke) {
     }
 }
 
-struct PageRecorder : Frontend {
+struct PageRecorder : HeadlessFrontend {
     std::vector<std::string> pages;
     void ShowNewspaper(const std::string& page) override { pages.push_back(page); }
-    void ShowTacticWindow(const std::string&, const std::string&) override {}
-    void ShowOpponentReport(const ReportLines&) override {}
-    void ShowCareerReport(const ReportLines&) override {}
-    std::optional<std::string> AskName(const std::string&, const std::string&,
-                                       const std::string&) override {
-        return std::nullopt;
-    }
-    void SetDayCaption(const std::string&) override {}
-    void DrawBoutCard() override {}
-    void DayStarted() override {}
-    void LightLamps(int) override {}
-    void SetBoutNames(const BoutLabel&, const BoutLabel&) override {}
-    bool AnimationSwitchOn() override { return false; }
-    void WaitForFilm() override {}
-    void DrawTechnique(int, int) override {}
-    void PutOutLamp(int, Side) override {}
-    void WaitWhilePaused() override {}
-    void DayEnded() override {}
-    void ShowDailyChart() override {}
-    void SetScore(const std::string&) override {}
-    void ShowScore() override {}
-    void BashoEnded() override {}
-    void HideNextButton() override {}
-    void SetPracticeCheck(bool) override {}
 };
 
 TEST(ShowNewspaper, HandsThePageToTheWindowOnceAndEmptiesTheLists) {

@@ -18,7 +18,7 @@ namespace kelmar::sim {
 // 1, ... over the tactic windows of the run.
 inline constexpr int kCycleTactics = 0;
 
-class ScriptedPlayer : public Frontend {
+class ScriptedPlayer : public HeadlessFrontend {
 public:
     ScriptedPlayer(GameState& state, int tactic) : state_(state), tactic_(tactic) {}
 
@@ -33,27 +33,11 @@ public:
 
     void ShowNewspaper(const std::string& page) override { paper_ = page; }
     void ShowTacticWindow(const std::string& displayName, const std::string& ageLine) override;
-    void ShowOpponentReport(const ReportLines&) override {}
     void ShowCareerReport(const ReportLines& lines) override { careerReport_ = lines; }
     std::optional<std::string> AskName(const std::string& caption, const std::string& prompt,
                                        const std::string& preset) override;
-    void SetDayCaption(const std::string&) override {}
-    void DrawBoutCard() override {}
-    void DayStarted() override {}
-    void LightLamps(int) override {}
-    void SetBoutNames(const BoutLabel&, const BoutLabel&) override {}
-    bool AnimationSwitchOn() override { return false; }
     void WaitForFilm() override;
-    void DrawTechnique(int, int) override {}
-    void PutOutLamp(int, Side) override {}
     void WaitWhilePaused() override;
-    void DayEnded() override {}
-    void ShowDailyChart() override {}
-    void SetScore(const std::string&) override {}
-    void ShowScore() override {}
-    void BashoEnded() override {}
-    void HideNextButton() override {}
-    void SetPracticeCheck(bool) override {}
     void WriteTopTen(const GameState& state) override;
 
 private:
