@@ -15,7 +15,6 @@
 #include "shell/window_layout.h"
 #include "state/game_state.h"
 #include "state/strings.h"
-#include "state/text_file.h"
 
 namespace kelmar {
 
