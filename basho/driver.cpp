@@ -44,6 +44,16 @@ void CrownChampion(GameState& s, int& weakest) {
     s.LastWin = champion;
 }
 
+// A saved game may hold a league without the player's rikishi, or with two
+// of him; the rewrite would leave PlayerIndex on someone else's record and the
+// basho would score a stranger. Nothing of the new basho has happened yet.
+void CheckThePlayerIsThere(const GameState& s) {
+    int marks = 0;
+    for (int i = 1; i <= kSlots; ++i) marks += s.IsPlayerSlot(i) ? 1 : 0;
+    if (marks == 0) throw GameError("番付に自分の力士がいません");
+    if (marks > 1) throw GameError("番付に自分の力士が " + IntToStr(marks) + " 人います");
+}
+
 int32_t RankScore(const std::string& saiko) {
     if (saiko == "1") return 1000;
     if (saiko == "2") return 500;
@@ -87,6 +97,7 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
         return;
     }
     RewriteBanzuke(s);
+    CheckThePlayerIsThere(s);
     s.Torikumiday = 1;
     int weakest = 1;
     CrownChampion(s, weakest);

@@ -310,5 +310,25 @@ TEST(BadData, CareerRecordThatCancelsOut) {
     }
 }
 
+// A league without the player's mark, or with two, would have the basho score
+// the wrong record; it stops before the newspaper instead.
+TEST(BadData, LeagueWithoutOneMarkedPlayer) {
+    {
+        NextBasho career;
+        career.s.Age[career.s.PlayerIndex] -= 100;
+        EXPECT_EQ(career.Run(), "番付に自分の力士がいません");
+        EXPECT_EQ(career.fe.Count("ShowNewspaper"), 0);
+        EXPECT_EQ(career.fe.Count("DayStarted"), 0);
+    }
+    {
+        NextBasho career;
+        const int other = career.s.PlayerIndex == 1 ? 2 : 1;
+        career.s.Age[other] += 100;
+        career.s.W[other] = 10;  // safe from retirement, as the player is
+        EXPECT_EQ(career.Run(), "番付に自分の力士が 2 人います");
+        EXPECT_EQ(career.fe.Count("ShowNewspaper"), 0);
+    }
+}
+
 }  // namespace
 }  // namespace kelmar
