@@ -3,7 +3,6 @@
 #include <QRect>
 
 #include "banzuke/procedures.h"
-#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
@@ -59,7 +58,7 @@ void DrawRow(QImage& chart, const QImage& sheet, const GameState& state, int slo
     const ChartRow cells = ChartRowOf(state, slot);
     // The rest of the row is bounded by the rules; the plates by the sheet read.
     if (!sheet.rect().contains(PlateCell(cells.portrait)))
-        throw NoSheetCell(ToGame(QStringLiteral("四股名の番号")), cells.portrait);
+        throw NoPortraitCell(cells.portrait);
     CopyRect(chart, row.At(0, 31), sheet, RankCell(cells.rank));
     if (cells.wins >= kRedFrom)
         CopyRectHighlight(chart, row.At(100, 115), sheet, DigitCell(cells.wins), kRed);

@@ -27,8 +27,7 @@ ChartRow ChartRowOf(const GameState& s, int slot) {
     row.wins = Digit(s.W[slot], "勝ち数");
     row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], "負け数");
     row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);
-    row.portrait = PortraitNumber(s.NameOfWres[slot]);
-    if (row.portrait < 1) throw NoSheetCell("四股名の番号", row.portrait);
+    row.portrait = SheetPortraitNumber(s.NameOfWres[slot]);
     row.player = s.Age[slot] >= kPlayerAgeMark;
     return row;
 }

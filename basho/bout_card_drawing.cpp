@@ -3,7 +3,6 @@
 #include <QRect>
 
 #include "basho/procedures.h"
-#include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
@@ -43,7 +42,7 @@ QRect PortraitTile(int portrait, int tile) {
 void DrawFigure(QImage& working, const QImage& sheet, int portrait, int bout, int top) {
     const QRect lastTile = PortraitTile(portrait, kTiles);
     if (!sheet.rect().contains(lastTile) || lastTile.bottom() >= kFiguresBottom)
-        throw NoSheetCell(ToGame(QStringLiteral("四股名の番号")), portrait);
+        throw NoPortraitCell(portrait);
     const int left = kLastFigureLeft + kColumnWidth * (kBouts - bout);
     for (int j = 1; j <= kTiles; ++j)
         CopyRect(working, QRect(left, kShown * j + top, kShown, kShown), sheet,

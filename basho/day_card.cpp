@@ -9,20 +9,10 @@ DayPair DayCardPair(const GameState& state, int day, int pair) {
     return DayPair{StrToInt(Copy(line, at, 2)), StrToInt(Copy(line, at + 2, 2))};
 }
 
-namespace {
-
-int32_t FigureOf(const GameState& state, int32_t slot) {
-    const int32_t portrait = PortraitNumber(state.NameOfWres[slot]);
-    if (portrait < 1) throw NoSheetCell("四股名の番号", portrait);
-    return portrait;
-}
-
-}  // namespace
-
 PairFigures DayCardFigures(const GameState& state, int day, int pair) {
     const DayPair slots = DayCardPair(state, day, pair);
-    const int32_t east = FigureOf(state, slots.east);
-    return PairFigures{east, FigureOf(state, slots.west)};
+    const int32_t east = SheetPortraitNumber(state.NameOfWres[slots.east]);
+    return PairFigures{east, SheetPortraitNumber(state.NameOfWres[slots.west])};
 }
 
 }  // namespace kelmar

@@ -19,6 +19,8 @@ RangeError NoSheetCell(const std::string& what, int64_t value) {
     return RangeError("力士.bmp には" + what + " " + IntToStr(value) + " の絵がありません");
 }
 
+RangeError NoPortraitCell(int64_t portrait) { return NoSheetCell("四股名の番号", portrait); }
+
 RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
     return RangeError(file + " の " + IntToStr(line) + " 行目: " + what);
 }

@@ -62,6 +62,8 @@ public:
 // A value the picture sheet "力士.bmp" has no cell for, named with what it
 // is (a game string: "番付", "勝ち数", "四股名の番号" ...) and its value.
 RangeError NoSheetCell(const std::string& what, int64_t value);
+// The same for a portrait number: no figure and no name plate.
+RangeError NoPortraitCell(int64_t portrait);
 
 // A data file refused when it is loaded, naming the file and the line.
 RangeError BadDataLine(const std::string& file, int line, const std::string& what);

@@ -35,6 +35,12 @@ bool TryPortraitNumber(std::string_view shikona, int32_t& value) {
     return TryStrToInt(PortraitDigits(shikona), value);
 }
 
+int32_t SheetPortraitNumber(std::string_view shikona) {
+    const int32_t portrait = PortraitNumber(shikona);
+    if (portrait < 1) throw NoPortraitCell(portrait);
+    return portrait;
+}
+
 namespace {
 
 int HexDigit(char c) {

@@ -19,6 +19,10 @@ std::string DisplayName(std::string_view shikona);
 int32_t PortraitNumber(std::string_view shikona);
 // The same, false when those bytes are not a number.
 bool TryPortraitNumber(std::string_view shikona, int32_t& value);
+// The portrait number as the pictures use it: one below 1, before the sheet's
+// first cell, is refused with NoPortraitCell. The windows check the upper end
+// against the sheet they have read.
+int32_t SheetPortraitNumber(std::string_view shikona);
 
 // The strict conversion: optional leading spaces, an optional sign, then
 // decimal digits to the end, or "$" and hexadecimal digits. Anything else, the

@@ -18,6 +18,7 @@
 #include "state/saved_game.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
+#include "support/game_error.h"
 #include "support/game_folder.h"
 #include "support/scripted_frontend.h"
 
@@ -25,17 +26,9 @@ namespace kelmar {
 namespace {
 
 using testing::FixedClock;
+using testing::GameErrorOf;
 using testing::GameFolder;
 using testing::ScriptedFrontend;
-
-std::string GameErrorOf(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const GameError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;

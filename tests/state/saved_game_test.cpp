@@ -10,6 +10,7 @@
 #include "state/errors.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
+#include "support/game_error.h"
 #include "support/game_folder.h"
 #include "support/scripted_frontend.h"
 #include "support/size_limit.h"
@@ -248,24 +249,16 @@ TEST(SavedGame, ReadOnlyFolderRefusesTheSavesAndPlayGoesOn) {
 
     const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
         std::string found;
-        auto errorOf = [](const std::function<void()>& body) -> std::string {
-            try {
-                body();
-            } catch (const GameError& e) {
-                return e.what();
-            }
-            return "no error";
-        };
-        const std::string save = errorOf([&] { SaveGame(s); });
+        const std::string save = testing::GameErrorOf([&] { SaveGame(s); });
         if (save != folder.path() + "/Kelmar.ini に書き込めません") found += "save: " + save + "\n";
-        const std::string table = errorOf([&] { SaveTopTen(s); });
+        const std::string table = testing::GameErrorOf([&] { SaveTopTen(s); });
         if (table != InOutErrorText(5)) found += "top ten: " + table + "\n";
         if (Stored(s) != Stored(before) || s.TopTenScores != before.TopTenScores ||
             s.TopTenNames != before.TopTenNames || s.Match != before.Match)
             found += "the state in memory changed\n";
         ScriptedFrontend fe(s);
         FixedClock clock(99);
-        const std::string next = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        const std::string next = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
         if (next != "no error" || fe.Count("BashoEnded") != 1) found += "next basho: " + next + "\n";
         return found;
     });

@@ -8,6 +8,7 @@
 #include "state/saved_game.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
+#include "support/game_error.h"
 #include "support/game_folder.h"
 #include "support/scripted_frontend.h"
 #include "support/size_limit.h"
@@ -175,15 +176,7 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
 
     const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
         std::string found;
-        auto errorOf = [](const std::function<void()>& body) -> std::string {
-            try {
-                body();
-            } catch (const GameError& e) {
-                return e.what();
-            }
-            return "no error";
-        };
-        const std::string end = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        const std::string end = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
         if (end != InOutErrorText(5)) found += "end of career: " + end + "\n";
         if (fe.Count("ShowCareerReport") != 1 || fe.Count("WriteTopTen") != 1)
             found += "no career report and top-ten write\n";
@@ -193,7 +186,7 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
             found += "the career did not end\n";
         NewGame(s);
         PickJuryo(s, 1, clock);
-        const std::string next = errorOf([&] { ConfirmCareer(s, fe, clock); });
+        const std::string next = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
         if (next != "no error" || fe.Count("BashoEnded") != 2) found += "new career: " + next + "\n";
         return found;
     });

@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "state/errors.h"
+#include "support/game_error.h"
 
 namespace kelmar::testing {
 
@@ -65,13 +66,7 @@ std::string GameErrorUnderSizeLimit(size_t limitBytes, const std::function<void(
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{limitBytes, limitBytes};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::string outcome = "no error";
-        try {
-            body();
-        } catch (const GameError& e) {
-            outcome = e.what();
-        }
-        return outcome;
+        return GameErrorOf(body);
     });
 }
 
