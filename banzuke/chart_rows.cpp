@@ -14,7 +14,8 @@ constexpr int64_t kDigits = 16;  // the strip holds the digits 0 to 15
 constexpr int32_t kMaxStars = 4, kExperiencePerStar = 10;
 
 int32_t Digit(int64_t value, const char* what) {
-    if (value < 0 || value >= kDigits) throw NoSheetCell(what, value);
+    if (value < 0 || value >= kDigits)
+        throw NoSheetCell(what, value);
     return static_cast<int32_t>(value);
 }
 
@@ -23,7 +24,8 @@ int32_t Digit(int64_t value, const char* what) {
 ChartRow ChartRowOf(const GameState& s, int slot) {
     ChartRow row;
     row.rank = StrToInt(s.Stage[slot]);
-    if (row.rank < 1 || row.rank > kRanks) throw NoSheetCell("番付", row.rank);
+    if (row.rank < 1 || row.rank > kRanks)
+        throw NoSheetCell("番付", row.rank);
     row.wins = Digit(s.W[slot], "勝ち数");
     row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], "負け数");
     row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);

@@ -11,7 +11,7 @@ namespace kelmar {
 class TfrmPaper : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmPaper(QWidget* owner);
 
     // The page as the paper composes it (lines ending in LF CR).
@@ -20,7 +20,7 @@ public:
     QLabel* lblTitle;
     QPushButton* Ok;
 
-private:
+  private:
     void FormCreate();
     void OkClick() { close(); }
 };

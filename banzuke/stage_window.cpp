@@ -33,10 +33,13 @@ TfrmStage::TfrmStage(QWidget* mainWindow, const GameState& state)
     FormCreate(mainWindow);
 }
 
-void TfrmStage::FormCreate(QWidget* mainWindow) { move(mainWindow->pos() + kOffset); }
+void TfrmStage::FormCreate(QWidget* mainWindow) {
+    move(mainWindow->pos() + kOffset);
+}
 
 bool TfrmStage::event(QEvent* event) {
-    if (event->type() == QEvent::Show) failedWhileShown_ = false;
+    if (event->type() == QEvent::Show)
+        failedWhileShown_ = false;
     // An activation that arrives after the window was hidden again (the chart
     // opened from the menu and closed by the next basho's start) draws nothing:
     // the records may be half way through the new basho's set-up.

@@ -16,7 +16,7 @@ struct GameState;
 class TfrmStage : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Placed 100 pixels right of and 80 below the main window's corner.
     TfrmStage(QWidget* mainWindow, const GameState& state);
 
@@ -24,10 +24,10 @@ public:
     QLabel* lblTitle;
     QPushButton* btnClose;
 
-protected:
+  protected:
     bool event(QEvent* event) override;
 
-private:
+  private:
     void FormCreate(QWidget* mainWindow);
     void FormActivate();
     void btnCloseClick() { close(); }

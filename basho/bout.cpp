@@ -16,16 +16,21 @@ int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
         frontend.ShowTacticWindow(DisplayName(s.NameOfWres[slot]), TacticAgeLine(s));
         return s.SelectedTactic;
     }
-    if (d <= s.Pw[slot]) return 1;
-    if (d <= static_cast<int64_t>(s.Pw[slot]) + s.Sp[slot]) return 2;
+    if (d <= s.Pw[slot])
+        return 1;
+    if (d <= static_cast<int64_t>(s.Pw[slot]) + s.Sp[slot])
+        return 2;
     return 3;
 }
 
 int64_t Strength(const GameState& s, int slot, int32_t bonus) {
     int64_t strength = static_cast<int64_t>(s.E[slot]) + bonus;
-    if (slot > 27) strength += 1;
-    if (s.W[slot] < 5) strength += s.UnderdogBonus;
-    if (s.W[slot] > 6) strength -= s.LeaderPenalty;
+    if (slot > 27)
+        strength += 1;
+    if (s.W[slot] < 5)
+        strength += s.UnderdogBonus;
+    if (s.W[slot] > 6)
+        strength -= s.LeaderPenalty;
     return strength < 2 ? 2 : strength;
 }
 
@@ -43,8 +48,10 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     int32_t eastBonus = 0;
     int32_t westBonus = 0;
     const int64_t d = static_cast<int64_t>(eastTactic) - westTactic;
-    if (d == 1 || d == -2) eastBonus = kMatchupBonus;
-    if (d == -1 || d == 2) westBonus = kMatchupBonus;
+    if (d == 1 || d == -2)
+        eastBonus = kMatchupBonus;
+    if (d == -1 || d == 2)
+        westBonus = kMatchupBonus;
 
     const int64_t eastStrength = Strength(s, east, eastBonus);
     const int64_t westStrength = Strength(s, west, westBonus);

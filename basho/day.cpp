@@ -13,7 +13,8 @@ constexpr std::array<const char*, 5> kRankWords = {"横綱", "大関", "関脇",
 constexpr const char* kFilms[2][3] = {{"ahi", "ajk", "alm"}, {"abc", "ade", "afg"}};
 
 const char* FilmFor(Side winner, int32_t tactic) {
-    if (tactic < 1 || tactic > 3) return nullptr;
+    if (tactic < 1 || tactic > 3)
+        return nullptr;
     return kFilms[winner == Side::East ? 0 : 1][tactic - 1];
 }
 
@@ -22,7 +23,8 @@ const char* FilmFor(Side winner, int32_t tactic) {
 BoutLabel BoutLabelFor(const GameState& s, int slot) {
     BoutLabel label;
     const int32_t code = StrToInt(s.Stage[slot]);
-    if (code >= 1 && code <= 5) label.text = kRankWords[static_cast<size_t>(code - 1)];
+    if (code >= 1 && code <= 5)
+        label.text = kRankWords[static_cast<size_t>(code - 1)];
     label.text += DisplayName(s.NameOfWres[slot]);
     label.player = s.IsPlayerSlot(slot);
     return label;
@@ -46,11 +48,14 @@ void PlayDay(GameState& s, Frontend& frontend) {
             s.AnimationRunning = 1;
             frontend.WaitForFilm();
         }
-        if (film != nullptr) frontend.DrawTechnique(bout, result.tactic);
+        if (film != nullptr)
+            frontend.DrawTechnique(bout, result.tactic);
         frontend.PutOutLamp(bout, result.winner == Side::East ? Side::West : Side::East);
 
-        if (s.Paused && !s.QuitRequested) frontend.WaitWhilePaused();
-        if (s.QuitRequested) return;  // the program is closing
+        if (s.Paused && !s.QuitRequested)
+            frontend.WaitWhilePaused();
+        if (s.QuitRequested)
+            return;  // the program is closing
     }
     frontend.DayEnded();
 }

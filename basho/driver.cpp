@@ -7,19 +7,21 @@
 
 namespace kelmar {
 
-void Frontend::WriteTopTen(const GameState& state) { SaveTopTen(state); }
+void Frontend::WriteTopTen(const GameState& state) {
+    SaveTopTen(state);
+}
 
 namespace {
 
 // Marks the basho as running for as long as the call lasts, errors included.
 class RunningBasho {
-public:
+  public:
     explicit RunningBasho(GameState& s) : s_(s) { s_.BashoRunning = true; }
     ~RunningBasho() { s_.BashoRunning = false; }
     RunningBasho(const RunningBasho&) = delete;
     RunningBasho& operator=(const RunningBasho&) = delete;
 
-private:
+  private:
     GameState& s_;
 };
 
@@ -38,8 +40,10 @@ void CrownChampion(GameState& s, int& weakest) {
     int champion = 1;
     weakest = 1;
     for (int i = 1; i <= kSlots; ++i) {
-        if (s.W[i] > s.W[champion]) champion = i;
-        if (s.W[i] < s.W[weakest]) weakest = i;
+        if (s.W[i] > s.W[champion])
+            champion = i;
+        if (s.W[i] < s.W[weakest])
+            weakest = i;
     }
     s.LastWin = champion;
 }
@@ -50,15 +54,21 @@ void CrownChampion(GameState& s, int& weakest) {
 void CheckThePlayerIsThere(const GameState& s) {
     int marks = 0;
     for (int i = 1; i <= kSlots; ++i) marks += s.IsPlayerSlot(i) ? 1 : 0;
-    if (marks == 0) throw GameError("番付に自分の力士がいません");
-    if (marks > 1) throw GameError("番付に自分の力士が " + IntToStr(marks) + " 人います");
+    if (marks == 0)
+        throw GameError("番付に自分の力士がいません");
+    if (marks > 1)
+        throw GameError("番付に自分の力士が " + IntToStr(marks) + " 人います");
 }
 
 int32_t RankScore(const std::string& saiko) {
-    if (saiko == "1") return 1000;
-    if (saiko == "2") return 500;
-    if (saiko == "3") return 200;
-    if (saiko == "4") return 100;
+    if (saiko == "1")
+        return 1000;
+    if (saiko == "2")
+        return 500;
+    if (saiko == "3")
+        return 200;
+    if (saiko == "4")
+        return 100;
     return 0;
 }
 
@@ -73,7 +83,8 @@ int32_t CheckedScore(int64_t score) {
 bool ScorePlayer(GameState& s) {
     const int p = s.PlayerIndex;
     // A career without a single bout divides zero by zero: the call ends silently.
-    if (s.Twin[p] == 0 && s.Tlose[p] == 0) return false;
+    if (s.Twin[p] == 0 && s.Tlose[p] == 0)
+        return false;
     const int64_t bouts = CareerBouts(s, p);
     int64_t score = RankScore(s.Saiko[p]);
     score = 100 * static_cast<int64_t>(s.Zaii[p]) + score + 200 * static_cast<int64_t>(s.Yusyo[p]);
@@ -88,7 +99,8 @@ std::string DayCaption(const GameState& s) {
 }
 
 void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
-    if (s.BashoRunning) throw GameError("場所の最中に次の場所は始められません");
+    if (s.BashoRunning)
+        throw GameError("場所の最中に次の場所は始められません");
     RunningBasho running(s);
 
     AssessBasho(s, clock);
@@ -103,7 +115,8 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
     CrownChampion(s, weakest);
     ShowNewspaper(s, frontend);
     s.Yusyo[s.LastWin] = CheckedSum(s.Yusyo[s.LastWin], 1, "Yusyo", s.LastWin);
-    s.UnderdogBonus = CheckedSum(s.UnderdogBonus, s.W[s.LastWin] >= 14 ? 4 : -4, "UnderdogBonus", 0);
+    s.UnderdogBonus =
+        CheckedSum(s.UnderdogBonus, s.W[s.LastWin] >= 14 ? 4 : -4, "UnderdogBonus", 0);
     s.LeaderPenalty = CheckedSum(s.LeaderPenalty, s.W[weakest] < 4 ? 4 : -4, "LeaderPenalty", 0);
     for (int i = 1; i <= kSlots; ++i) {
         s.W[i] = 0;
@@ -111,16 +124,20 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
     }
 
     for (s.Torikumiday = 1; s.Torikumiday <= kDays; ++s.Torikumiday) {
-        if (s.QuitRequested) continue;
+        if (s.QuitRequested)
+            continue;
         frontend.SetDayCaption(DayCaption(s));
         frontend.DrawBoutCard();
         PlayDay(s, frontend);
-        if (!s.QuitRequested) frontend.ShowDailyChart();
+        if (!s.QuitRequested)
+            frontend.ShowDailyChart();
     }
 
-    if (!ScorePlayer(s)) return;
+    if (!ScorePlayer(s))
+        return;
     frontend.SetScore("得点 : " + IntToStr(s.MyP));
-    if (s.Torikumiday > 15) s.Torikumiday = 15;
+    if (s.Torikumiday > 15)
+        s.Torikumiday = 15;
     frontend.BashoEnded();
 }
 

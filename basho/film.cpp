@@ -9,7 +9,8 @@ FilmAction FilmTick(GameState& s) {
         return action;
     }
     // A pause between two bouts shows nothing: only a running film steps.
-    if (!(s.AnimationRunning == 1 && s.Paused == 0)) return action;
+    if (!(s.AnimationRunning == 1 && s.Paused == 0))
+        return action;
     action.show = true;
     s.AnimationStep += 1;
     auto letter = [&](size_t i) { return i < s.AnimationFrames.size() ? s.AnimationFrames[i] : 0; };

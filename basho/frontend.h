@@ -31,7 +31,7 @@ struct BoutLabel {
 };
 
 class Frontend {
-public:
+  public:
     virtual ~Frontend() = default;
 
     // The newspaper page in frmPaper, shown modally.
@@ -100,7 +100,7 @@ public:
 // window and the name dialog are closed without an answer, no bout is filmed
 // and nothing is written to disk. A headless player overrides what he does.
 class HeadlessFrontend : public Frontend {
-public:
+  public:
     void ShowNewspaper(const std::string&) override {}
     void ShowTacticWindow(const std::string&, const std::string&) override {}
     void ShowOpponentReport(const ReportLines&) override {}

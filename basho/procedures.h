@@ -22,9 +22,9 @@ struct DayPair {
 
 // What a tick of Timer1 asks the film area to do, in this order.
 struct FilmAction {
-    bool show = false;   // make Image1 visible
-    char letter = 0;     // read this letter's picture and show it (0: none)
-    bool hide = false;   // hide Image1
+    bool show = false;  // make Image1 visible
+    char letter = 0;    // read this letter's picture and show it (0: none)
+    bool hide = false;  // hide Image1
 };
 
 // The portrait numbers of the east and west figures of one pair.

@@ -25,8 +25,8 @@ TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
                        colour::Black);
     // The designer's captions, shown until a report writes the lines.
     for (QLabel* label : {Label3, Label1, Label2, Label4}) SetCaption(label, label->objectName());
-    Button1 = MakeButton(this, QStringLiteral("Button1"), QRect(72, 112, 41, 25),
-                         QStringLiteral("Ok"));
+    Button1 =
+        MakeButton(this, QStringLiteral("Button1"), QRect(72, 112, 41, 25), QStringLiteral("Ok"));
     connect(Button1, &QPushButton::clicked, this, &TfrmReport::Button1Click);
     FormCreate();
 }
@@ -38,6 +38,8 @@ void TfrmReport::Present(const ReportLines& lines) {
     SetCaption(Label4, FromGame(lines.Label4));
 }
 
-void TfrmReport::FormCreate() { move(CentredPosition(PrimaryScreenSize(), kOuter)); }
+void TfrmReport::FormCreate() {
+    move(CentredPosition(PrimaryScreenSize(), kOuter));
+}
 
 }  // namespace kelmar

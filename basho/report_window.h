@@ -14,7 +14,7 @@ namespace kelmar {
 class TfrmReport : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmReport(QWidget* owner);
 
     void Present(const ReportLines& lines);
@@ -25,7 +25,7 @@ public:
     QLabel* Label4;
     QPushButton* Button1;
 
-private:
+  private:
     void FormCreate();
     void Button1Click() { close(); }
 };

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-
 #include <algorithm>
 
 #include "basho/procedures.h"
@@ -39,7 +38,8 @@ TfrmStrategy::TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend)
     connect(Button1, &QPushButton::clicked, this, [this] { ChooseTactic(1); });
     connect(Button2, &QPushButton::clicked, this, [this] { ChooseTactic(2); });
     connect(Button3, &QPushButton::clicked, this, [this] { ChooseTactic(3); });
-    connect(Button4, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button4Click(); }); });
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { Button4Click(); }); });
     Present(QString(), QString());
     FormCreate();
 }
@@ -52,9 +52,13 @@ void TfrmStrategy::Present(const QString& displayName, const QString& ageLine) {
     SetCaption(lblAge, ageLine);
 }
 
-void TfrmStrategy::FormCreate() { move(CentredPosition(PrimaryScreenSize(), kOuter)); }
+void TfrmStrategy::FormCreate() {
+    move(CentredPosition(PrimaryScreenSize(), kOuter));
+}
 
-void TfrmStrategy::Button4Click() { OpenOpponentReport(state_, frontend_); }
+void TfrmStrategy::Button4Click() {
+    OpenOpponentReport(state_, frontend_);
+}
 
 void TfrmStrategy::ChooseTactic(int code) {
     state_.SelectedTactic = code;

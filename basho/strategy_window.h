@@ -16,7 +16,7 @@ struct GameState;
 class TfrmStrategy : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend);
 
     // Before each showing: the player's display name and the age line.
@@ -30,7 +30,7 @@ public:
     QPushButton* Button4;
     QLabel* lblAge;
 
-private:
+  private:
     void FormCreate();
     void ChooseTactic(int code);  // Button1Click .. Button3Click
     void Button4Click();

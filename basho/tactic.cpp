@@ -6,34 +6,48 @@ namespace kelmar {
 namespace {
 
 // The player's side of the bout being fought: east if he is east.
-int PlayerSide(const GameState& s) { return s.IsPlayerSlot(s.EastSlot) ? s.EastSlot : s.WestSlot; }
-int OpponentSide(const GameState& s) { return s.IsPlayerSlot(s.EastSlot) ? s.WestSlot : s.EastSlot; }
+int PlayerSide(const GameState& s) {
+    return s.IsPlayerSlot(s.EastSlot) ? s.EastSlot : s.WestSlot;
+}
+int OpponentSide(const GameState& s) {
+    return s.IsPlayerSlot(s.EastSlot) ? s.WestSlot : s.EastSlot;
+}
 
 std::string BestRankText(const std::string& saiko) {
     switch (StrToInt(saiko)) {
-        case 1: return "  最高位:横綱";
-        case 2: return "  最高位:大関";
-        case 3: return "  最高位:関脇";
-        case 4: return "  最高位:小結";
-        default: return "";
+        case 1:
+            return "  最高位:横綱";
+        case 2:
+            return "  最高位:大関";
+        case 3:
+            return "  最高位:関脇";
+        case 4:
+            return "  最高位:小結";
+        default:
+            return "";
     }
 }
 
 std::string NameWithTenure(const GameState& s, int slot) {
     std::string text = DisplayName(s.NameOfWres[slot]);
-    if (s.Zaii[slot] > 10) text += "-幕内在位" + IntToStr(s.Zaii[slot]) + "場所";
+    if (s.Zaii[slot] > 10)
+        text += "-幕内在位" + IntToStr(s.Zaii[slot]) + "場所";
     return text;
 }
 
 std::string WinRateText(const GameState& s, int slot) {
-    const double rate = static_cast<double>(s.Twin[slot]) * 100.0 / static_cast<double>(CareerBouts(s, slot));
+    const double rate =
+        static_cast<double>(s.Twin[slot]) * 100.0 / static_cast<double>(CareerBouts(s, slot));
     return "勝率  : " + IntToStr(RoundHalfEven(rate)) + "%";
 }
 
 std::string Speciality(const GameState& s, int slot) {
-    if (s.Tc[slot] >= 4) return "上手投げ";
-    if (s.Sp[slot] >= 4) return "変化わざ";
-    if (s.Pw[slot] >= 4) return "突き押し";
+    if (s.Tc[slot] >= 4)
+        return "上手投げ";
+    if (s.Sp[slot] >= 4)
+        return "変化わざ";
+    if (s.Pw[slot] >= 4)
+        return "突き押し";
     return "";
 }
 
@@ -64,8 +78,10 @@ ReportLines ComposeOpponentReport(const GameState& s) {
     lines.Label3 = NameWithTenure(s, o);
     // A newcomer's fourth line stays empty rather than showing the last report's.
     if (s.Zaii[o] > 1) {
-        if (s.Yusyo[o] > 0) lines.Label4 = "優勝回数; " + IntToStr(s.Yusyo[o]) + "  ";
-        if (s.Twin[o] > 0) lines.Label4 += WinRateText(s, o);
+        if (s.Yusyo[o] > 0)
+            lines.Label4 = "優勝回数; " + IntToStr(s.Yusyo[o]) + "  ";
+        if (s.Twin[o] > 0)
+            lines.Label4 += WinRateText(s, o);
     }
     return lines;
 }
@@ -80,7 +96,8 @@ ReportLines ComposeCareerReport(const GameState& s, int p) {
     lines.Label1 = "力尽きて引退です｡";
     lines.Label2 = "年齢  :" + IntToStr(s.Age[p] % 100) + BestRankText(s.Saiko[p]);
     lines.Label4 = "優勝回数; " + IntToStr(s.Yusyo[p]) + "  ";
-    if (s.Twin[p] > 0) lines.Label4 += WinRateText(s, p);
+    if (s.Twin[p] > 0)
+        lines.Label4 += WinRateText(s, p);
     return lines;
 }
 

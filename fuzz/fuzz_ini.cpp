@@ -13,7 +13,8 @@ constexpr const char* kMissing = "<missing>";
 std::string EntryValue(std::string_view bytes) {
     std::string value;
     for (char c : bytes.substr(0, kelmar::IniFile::kMaxValue))
-        if (c != '\r' && c != '\n') value += c;
+        if (c != '\r' && c != '\n')
+            value += c;
     while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.erase(0, 1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.pop_back();
     return value;
@@ -22,7 +23,8 @@ std::string EntryValue(std::string_view bytes) {
 void ReadEverything(const kelmar::IniFile& ini) {
     for (const char* section : {"Wres", "1", "32", "Game"}) {
         for (const char* key : {"Juryo1", "Age", "NameOfWres", "Stage", "MyP", "Omake"}) {
-            if (ini.ReadString(section, key, "").size() > kelmar::IniFile::kMaxValue) __builtin_trap();
+            if (ini.ReadString(section, key, "").size() > kelmar::IniFile::kMaxValue)
+                __builtin_trap();
             ini.ReadInteger(section, key, -1);
         }
     }
@@ -36,8 +38,10 @@ constexpr Written kWritten[] = {{"Game", "PlayersWres"}, {"7", "NameOfWres"}, {"
 
 void CheckWritten(const kelmar::IniFile& ini, const std::string& value, int32_t number) {
     for (const Written& w : kWritten)
-        if (ini.ReadString(w.section, w.key, kMissing) != value) __builtin_trap();
-    if (ini.ReadInteger("Game", "MyP", -1) != number) __builtin_trap();
+        if (ini.ReadString(w.section, w.key, kMissing) != value)
+            __builtin_trap();
+    if (ini.ReadInteger("Game", "MyP", -1) != number)
+        __builtin_trap();
 }
 
 }  // namespace
@@ -60,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string saved = ini.Bytes();
     const kelmar::IniFile again = kelmar::IniFile::FromBytes("Kelmar.ini", saved);
-    if (again.Bytes() != saved) __builtin_trap();
+    if (again.Bytes() != saved)
+        __builtin_trap();
     CheckWritten(again, value, number);
     return 0;
 }

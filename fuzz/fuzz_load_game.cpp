@@ -33,7 +33,8 @@ void RemoveFolder() {
 // an absolute path.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::string pattern = (fs::temp_directory_path() / "kelmar-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        std::abort();
     folder = pattern;
     std::atexit(RemoveFolder);
     for (const char* name : {"Match.txt", "Wrestler.txt"})
@@ -54,14 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         kelmar::LoadGame(state, frontend, clock);
     } catch (const kelmar::GameError&) {
-        if (state.BashoRunning) __builtin_trap();
+        if (state.BashoRunning)
+            __builtin_trap();
         return 0;
     }
     if (frontend.bashoEnded == 1) {
         // The shipped table pairs every slot once a day: 16 wins a day.
         int64_t wins = 0;
         for (int i = 1; i <= kelmar::kSlots; ++i) wins += state.W[i];
-        if (wins != 16 * kelmar::kDays || state.Torikumiday != kelmar::kDays) __builtin_trap();
+        if (wins != 16 * kelmar::kDays || state.Torikumiday != kelmar::kDays)
+            __builtin_trap();
     } else if (frontend.bashoEnded != 0 || frontend.careerReports > 1) {
         __builtin_trap();
     }

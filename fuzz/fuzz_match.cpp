@@ -9,7 +9,8 @@
 // names a slot outside the league is refused when it is read; from one that is
 // read, a field is a slot of the league or the conversion error.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto file = kelmar::TextReader::FromBytes(std::string(reinterpret_cast<const char*>(data), size));
+    auto file =
+        kelmar::TextReader::FromBytes(std::string(reinterpret_cast<const char*>(data), size));
     kelmar::GameState state;
     try {
         kelmar::LoadMatchTableFrom(state, file);

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto reader = kelmar::TextReader::FromBytes(bytes);
     size_t consumed = 0;
     for (int i = 0; i < 64 && !reader.AtEnd(); ++i) consumed += reader.ReadLine().size();
-    if (consumed > size) __builtin_trap();
+    if (consumed > size)
+        __builtin_trap();
 
     auto mixed = kelmar::TextReader::FromBytes(bytes);
     try {
@@ -20,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             mixed.ReadIntegerLine();
         }
     } catch (const kelmar::InOutError& e) {
-        if (e.code() != 106) __builtin_trap();
+        if (e.code() != 106)
+            __builtin_trap();
     }
     return 0;
 }

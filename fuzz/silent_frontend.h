@@ -11,14 +11,15 @@
 namespace kelmar::fuzzing {
 
 class SilentFrontend : public HeadlessFrontend {
-public:
+  public:
     explicit SilentFrontend(GameState& state) : state_(state) {}
 
     int bashoEnded = 0;
     int careerReports = 0;
 
     void ShowTacticWindow(const std::string&, const std::string&) override {
-        if (++presses % 4 != 0) state_.SelectedTactic = presses % 4;
+        if (++presses % 4 != 0)
+            state_.SelectedTactic = presses % 4;
     }
     void ShowCareerReport(const ReportLines&) override { ++careerReports; }
     // The card and the chart read what the windows draw, with their refusals.
@@ -28,14 +29,15 @@ public:
     void WaitForFilm() override {
         // A film ends on its seventh tick.
         for (int tick = 1; tick <= 7; ++tick) FilmTick(state_);
-        if (state_.AnimationRunning != 0) __builtin_trap();
+        if (state_.AnimationRunning != 0)
+            __builtin_trap();
     }
     void ShowDailyChart() override {
         for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
     }
     void BashoEnded() override { ++bashoEnded; }
 
-private:
+  private:
     GameState& state_;
     int presses = 0;
 };

@@ -18,8 +18,8 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
                        colour::Black);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setText(QStringLiteral("ケルマー    Version 1.1"));
-    Button1 = MakeButton(this, QStringLiteral("Button1"), QRect(184, 136, 41, 25),
-                         QStringLiteral("OK"));
+    Button1 =
+        MakeButton(this, QStringLiteral("Button1"), QRect(184, 136, 41, 25), QStringLiteral("OK"));
     connect(Button1, &QPushButton::clicked, this, &TAboutForm::Button1Click);
     FormCreate();
 }
@@ -28,6 +28,8 @@ void TAboutForm::FormCreate() {
     move(CentredPosition(PrimaryScreenSize(), OuterSize(kClient, Frame::Dialog)));
 }
 
-void TAboutForm::Button1Click() { close(); }
+void TAboutForm::Button1Click() {
+    close();
+}
 
 }  // namespace kelmar

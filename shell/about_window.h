@@ -11,13 +11,13 @@ namespace kelmar {
 class TAboutForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutForm(QWidget* owner);
 
     QLabel* Label1;
     QPushButton* Button1;
 
-private:
+  private:
     void FormCreate();
     void Button1Click();
 };

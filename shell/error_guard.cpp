@@ -11,7 +11,8 @@ bool boxOpen = false;
 }
 
 void ShowFailure(QWidget* parent, const std::exception& failure) {
-    if (boxOpen) return;
+    if (boxOpen)
+        return;
     boxOpen = true;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ケルマー"), FromGame(failure.what()),
                     QMessageBox::Ok, parent);

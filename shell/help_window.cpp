@@ -23,7 +23,8 @@ const QString kLinkScheme = QStringLiteral("topic");
 QString SpanHtml(const HelpSpan& span) {
     QString text = FromGame(span.text).toHtmlEscaped();
     text.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
-    if (span.link == 0) return text;
+    if (span.link == 0)
+        return text;
     return QStringLiteral("<a href=\"%1:%2\">%3</a>").arg(kLinkScheme).arg(span.link).arg(text);
 }
 
@@ -72,7 +73,8 @@ QStringList THelpWindow::SearchFolders() {
 QString THelpWindow::FindHelpFile(const QString& fileName) {
     for (const QString& folder : SearchFolders()) {
         const QFileInfo candidate(QDir(folder), fileName);
-        if (candidate.isFile()) return candidate.filePath();
+        if (candidate.isFile())
+            return candidate.filePath();
     }
     return QString();
 }
@@ -80,15 +82,17 @@ QString THelpWindow::FindHelpFile(const QString& fileName) {
 void THelpWindow::OpenTopic(const QString& fileName, int number) {
     const QString path = FindHelpFile(fileName);
     if (path.isEmpty()) {
-        QMessageBox::information(parentWidget(), windowTitle(),
-                                 QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(fileName));
+        QMessageBox::information(
+            parentWidget(), windowTitle(),
+            QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(fileName));
         return;
     }
     Guarded(parentWidget(), [&] {
         file_ = ReadHelpFile(QFile::encodeName(path).toStdString());
         history_.clear();
         current_ = 0;
-        if (!ShowTopic(number, false)) return;
+        if (!ShowTopic(number, false))
+            return;
         show();
         raise();
         activateWindow();
@@ -102,21 +106,25 @@ bool THelpWindow::ShowTopic(int number, bool remember) {
                                  QStringLiteral("ヘルプの項目 %1 がありません。").arg(number));
         return false;
     }
-    if (remember && current_ != 0) history_.push_back(current_);
+    if (remember && current_ != 0)
+        history_.push_back(current_);
     current_ = number;
     Browser->setHtml(TopicHtml(*topic));
     return true;
 }
 
 void THelpWindow::LinkClicked(const QUrl& url) {
-    if (url.scheme() != kLinkScheme) return;
+    if (url.scheme() != kLinkScheme)
+        return;
     bool ok = false;
     const int number = url.path().toInt(&ok);
-    if (ok) ShowTopic(number, true);
+    if (ok)
+        ShowTopic(number, true);
 }
 
 void THelpWindow::Back() {
-    if (history_.empty()) return;
+    if (history_.empty())
+        return;
     const int previous = history_.back();
     history_.pop_back();
     ShowTopic(previous, false);

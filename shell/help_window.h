@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <vector>
 
 #include "shell/help_file.h"
@@ -18,7 +17,7 @@ namespace kelmar {
 class THelpWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit THelpWindow(QWidget* owner);
 
     // Reads the help file afresh and shows the topic with this context number.
@@ -34,7 +33,7 @@ public:
     QPushButton* btnContents;
     QPushButton* btnBack;
 
-private:
+  private:
     bool ShowTopic(int number, bool remember);
     void LinkClicked(const QUrl& url);
     void Back();

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
-
 #include <chrono>
 #include <cstdio>
 
@@ -17,15 +16,17 @@ namespace {
 // main window's first paint, in milliseconds since the epoch, and ends:
 // scripts/measure-ui times the starts with it.
 class FirstPaintProbe : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // After this paint has reached the screen.
             QTimer::singleShot(0, [] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("%lld\n", static_cast<long long>(
-                                          std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+                std::printf(
+                    "%lld\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -33,7 +34,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool seen_ = false;
 };
 
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
     kelmar::SystemClock clock;
     kelmar::TfrmKelmar frmKelmar(state, clock);
     FirstPaintProbe probe;
-    if (qEnvironmentVariableIsSet("KELMAR_STARTUP_PROBE")) frmKelmar.installEventFilter(&probe);
+    if (qEnvironmentVariableIsSet("KELMAR_STARTUP_PROBE"))
+        frmKelmar.installEventFilter(&probe);
     frmKelmar.show();
     return application.exec();
 }

@@ -86,8 +86,8 @@ void TfrmKelmar::CreateControls() {
     lblMyP->hide();
     QFont basyo = GothicFont(12);
     basyo.setUnderline(true);
-    lblBasyo = MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo,
-                         colour::Purple);
+    lblBasyo =
+        MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo, colour::Purple);
     btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33),
                          QStringLiteral("停止"));
     btnStop->hide();
@@ -129,20 +129,24 @@ void TfrmKelmar::ConnectHandlers() {
         {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
         {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
         {KA1, &TfrmKelmar::KA1Click}};
-    for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, guard(handler));
+    for (const auto& [item, handler] : items)
+        connect(item, &QAction::triggered, this, guard(handler));
     connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
     connect(btnStop, &QPushButton::clicked, this, guard(&TfrmKelmar::btnStopClick));
     connect(Timer1, &QTimer::timeout, this, guard(&TfrmKelmar::Timer1Timer));
     // A pick is a click on an entry or any other change of the selection; a
     // click that changed the selection is one pick, not two.
     JuryoList->viewport()->installEventFilter(this);
-    connect(JuryoList, &QListWidget::itemSelectionChanged, this, [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
-        selectionChangedInPress_ = true;
-        pick();
-    });
-    connect(JuryoList, &QListWidget::itemClicked, this, [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
-        if (!selectionChangedInPress_) pick();
-    });
+    connect(JuryoList, &QListWidget::itemSelectionChanged, this,
+            [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+                selectionChangedInPress_ = true;
+                pick();
+            });
+    connect(JuryoList, &QListWidget::itemClicked, this,
+            [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+                if (!selectionChangedInPress_)
+                    pick();
+            });
 }
 
 bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
@@ -167,11 +171,14 @@ void TfrmKelmar::CreateOtherWindows() {
     frmBest10 = new TfrmBest10(this);
 }
 
-void TfrmKelmar::KS1Click() { SaveGame(state_); }
+void TfrmKelmar::KS1Click() {
+    SaveGame(state_);
+}
 
 void TfrmKelmar::KO2Click() {
     // As at a confirm: the resumed basho sets itself up with the chart closed.
-    if (!state_.BashoRunning) frmStage->hide();
+    if (!state_.BashoRunning)
+        frmStage->hide();
     LoadGame(state_, *this, clock_);
 }
 
@@ -202,10 +209,13 @@ void TfrmKelmar::KT2Click() {
     frmBest10->activateWindow();
 }
 
-void TfrmKelmar::KT1Click() { state_.Omake = KT1->isChecked() ? 10 : 0; }
+void TfrmKelmar::KT1Click() {
+    state_.Omake = KT1->isChecked() ? 10 : 0;
+}
 
 void TfrmKelmar::KP1Click() {
-    if (HelpWindow == nullptr) HelpWindow = new THelpWindow(this);
+    if (HelpWindow == nullptr)
+        HelpWindow = new THelpWindow(this);
     HelpWindow->OpenTopic(QStringLiteral("Kelmar.hlp"), 1);
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <memory>
 
@@ -40,7 +39,7 @@ struct MainWindowOptions {
 class TfrmKelmar : public QMainWindow, public Frontend {
     Q_OBJECT
 
-public:
+  public:
     TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options = {});
     ~TfrmKelmar() override;
 
@@ -114,11 +113,11 @@ public:
     void HideNextButton() override;
     void SetPracticeCheck(bool on) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void CreateNewCareerPanel();
     void CreateMenu();

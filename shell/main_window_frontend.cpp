@@ -43,7 +43,8 @@ void WaitUntil(const GameState& state, bool (*done)(const GameState&)) {
 }  // namespace
 
 void TfrmKelmar::ShowModal(QDialog* window) {
-    if (state_.QuitRequested != 0) return;
+    if (state_.QuitRequested != 0)
+        return;
     window->exec();
 }
 
@@ -70,15 +71,18 @@ void TfrmKelmar::ShowCareerReport(const ReportLines& lines) {
 std::optional<std::string> TfrmKelmar::AskName(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& preset) {
-    if (state_.QuitRequested != 0) return std::nullopt;
+    if (state_.QuitRequested != 0)
+        return std::nullopt;
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("NameDialog"));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(FromGame(caption));
     dialog.setLabelText(FromGame(prompt));
     dialog.setTextValue(FromGame(preset));
-    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(kNameLength);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMaxLength(kNameLength);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return ToGame(dialog.textValue());
 }
 
@@ -110,7 +114,9 @@ void TfrmKelmar::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
     SetBoutLabel(lblWest, west);
 }
 
-bool TfrmKelmar::AnimationSwitchOn() { return K1->isChecked(); }
+bool TfrmKelmar::AnimationSwitchOn() {
+    return K1->isChecked();
+}
 
 void TfrmKelmar::WaitForFilm() {
     WaitUntil(state_, [](const GameState& s) { return s.AnimationRunning == 0; });
@@ -148,9 +154,13 @@ void TfrmKelmar::ShowDailyChart() {
     repaint();
 }
 
-void TfrmKelmar::SetScore(const std::string& caption) { SetCaption(lblMyP, FromGame(caption)); }
+void TfrmKelmar::SetScore(const std::string& caption) {
+    SetCaption(lblMyP, FromGame(caption));
+}
 
-void TfrmKelmar::ShowScore() { lblMyP->show(); }
+void TfrmKelmar::ShowScore() {
+    lblMyP->show();
+}
 
 void TfrmKelmar::BashoEnded() {
     PlayerOkButton->show();
@@ -165,19 +175,25 @@ void TfrmKelmar::HideNextButton() {
     HidePanel();
 }
 
-void TfrmKelmar::SetPracticeCheck(bool on) { KT1->setChecked(on); }
+void TfrmKelmar::SetPracticeCheck(bool on) {
+    KT1->setChecked(on);
+}
 
 void TfrmKelmar::Timer1Timer() {
     const FilmAction action = FilmTick(state_);
-    if (action.show) Image1->show();
+    if (action.show)
+        Image1->show();
     if (action.letter != 0) {
         // Read from disk at every step; a missing picture is reported and the
         // film goes on, its step already counted.
         Image1->SetPicture(LoadPicture(GameFolderPath(std::string(1, action.letter) + ".bmp")));
     }
-    if (action.hide) Image1->hide();
+    if (action.hide)
+        Image1->hide();
 }
 
-void TfrmKelmar::btnStopClick() { btnStop->setText(FromGame(TogglePause(state_))); }
+void TfrmKelmar::btnStopClick() {
+    btnStop->setText(FromGame(TogglePause(state_)));
+}
 
 }  // namespace kelmar

@@ -32,7 +32,8 @@ void PickJuryo(GameState& s, int k, Clock& clock) {
 }
 
 void CompleteLeague(GameState& s) {
-    if (s.BashoRunning) throw GameError("場所の最中に次の場所は始められません");
+    if (s.BashoRunning)
+        throw GameError("場所の最中に次の場所は始められません");
     if (s.RosterLoaded == 0) {
         LoadMatchTable(s);
         LoadRoster(s);

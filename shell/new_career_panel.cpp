@@ -21,16 +21,16 @@ namespace kelmar {
 namespace {
 
 QLabel* MakeFigureLabel(QWidget* parent, const char* name, QRect geometry, const QColor& back) {
-    QLabel* label = MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16),
-                              colour::White);
+    QLabel* label =
+        MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16), colour::White);
     label->setAlignment(Qt::AlignCenter);
     SetBackground(label, back);
     return label;
 }
 
 QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
-    QLabel* label = MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16),
-                              colour::Black);
+    QLabel* label =
+        MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16), colour::Black);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     SetBackground(label, colour::White);
     return label;
@@ -38,7 +38,9 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
 
 const QString kNameCaption = QStringLiteral("しこな：");
 
-void SetFigure(QLabel* label, int32_t value) { label->setText(QString::number(value)); }
+void SetFigure(QLabel* label, int32_t value) {
+    label->setText(QString::number(value));
+}
 
 }  // namespace
 
@@ -66,10 +68,11 @@ void TfrmKelmar::CreateNewCareerPanel() {
     PLabel1 = MakeFigureLabel(client, "PLabel1", QRect(184, 200, 40, 17), colour::Green);
     SLabel1 = MakeFigureLabel(client, "SLabel1", QRect(184, 224, 41, 17), colour::Navy);
     WLabel1 = MakeFigureLabel(client, "WLabel1", QRect(184, 248, 41, 17), colour::Purple);
-    PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"),
-                                QRect(184, 272, 49, 33), QStringLiteral("Ok"));
+    PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"), QRect(184, 272, 49, 33),
+                                QStringLiteral("Ok"));
     NameLabel->setText(kNameCaption);
-    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1}) figure->setText(QStringLiteral("0"));
+    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
+        figure->setText(QStringLiteral("0"));
     for (QWidget* control : PanelControls()) {
         control->hide();
         control->setEnabled(false);
@@ -103,7 +106,8 @@ void TfrmKelmar::KN1Click() {
     PlayerOkButton->setEnabled(false);
     for (QWidget* control : PanelControls()) control->show();
     NameLabel->setText(kNameCaption);
-    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1}) figure->setText(QStringLiteral("0"));
+    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
+        figure->setText(QStringLiteral("0"));
     PlayerOkButton->setText(QStringLiteral("Ok"));
     repaint();
 }
@@ -111,7 +115,8 @@ void TfrmKelmar::KN1Click() {
 void TfrmKelmar::JuryoListClick() {
     // A change that leaves no entry selected picks nothing.
     const int row = JuryoList->currentRow();
-    if (row < 0 || JuryoList->selectedItems().isEmpty() || row >= kJuryo) return;
+    if (row < 0 || JuryoList->selectedItems().isEmpty() || row >= kJuryo)
+        return;
     const int k = row + 1;
     PickJuryo(state_, k, clock_);
     const int p = kPlayerEntrySlot;

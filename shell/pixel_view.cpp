@@ -16,7 +16,8 @@ void PixelView::SetPicture(QImage picture) {
 }
 
 void PixelView::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
+    if (image_.isNull())
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), image_);

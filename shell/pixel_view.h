@@ -11,7 +11,7 @@ namespace kelmar {
 class PixelView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     PixelView(QWidget* parent, const QString& name, QRect geometry);
 
     // The picture shown; draw into it and call Changed().
@@ -20,10 +20,10 @@ public:
     void SetPicture(QImage picture);
     void Changed() { update(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

@@ -22,9 +22,12 @@ struct FrameSizes {
 
 FrameSizes SizesOf(Frame frame) {
     switch (frame) {
-        case Frame::Sizeable: return {4, 19};
-        case Frame::Dialog: return {3, 19};
-        case Frame::Tool: return {3, 15};
+        case Frame::Sizeable:
+            return {4, 19};
+        case Frame::Dialog:
+            return {3, 19};
+        case Frame::Tool:
+            return {3, 15};
     }
     return {0, 0};
 }
@@ -42,8 +45,12 @@ void RegisterFontSubstitutions() {
     QFont::insertSubstitution(QString::fromUtf8(kPGothic), QStringLiteral("IPAPGothic"));
 }
 
-QFont GothicFont(int pixels) { return PixelFont(kGothic, pixels); }
-QFont PGothicFont(int pixels) { return PixelFont(kPGothic, pixels); }
+QFont GothicFont(int pixels) {
+    return PixelFont(kGothic, pixels);
+}
+QFont PGothicFont(int pixels) {
+    return PixelFont(kPGothic, pixels);
+}
 
 QSize OuterSize(QSize client, Frame frame) {
     const FrameSizes f = SizesOf(frame);
@@ -70,7 +77,8 @@ void SetUpWindow(QWidget* window, const QString& name, const QString& caption, Q
     window->setObjectName(name);
     window->setWindowTitle(caption);
     window->setFont(font);
-    if (background.isValid()) SetBackground(window, background);
+    if (background.isValid())
+        SetBackground(window, background);
     if (frame == Frame::Sizeable) {
         window->resize(client);
         return;
@@ -114,7 +122,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
 
 void SetCaption(QLabel* label, const QString& text) {
     label->setText(text);
-    if (label->property(kAutoSize).toBool()) label->adjustSize();
+    if (label->property(kAutoSize).toBool())
+        label->adjustSize();
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, QRect geometry,

@@ -37,8 +37,8 @@ TfrmBest10::TfrmBest10(QWidget* owner) : QDialog(owner) {
 
 void TfrmBest10::Fill(const GameState& state) {
     for (int r = 0; r < kPlaces; ++r) {
-        SetCaption(lblName[r], QString::fromLatin1(kPlaceLabels[r]) +
-                                   FromGame(state.TopTenNames[r + 1]));
+        SetCaption(lblName[r],
+                   QString::fromLatin1(kPlaceLabels[r]) + FromGame(state.TopTenNames[r + 1]));
         SetCaption(lblP[r], QString::number(state.TopTenScores[r + 1]) + QStringLiteral(" てん"));
         lblP[r]->move(kClient.width() - kRightMargin - lblP[r]->width(), lblP[r]->y());
     }

@@ -13,7 +13,7 @@ struct GameState;
 class TfrmBest10 : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmBest10(QWidget* owner);
 
     // KT2Click's captions: place label and name, score and " てん".

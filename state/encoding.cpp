@@ -13,7 +13,7 @@ namespace {
 using SkipLength = size_t (*)(unsigned char lead);
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
@@ -38,7 +38,8 @@ public:
                 // An invalid or incomplete sequence: replace one unit and go on.
                 out.append(replacement);
                 size_t n = skip(static_cast<unsigned char>(*src));
-                if (n > srcLeft) n = srcLeft;
+                if (n > srcLeft)
+                    n = srcLeft;
                 src += n;
                 srcLeft -= n;
                 iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -47,16 +48,21 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
-size_t OneByte(unsigned char) { return 1; }
+size_t OneByte(unsigned char) {
+    return 1;
+}
 
 size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
     return 1;
 }
 

@@ -19,7 +19,9 @@ RangeError NoSheetCell(const std::string& what, int64_t value) {
     return RangeError("力士.bmp には" + what + " " + IntToStr(value) + " の絵がありません");
 }
 
-RangeError NoPortraitCell(int64_t portrait) { return NoSheetCell("四股名の番号", portrait); }
+RangeError NoPortraitCell(int64_t portrait) {
+    return NoSheetCell("四股名の番号", portrait);
+}
 
 RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
     return RangeError(file + " の " + IntToStr(line) + " 行目: " + what);
@@ -27,14 +29,22 @@ RangeError BadDataLine(const std::string& file, int line, const std::string& wha
 
 std::string InOutErrorText(int code) {
     switch (code) {
-        case 2: return "ﾌｧｲﾙが見つかりません";
-        case 3: return "不正なﾌｧｲﾙ名です";
-        case 4: return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
-        case 5: return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
-        case 100: return "ﾌｧｲﾙの末尾以降を読み込みました";
-        case 101: return "ﾃﾞｨｽｸがいっぱいです";
-        case 106: return "入力値が数値ではありません";
-        default: return "I/O ｴﾗｰ (" + IntToStr(code) + ")";
+        case 2:
+            return "ﾌｧｲﾙが見つかりません";
+        case 3:
+            return "不正なﾌｧｲﾙ名です";
+        case 4:
+            return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+        case 5:
+            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+        case 100:
+            return "ﾌｧｲﾙの末尾以降を読み込みました";
+        case 101:
+            return "ﾃﾞｨｽｸがいっぱいです";
+        case 106:
+            return "入力値が数値ではありません";
+        default:
+            return "I/O ｴﾗｰ (" + IntToStr(code) + ")";
     }
 }
 
@@ -66,7 +76,13 @@ int InOutError::CodeForErrno(int err) {
             // Any other errno is reported by its own number, unless that number
             // would read as one of the codes above.
             switch (err) {
-                case 2: case 3: case 4: case 5: case 100: case 101: case 106:
+                case 2:
+                case 3:
+                case 4:
+                case 5:
+                case 100:
+                case 101:
+                case 106:
                     return 1000 + err;
                 default:
                     return err;

@@ -9,24 +9,24 @@
 namespace kelmar {
 
 class GameError : public std::runtime_error {
-public:
+  public:
     explicit GameError(const std::string& message) : std::runtime_error(message) {}
 };
 
 // A text that is not an integer: "'%s' は整数ではありません".
 class ConversionError : public GameError {
-public:
+  public:
     explicit ConversionError(const std::string& text);
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // An input/output error of a text file, carried by its code (2, 3, 4, 5, 100,
 // 101, 106 or any other).
 class InOutError : public GameError {
-public:
+  public:
     explicit InOutError(int code);
     int code() const { return code_; }
 
@@ -34,19 +34,19 @@ public:
     static int CodeForErrno(int err);
     static InOutError FromErrno(int err) { return InOutError(CodeForErrno(err)); }
 
-private:
+  private:
     int code_;
 };
 
 // A picture file that cannot be opened: "ﾌｧｲﾙ %s は開けません".
 class PictureError : public GameError {
-public:
+  public:
     explicit PictureError(const std::string& path);
 };
 
 // A write into the saved game that failed: "%s に書き込めません".
 class IniWriteError : public GameError {
-public:
+  public:
     explicit IniWriteError(const std::string& path);
 };
 
@@ -55,7 +55,7 @@ public:
 // rules leave such values undefined, and we refuse them instead of reading
 // beyond an array.
 class RangeError : public GameError {
-public:
+  public:
     explicit RangeError(const std::string& message) : GameError(message) {}
 };
 

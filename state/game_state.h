@@ -28,7 +28,7 @@ inline constexpr int32_t kPlayerAgeMark = 100;
 // raises RangeError instead of reaching past the array.
 template <typename T, int First, int Last>
 class IndexedArray {
-public:
+  public:
     static constexpr int first = First;
     static constexpr int last = Last;
 
@@ -38,9 +38,10 @@ public:
     void fill(const T& value) { values_.fill(value); }
     bool operator==(const IndexedArray&) const = default;
 
-private:
+  private:
     static size_t Offset(int64_t i) {
-        if (i < First || i > Last) ThrowOutOfRange(i, First, Last);
+        if (i < First || i > Last)
+            ThrowOutOfRange(i, First, Last);
         return static_cast<size_t>(i - First);
     }
     std::array<T, Last - First + 1> values_{};

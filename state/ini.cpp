@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kFileNotFound = 2;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -18,21 +20,27 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
     return true;
 }
 
 // The name of a "[section]" line, if the line is one.
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = Trim(line);
-    if (line.empty() || line.front() != '[') return std::nullopt;
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
     const size_t close = line.find(']');
-    if (close == std::string_view::npos) return Trim(line.substr(1));
+    if (close == std::string_view::npos)
+        return Trim(line.substr(1));
     return Trim(line.substr(1, close - 1));
 }
 
@@ -44,9 +52,11 @@ struct Entry {
 // The key and value of an entry line; comments and lines without "=" are none.
 std::optional<Entry> EntryOf(std::string_view line) {
     const std::string_view trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.front() == ';') return std::nullopt;
+    if (trimmed.empty() || trimmed.front() == ';')
+        return std::nullopt;
     const size_t equals = trimmed.find('=');
-    if (equals == std::string_view::npos) return std::nullopt;
+    if (equals == std::string_view::npos)
+        return std::nullopt;
     return Entry{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
 }
 
@@ -55,9 +65,11 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
     while (!bytes.empty()) {
         size_t end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines.emplace_back(line);
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos)
+            break;
         bytes.remove_prefix(end + 1);
     }
     return lines;
@@ -77,7 +89,8 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
         lines_ = SplitLines(ReadWholeFile(path_));
         existed_ = true;
     } catch (const InOutError& e) {
-        if (e.code() != kFileNotFound) throw;
+        if (e.code() != kFileNotFound)
+            throw;
     }
 }
 
@@ -92,7 +105,8 @@ IniFile IniFile::FromBytes(std::string path, std::string_view bytes) {
 std::optional<IniFile::Span> IniFile::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
         const auto name = SectionName(lines_[i]);
-        if (!name || !SameName(*name, section)) continue;
+        if (!name || !SameName(*name, section))
+            continue;
         size_t end = i + 1;
         while (end < lines_.size() && !SectionName(lines_[end])) ++end;
         return Span{i, end};
@@ -103,7 +117,8 @@ std::optional<IniFile::Span> IniFile::FindSection(std::string_view section) cons
 std::optional<size_t> IniFile::FindKey(const Span& span, std::string_view key) const {
     for (size_t i = span.header + 1; i < span.end; ++i) {
         const auto entry = EntryOf(lines_[i]);
-        if (entry && SameName(entry->key, key)) return i;
+        if (entry && SameName(entry->key, key))
+            return i;
     }
     return std::nullopt;
 }
@@ -112,7 +127,8 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
     std::string_view value = fallback;
     if (const auto span = FindSection(section)) {
-        if (const auto line = FindKey(*span, key)) value = EntryOf(lines_[*line])->value;
+        if (const auto line = FindKey(*span, key))
+            value = EntryOf(lines_[*line])->value;
     }
     return std::string(value.substr(0, kMaxValue));
 }

@@ -17,7 +17,7 @@
 namespace kelmar {
 
 class IniFile {
-public:
+  public:
     // A value read is cut to this many bytes.
     static constexpr size_t kMaxValue = 1023;
 
@@ -44,7 +44,7 @@ public:
     // Replaces the file with the copy in memory; raises IniWriteError.
     void Flush() const;
 
-private:
+  private:
     IniFile() = default;
     struct Span {
         size_t header;  // index of the "[section]" line

@@ -36,8 +36,9 @@ int64_t TrimmedLength(const std::string& line) {
 void CheckPortrait(const std::string& shikona, const char* file, int line) {
     int32_t portrait = 0;
     if (TryPortraitNumber(shikona, portrait) && portrait < 1)
-        throw BadDataLine(file, line,
-                          "四股名 " + shikona + " の絵の番号 " + IntToStr(portrait) + " は 1 より小さいです");
+        throw BadDataLine(
+            file, line,
+            "四股名 " + shikona + " の絵の番号 " + IntToStr(portrait) + " は 1 より小さいです");
 }
 
 // Likewise a slot outside the league is refused with its line; a field that is

@@ -39,14 +39,18 @@ constexpr StringKey kSlotStrings[] = {
     {"Saiko", &GameState::Saiko},
 };
 
-std::string JuryoKey(int i) { return "Juryo" + IntToStr(i); }
+std::string JuryoKey(int i) {
+    return "Juryo" + IntToStr(i);
+}
 
 void WriteLeague(const GameState& s, IniFile& ini) {
     for (int i = 1; i <= kJuryo; ++i) ini.WriteString("Wres", JuryoKey(i), s.Juryo[i]);
     for (int slot = 1; slot <= kSlots; ++slot) {
         const std::string section = IntToStr(slot);
-        for (const IntegerKey& k : kSlotIntegers) ini.WriteInteger(section, k.key, (s.*k.values)[slot]);
-        for (const StringKey& k : kSlotStrings) ini.WriteString(section, k.key, (s.*k.values)[slot]);
+        for (const IntegerKey& k : kSlotIntegers)
+            ini.WriteInteger(section, k.key, (s.*k.values)[slot]);
+        for (const StringKey& k : kSlotStrings)
+            ini.WriteString(section, k.key, (s.*k.values)[slot]);
     }
 }
 
@@ -70,7 +74,8 @@ void ReadLeague(GameState& s, const IniFile& ini) {
         const std::string section = IntToStr(slot);
         for (const IntegerKey& k : kSlotIntegers)
             (s.*k.values)[slot] = ini.ReadInteger(section, k.key, kMissingInteger);
-        for (const StringKey& k : kSlotStrings) (s.*k.values)[slot] = ini.ReadString(section, k.key, "");
+        for (const StringKey& k : kSlotStrings)
+            (s.*k.values)[slot] = ini.ReadString(section, k.key, "");
     }
 }
 
@@ -109,10 +114,12 @@ void SaveGame(const GameState& s) {
 
 void ReadSavedGame(GameState& s, Frontend& frontend) {
     // A second basho cannot start inside the one that runs.
-    if (s.BashoRunning) throw GameError("対戦中はゲームを再開できません");
+    if (s.BashoRunning)
+        throw GameError("対戦中はゲームを再開できません");
     const IniFile ini(GameFolderPath(kSavedGameFile));
     // Without a saved game there is nothing to resume: the career that runs stays.
-    if (!ini.existed()) throw InOutError(2);
+    if (!ini.existed())
+        throw InOutError(2);
     frontend.HideNextButton();
     ReadLeague(s, ini);
     ReadSeason(s, ini, frontend);

@@ -10,8 +10,10 @@ namespace kelmar {
 
 std::string Copy(std::string_view s, int64_t start, int64_t count) {
     const auto length = static_cast<int64_t>(s.size());
-    if (start < 1) start = 1;
-    if (count < 0 || start > length) return {};
+    if (start < 1)
+        start = 1;
+    if (count < 0 || start > length)
+        return {};
     const int64_t available = length - start + 1;
     return std::string(s.substr(static_cast<size_t>(start - 1),
                                 static_cast<size_t>(count < available ? count : available)));
@@ -29,7 +31,9 @@ std::string PortraitDigits(std::string_view shikona) {
 
 }  // namespace
 
-int32_t PortraitNumber(std::string_view shikona) { return StrToInt(PortraitDigits(shikona)); }
+int32_t PortraitNumber(std::string_view shikona) {
+    return StrToInt(PortraitDigits(shikona));
+}
 
 bool TryPortraitNumber(std::string_view shikona, int32_t& value) {
     return TryStrToInt(PortraitDigits(shikona), value);
@@ -37,16 +41,20 @@ bool TryPortraitNumber(std::string_view shikona, int32_t& value) {
 
 int32_t SheetPortraitNumber(std::string_view shikona) {
     const int32_t portrait = PortraitNumber(shikona);
-    if (portrait < 1) throw NoPortraitCell(portrait);
+    if (portrait < 1)
+        throw NoPortraitCell(portrait);
     return portrait;
 }
 
 namespace {
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -56,45 +64,58 @@ bool TryStrToInt(std::string_view text, int32_t& value) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     if (i < text.size() && text[i] == '$') {
         ++i;
-        if (i == text.size()) return false;
+        if (i == text.size())
+            return false;
         uint64_t v = 0;
         for (; i < text.size(); ++i) {
             const int d = HexDigit(text[i]);
-            if (d < 0) return false;
+            if (d < 0)
+                return false;
             v = v * 16 + static_cast<uint64_t>(d);
-            if (v > 0xFFFFFFFFu) return false;
+            if (v > 0xFFFFFFFFu)
+                return false;
         }
         // Hexadecimal text names the 32 bits themselves: $FFFFFFFF is -1.
         const auto bits = static_cast<uint32_t>(negative ? 0u - static_cast<uint32_t>(v) : v);
         value = static_cast<int32_t>(bits);
         return true;
     }
-    if (i == text.size()) return false;
+    if (i == text.size())
+        return false;
     int64_t v = 0;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
         v = v * 10 + (text[i] - '0');
-        if (v > int64_t{1} << 31) return false;
+        if (v > int64_t{1} << 31)
+            return false;
     }
-    if (negative) v = -v;
-    if (v > std::numeric_limits<int32_t>::max()) return false;
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<int32_t>::max())
+        return false;
     value = static_cast<int32_t>(v);
     return true;
 }
 
 int32_t StrToInt(std::string_view text) {
     int32_t value = 0;
-    if (!TryStrToInt(text, value)) throw ConversionError(std::string(text));
+    if (!TryStrToInt(text, value))
+        throw ConversionError(std::string(text));
     return value;
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}
 
 int32_t RoundHalfEven(double value) {
-    if (!std::isfinite(value)) throw RangeError("数値が不正です");
+    if (!std::isfinite(value))
+        throw RangeError("数値が不正です");
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double r = std::nearbyint(value);

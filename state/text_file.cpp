@@ -19,10 +19,11 @@ namespace {
 constexpr char kEndOfFile = 26;
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -33,7 +34,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -41,7 +42,8 @@ void WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             throw InOutError::FromErrno(errno);
         }
         bytes.remove_prefix(static_cast<size_t>(n));
@@ -52,18 +54,22 @@ void WriteAll(int fd, std::string_view bytes) {
 
 std::string ReadWholeFile(const std::string& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) throw InOutError::FromErrno(errno);
+    if (fd.get() < 0)
+        throw InOutError::FromErrno(errno);
     struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode)) throw InOutError(5);
+    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw InOutError(5);
     std::string bytes;
     std::vector<char> chunk(1 << 16);
     for (;;) {
         const ssize_t n = ::read(fd.get(), chunk.data(), chunk.size());
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             throw InOutError::FromErrno(errno);
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         bytes.append(chunk.data(), static_cast<size_t>(n));
     }
     return bytes;
@@ -83,14 +89,17 @@ TextReader TextReader::FromBytes(std::string bytes) {
 void TextReader::SkipLineEnd() {
     if (pos_ < bytes_.size() && bytes_[pos_] == '\r') {
         ++pos_;
-        if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\n')
+            ++pos_;
     }
 }
 
 std::string TextReader::ReadLine() {
-    if (AtEnd()) return {};
+    if (AtEnd())
+        return {};
     size_t end = bytes_.find('\r', pos_);
-    if (end == std::string::npos) end = bytes_.size();
+    if (end == std::string::npos)
+        end = bytes_.size();
     std::string line = bytes_.substr(pos_, end - pos_);
     pos_ = end;
     SkipLineEnd();
@@ -100,7 +109,8 @@ std::string TextReader::ReadLine() {
 int32_t TextReader::ReadIntegerLine() {
     auto isBlank = [](unsigned char c) { return c <= ' '; };
     while (!AtEnd() && isBlank(static_cast<unsigned char>(bytes_[pos_]))) ++pos_;
-    if (AtEnd()) return 0;
+    if (AtEnd())
+        return 0;
     const size_t start = pos_;
     while (!AtEnd() && pos_ - start < 32 && !isBlank(static_cast<unsigned char>(bytes_[pos_])))
         ++pos_;
@@ -119,16 +129,20 @@ void TextWriter::WriteLine(std::string_view line) {
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string temporary = path + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) throw InOutError::FromErrno(errno);
+    if (fd.get() < 0)
+        throw InOutError::FromErrno(errno);
     try {
         // A new file gets the ordinary permissions of a file the player makes.
         const mode_t mask = ::umask(0);
         ::umask(mask);
         ::fchmod(fd.get(), 0666 & ~mask);
         WriteAll(fd.get(), bytes);
-        if (::fsync(fd.get()) != 0) throw InOutError::FromErrno(errno);
-        if (::close(fd.release()) != 0) throw InOutError::FromErrno(errno);
-        if (::rename(temporary.c_str(), path.c_str()) != 0) throw InOutError::FromErrno(errno);
+        if (::fsync(fd.get()) != 0)
+            throw InOutError::FromErrno(errno);
+        if (::close(fd.release()) != 0)
+            throw InOutError::FromErrno(errno);
+        if (::rename(temporary.c_str(), path.c_str()) != 0)
+            throw InOutError::FromErrno(errno);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;
@@ -138,8 +152,10 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 std::string GameFolderPath(std::string_view fileName) {
     std::vector<char> buffer(PATH_MAX + 1);
     std::string folder;
-    if (::getcwd(buffer.data(), buffer.size()) != nullptr) folder = buffer.data();
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    if (::getcwd(buffer.data(), buffer.size()) != nullptr)
+        folder = buffer.data();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
     folder.append(fileName);
     return folder;
 }

@@ -11,7 +11,7 @@
 namespace kelmar {
 
 class TextReader {
-public:
+  public:
     // Opens and reads the file; raises InOutError when it cannot.
     explicit TextReader(const std::string& path);
     // Reads from bytes already in memory.
@@ -27,7 +27,7 @@ public:
 
     bool AtEnd() const { return pos_ >= bytes_.size(); }
 
-private:
+  private:
     TextReader() = default;
     void SkipLineEnd();
 
@@ -36,11 +36,11 @@ private:
 };
 
 class TextWriter {
-public:
+  public:
     void WriteLine(std::string_view line);
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
 };
 

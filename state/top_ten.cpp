@@ -21,7 +21,8 @@ void LoadTopTenFrom(GameState& s, TextReader& file) {
 }
 
 void EnterTopTen(GameState& s, Frontend& frontend) {
-    if (s.MyP <= s.TopTenScores[kPlaces]) return;
+    if (s.MyP <= s.TopTenScores[kPlaces])
+        return;
     const std::string name =
         frontend.AskName("おめでとう", "名前は？", "Unknown").value_or("Unknown");
     int p = 1;

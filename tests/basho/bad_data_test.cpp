@@ -31,7 +31,8 @@ using testing::GameFolder;
 using testing::ScriptedFrontend;
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // A shipped data file of the folder with line `number` (from 1) changed.
@@ -105,11 +106,13 @@ TEST(BadData, FilesRefusedWhenTheyAreRead) {
         const std::string line = EditLine(career.folder, c.file, c.line, c.edit);
         std::string message = c.message;
         if (message.empty()) {
-            const std::string shikona = c.file == std::string(kRosterFile) ? line.substr(0, line.size() - 1) : line;
+            const std::string shikona =
+                c.file == std::string(kRosterFile) ? line.substr(0, line.size() - 1) : line;
             message = "四股名 " + shikona + " の絵の番号 " + IntToStr(PortraitNumber(shikona)) +
                       " は 1 より小さいです";
         }
-        EXPECT_EQ(career.Play(), std::string(c.file) + " の " + IntToStr(c.line) + " 行目: " + message);
+        EXPECT_EQ(career.Play(),
+                  std::string(c.file) + " の " + IntToStr(c.line) + " 行目: " + message);
         EXPECT_TRUE(career.fe.calls.empty()) << "no basho is started";
         EXPECT_EQ(career.s.RosterLoaded, 0);
     }
@@ -146,7 +149,8 @@ TEST(BadData, MalformedPairingLineStopsItsDay) {
         std::string message;
         bool dayFought;
     } cases[] = {
-        {4, [](std::string l) { return l.replace(26, 2, "0x"); }, "'0x' は整数ではありません", false},
+        {4, [](std::string l) { return l.replace(26, 2, "0x"); }, "'0x' は整数ではありません",
+         false},
         {9, [](std::string l) { return l.substr(0, 40); }, "'' は整数ではありません", false},
         {1, SlotOneInEveryField, "力士.bmp には勝ち数 16 の絵がありません", true},
     };
@@ -162,7 +166,8 @@ TEST(BadData, MalformedPairingLineStopsItsDay) {
         EXPECT_EQ(career.fe.Count("ShowDailyChart"), c.day - !c.dayFought);
         EXPECT_EQ(career.fe.Count("BashoEnded"), 0);
         EXPECT_FALSE(career.s.BashoRunning);
-        if (c.dayFought) EXPECT_EQ(career.s.W[1], 16);
+        if (c.dayFought)
+            EXPECT_EQ(career.s.W[1], 16);
     }
 }
 
@@ -216,7 +221,8 @@ TEST(BadData, RankCodeOutsideOneToFive) {
         NextBasho career;
         career.s.Stage[20] = "9";
         EXPECT_EQ(career.Run(), "no error");
-        for (int i = 1; i <= kSlots; ++i) EXPECT_TRUE(career.s.Stage[i] >= "1" && career.s.Stage[i] <= "5");
+        for (int i = 1; i <= kSlots; ++i)
+            EXPECT_TRUE(career.s.Stage[i] >= "1" && career.s.Stage[i] <= "5");
         EXPECT_EQ(career.fe.Count("BashoEnded"), 1);
     }
     {
@@ -232,8 +238,8 @@ TEST(BadData, PortraitNumberBelowTheSheet) {
         SCOPED_TRACE(digits);
         NextBasho career;
         career.s.NameOfWres[7] = DisplayName(career.s.NameOfWres[7]) + digits;
-        EXPECT_EQ(career.Run(), "力士.bmp には四股名の番号 " + IntToStr(StrToInt(digits)) +
-                                    " の絵がありません");
+        EXPECT_EQ(career.Run(),
+                  "力士.bmp には四股名の番号 " + IntToStr(StrToInt(digits)) + " の絵がありません");
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 1);
         EXPECT_EQ(career.fe.Count("DrawBoutCard"), 1);
         EXPECT_EQ(career.fe.Count("DayStarted"), 0);
@@ -246,7 +252,8 @@ TEST(BadData, RecordsAtTheEdgeOf32Bits) {
         const char* name;
         SlotArray<int32_t> GameState::*values;
     };
-    for (const Field& field : {Field{"Twin", &GameState::Twin}, Field{"Tlose", &GameState::Tlose}}) {
+    for (const Field& field :
+         {Field{"Twin", &GameState::Twin}, Field{"Tlose", &GameState::Tlose}}) {
         SCOPED_TRACE(field.name);
         NextBasho career;
         for (int i = 1; i <= kSlots; ++i) (career.s.*field.values)[i] = INT32_MAX;
@@ -262,7 +269,8 @@ TEST(BadData, RecordsAtTheEdgeOf32Bits) {
         NextBasho career;
         for (int i = 1; i <= kSlots; ++i) career.s.Yusyo[i] = INT32_MAX;
         const std::string error = career.Run();
-        EXPECT_EQ(error, "Yusyo[" + IntToStr(career.s.LastWin) + "] の値 2147483647 に 1 を足すと範囲外です");
+        EXPECT_EQ(error, "Yusyo[" + IntToStr(career.s.LastWin) +
+                             "] の値 2147483647 に 1 を足すと範囲外です");
         EXPECT_EQ(career.s.Yusyo[career.s.LastWin], INT32_MAX);
         EXPECT_EQ(career.fe.Count("DayStarted"), 0);
     }
@@ -280,7 +288,8 @@ TEST(BadData, CareerRecordThatCancelsOut) {
         const std::string error = career.Run();
         const int q = career.s.PlayerIndex;
         EXPECT_EQ(error, "Twin[" + IntToStr(q) + "] " + IntToStr(career.s.Twin[q]) + " と Tlose[" +
-                             IntToStr(q) + "] " + IntToStr(career.s.Tlose[q]) + " では勝率が出せません");
+                             IntToStr(q) + "] " + IntToStr(career.s.Tlose[q]) +
+                             " では勝率が出せません");
         EXPECT_GT(career.s.Twin[q], 0);
         EXPECT_EQ(career.fe.Count("DayEnded"), 15);
         EXPECT_EQ(career.fe.Count("BashoEnded"), 0);
@@ -290,14 +299,17 @@ TEST(BadData, CareerRecordThatCancelsOut) {
         NextBasho career;
         career.fe.openReport = true;
         for (int i = 1; i <= kSlots; ++i) {
-            if (career.s.IsPlayerSlot(i)) continue;
+            if (career.s.IsPlayerSlot(i))
+                continue;
             career.s.Twin[i] = 5;
             career.s.Tlose[i] = -5;
             career.s.Zaii[i] = 5;  // the report's fourth line needs a tenure above 1
         }
         const std::string error = career.Run();
-        const int o = career.s.IsPlayerSlot(career.s.EastSlot) ? career.s.WestSlot : career.s.EastSlot;
-        EXPECT_EQ(error, "Twin[" + IntToStr(o) + "] 5 と Tlose[" + IntToStr(o) + "] -5 では勝率が出せません");
+        const int o =
+            career.s.IsPlayerSlot(career.s.EastSlot) ? career.s.WestSlot : career.s.EastSlot;
+        EXPECT_EQ(error, "Twin[" + IntToStr(o) + "] 5 と Tlose[" + IntToStr(o) +
+                             "] -5 では勝率が出せません");
         EXPECT_EQ(career.fe.Count("ShowTacticWindow"), 1);
         EXPECT_EQ(career.fe.Count("ShowOpponentReport"), 0);
     }

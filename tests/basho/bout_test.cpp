@@ -87,10 +87,10 @@ TEST(ResolveBout, ParityTermsSlotBonusAndFloor) {
         int32_t eastW, westW, underdog, leader;
         int32_t eastStrength, westStrength;
     } cases[] = {
-        {5, 5, 10, 20, 101, 2},   // neither term
-        {4, 5, 10, 20, 111, 2},   // fewer than 5 wins: + UnderdogBonus
-        {7, 5, 10, 20, 81, 2},    // more than 6 wins: - LeaderPenalty
-        {5, 4, -8, 20, 101, 2},   // a negative bonus, then the floor of 2
+        {5, 5, 10, 20, 101, 2},  // neither term
+        {4, 5, 10, 20, 111, 2},  // fewer than 5 wins: + UnderdogBonus
+        {7, 5, 10, 20, 81, 2},   // more than 6 wins: - LeaderPenalty
+        {5, 4, -8, 20, 101, 2},  // a negative bonus, then the floor of 2
         {5, 4, 30, 20, 101, 30},
     };
     for (const auto& c : cases) {

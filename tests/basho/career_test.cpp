@@ -118,7 +118,8 @@ TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
     fe.animationSwitch = true;
     int films = 0;
     fe.onFilmTick = [&](int tick) {
-        if (tick == 1 && ++films == 3) s.QuitRequested = 1;
+        if (tick == 1 && ++films == 3)
+            s.QuitRequested = 1;
     };
     ConfirmCareer(s, fe, clock);
     EXPECT_EQ(fe.Count("WaitForFilm"), 3);
@@ -133,7 +134,8 @@ TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
     // bout yet: then its division by zero ends the call silently.
     int player = 0;
     for (int i = 1; i <= kSlots; ++i)
-        if (s.IsPlayerSlot(i)) player = i;
+        if (s.IsPlayerSlot(i))
+            player = i;
     const bool fought = s.Twin[player] + s.Tlose[player] > 0;
     EXPECT_EQ(fe.Count("BashoEnded"), fought ? 1 : 0);
 }
@@ -149,8 +151,10 @@ TEST(Day, PauseDuringAFilmHoldsTheNextBout) {
     fe.animationSwitch = true;
     int films = 0;
     fe.onFilmTick = [&](int tick) {
-        if (tick == 3 && ++films == 7) s.Paused = 1;
-        if (s.Paused && tick == 10) s.Paused = 0;  // pressed again later
+        if (tick == 3 && ++films == 7)
+            s.Paused = 1;
+        if (s.Paused && tick == 10)
+            s.Paused = 0;  // pressed again later
     };
     fe.onPause = [&] { FAIL() << "the film ended the pause itself"; };
     ConfirmCareer(s, fe, clock);

@@ -53,7 +53,8 @@ struct Shipped {
         league = testing::ShippedLeagueAfterFirstBasho(5);
         for (int day = 1; day <= kDays; ++day)
             for (int pair = 1; pair <= 16; ++pair)
-                pairs[static_cast<size_t>((day - 1) * 16 + pair - 1)] = DayCardPair(league, day, pair);
+                pairs[static_cast<size_t>((day - 1) * 16 + pair - 1)] =
+                    DayCardPair(league, day, pair);
         starts = BashoStarts(16);
     }
     testing::GameFolder folder;
@@ -84,8 +85,9 @@ void BM_ResolveBout(benchmark::State& run) {
             for (int i = 1; i <= kSlots; ++i) s.W[i] = 0;
         }
     }
-    run.counters["allocs/bout"] = benchmark::Counter(
-        static_cast<double>(AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    run.counters["allocs/bout"] =
+        benchmark::Counter(static_cast<double>(AllocationCount() - allocationsBefore),
+                           benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ResolveBout);
 
@@ -107,7 +109,8 @@ void BM_BashoRules(benchmark::State& run) {
         const uint64_t before = AllocationCount();
         RunBasho(s, frontend, clock);
         allocations += AllocationCount() - before;
-        if (frontend.newspapers != pagesBefore + 1) run.SkipWithError("the basho was not played");
+        if (frontend.newspapers != pagesBefore + 1)
+            run.SkipWithError("the basho was not played");
     }
     run.counters["allocs/basho"] =
         benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);

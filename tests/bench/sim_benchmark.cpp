@@ -29,24 +29,37 @@ void PlayBasho(benchmark::State& bench, bool practice, bool composeLine) {
     LeagueRun run(EndlessRun(practice));
     for (auto _ : bench) {
         run.PlayBasho();
-        if (composeLine) benchmark::DoNotOptimize(BashoLineText(run));
+        if (composeLine)
+            benchmark::DoNotOptimize(BashoLineText(run));
     }
     const int64_t played = run.calls() - run.careersEnded();
-    bench.counters["basho/s"] = benchmark::Counter(static_cast<double>(played),
-                                                   benchmark::Counter::kIsRate);
+    bench.counters["basho/s"] =
+        benchmark::Counter(static_cast<double>(played), benchmark::Counter::kIsRate);
     bench.counters["careers"] = static_cast<double>(run.careersEnded());
 }
 
 // Short careers, so New game and the confirm's file reads come often.
-void BM_RunBasho(benchmark::State& bench) { PlayBasho(bench, false, false); }
+void BM_RunBasho(benchmark::State& bench) {
+    PlayBasho(bench, false, false);
+}
 // Long careers at the practice level.
-void BM_RunBashoPractice(benchmark::State& bench) { PlayBasho(bench, true, false); }
+void BM_RunBashoPractice(benchmark::State& bench) {
+    PlayBasho(bench, true, false);
+}
 // With the JSON line composed as the program writes it.
-void BM_RunBashoWithLine(benchmark::State& bench) { PlayBasho(bench, false, true); }
+void BM_RunBashoWithLine(benchmark::State& bench) {
+    PlayBasho(bench, false, true);
+}
 
 BENCHMARK(BM_RunBasho)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
-BENCHMARK(BM_RunBashoPractice)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
-BENCHMARK(BM_RunBashoWithLine)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoPractice)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoWithLine)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 

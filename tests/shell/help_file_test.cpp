@@ -27,9 +27,8 @@ TEST(HelpFile, TopicsParagraphsAndLinks) {
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(start->title, "遊びかた");
     ASSERT_EQ(start->paragraphs.size(), 2u);
-    EXPECT_EQ(start->paragraphs[0], (HelpParagraph{{"ケルマーへようこそ。\n", 0},
-                                                   {"番付", 2},
-                                                   {"を見てください。", 0}}));
+    EXPECT_EQ(start->paragraphs[0],
+              (HelpParagraph{{"ケルマーへようこそ。\n", 0}, {"番付", 2}, {"を見てください。", 0}}));
     EXPECT_EQ(start->paragraphs[1], (HelpParagraph{{"二つ目の段落", 0}}));
     EXPECT_EQ(file.Find(2)->paragraphs[0], (HelpParagraph{{"戻る", 1}}));
     EXPECT_EQ(file.Find(3), nullptr);

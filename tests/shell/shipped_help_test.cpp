@@ -22,7 +22,8 @@ std::set<int> Links(const HelpTopic& topic) {
     std::set<int> links;
     for (const auto& paragraph : topic.paragraphs)
         for (const auto& span : paragraph)
-            if (span.link != 0) links.insert(span.link);
+            if (span.link != 0)
+                links.insert(span.link);
     return links;
 }
 
@@ -30,8 +31,10 @@ TEST(ShippedHelp, ShiftJisTextWithCrLfLineEnds) {
     const std::string bytes = HelpBytes();
     ASSERT_FALSE(bytes.empty());
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
-        if (bytes[i] == '\r') ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << i;
+        if (bytes[i] == '\n')
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
+        if (bytes[i] == '\r')
+            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << i;
     }
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     // Every byte sequence is Shift-JIS: the conversion replaces nothing.
@@ -49,12 +52,14 @@ TEST(ShippedHelp, TheStartPageLinksToEveryTopicAndEveryLinkLeadsSomewhere) {
         EXPECT_FALSE(topic.title.empty());
         EXPECT_GE(topic.paragraphs.size(), 2u);
         for (int link : Links(topic)) EXPECT_NE(help.Find(link), nullptr) << "link to " << link;
-        if (topic.number != 1) EXPECT_TRUE(Links(topic).count(1)) << "no way back to the start";
+        if (topic.number != 1)
+            EXPECT_TRUE(Links(topic).count(1)) << "no way back to the start";
     }
     EXPECT_GE(help.topics.size(), 10u);
     const std::set<int> fromStart = Links(*start);
     for (int number : numbers)
-        if (number != 1) EXPECT_TRUE(fromStart.count(number)) << "topic " << number;
+        if (number != 1)
+            EXPECT_TRUE(fromStart.count(number)) << "topic " << number;
 }
 
 TEST(ShippedHelp, TheTacticsTopicTellsWhichBeatsWhich) {

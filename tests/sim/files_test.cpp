@@ -30,7 +30,9 @@ std::vector<std::string> With(std::vector<std::string> args) {
     return args;
 }
 
-std::string Sjis(const std::string& utf8) { return Utf8ToShiftJis(utf8); }
+std::string Sjis(const std::string& utf8) {
+    return Utf8ToShiftJis(utf8);
+}
 
 // "Kelmar.ini" as a save writes it for the state a line shows, entry by entry.
 std::string SaveOfLine(const Json& line) {
@@ -51,19 +53,18 @@ std::string SaveOfLine(const Json& line) {
         l.push_back("Saiko=" + Sjis(slot["saiko"]));
     }
     const Json& player = line["slots"][line["player"].get<size_t>() - 1];
-    const std::vector<std::string> season = {
-        "[Game]",
-        "PlayersWres=" + Sjis(player["name"]),
-        "Torikumiday=" + line["day"].dump(),
-        "Nengo=" + line["nengo"].dump(),
-        "Basyo6=" + line["basyo6"].dump(),
-        "LastWin=" + line["lastwin"].dump(),
-        "Intai=",
-        "Osyoshin=",
-        "Ysyoshin=",
-        "Kanraku=",
-        "MyP=" + line["myp"].dump(),
-        "Omake=" + line["omake"].dump()};
+    const std::vector<std::string> season = {"[Game]",
+                                             "PlayersWres=" + Sjis(player["name"]),
+                                             "Torikumiday=" + line["day"].dump(),
+                                             "Nengo=" + line["nengo"].dump(),
+                                             "Basyo6=" + line["basyo6"].dump(),
+                                             "LastWin=" + line["lastwin"].dump(),
+                                             "Intai=",
+                                             "Osyoshin=",
+                                             "Ysyoshin=",
+                                             "Kanraku=",
+                                             "MyP=" + line["myp"].dump(),
+                                             "Omake=" + line["omake"].dump()};
     l.insert(l.end(), season.begin(), season.end());
     std::string bytes;
     for (const std::string& entry : l) bytes += entry + "\r\n";
@@ -165,18 +166,20 @@ TEST(SimFiles, TheSeedCountsInAResumedBashoUntilTheFirstReseed) {
 // The saved file rewritten as a person might: lowercase names, spaces around
 // "=", comments, a section of his own, a hexadecimal and a negative value.
 struct HandMade {
-    std::string plain;     // the same values in the form a save writes
+    std::string plain;  // the same values in the form a save writes
     std::string handMade;
-    std::string hexName;   // the rikishi whose Zaii is 0x1F
-    std::string minusName; // the rikishi whose Zaii is -5
+    std::string hexName;    // the rikishi whose Zaii is 0x1F
+    std::string minusName;  // the rikishi whose Zaii is -5
 };
 
 HandMade MakeHandMade(const std::string& saved, const Json& line) {
     // A sekiwake and a komusubi: neither can leave the league at the next assessment.
     size_t hex = 0, minus = 0;
     for (size_t i = 32; i-- > 0;) {
-        if (line["slots"][i]["stage"] == "3") hex = i + 1;
-        if (line["slots"][i]["stage"] == "4") minus = i + 1;
+        if (line["slots"][i]["stage"] == "3")
+            hex = i + 1;
+        if (line["slots"][i]["stage"] == "4")
+            minus = i + 1;
     }
     HandMade h;
     h.hexName = line["slots"][hex - 1]["name"];
@@ -185,12 +188,15 @@ HandMade MakeHandMade(const std::string& saved, const Json& line) {
     h.handMade = Sjis("; 手で書いたセーブ\r\n");
     for (size_t at = 0, end; (end = saved.find("\r\n", at)) != std::string::npos; at = end + 2) {
         std::string entry = saved.substr(at, end - at);
-        if (entry == "[1]") h.handMade += "[Notes]\r\nwho=me\r\nwhen = today\r\n\r\n";
+        if (entry == "[1]")
+            h.handMade += "[Notes]\r\nwho=me\r\nwhen = today\r\n\r\n";
         if (entry.front() == '[') {
             section = entry == "[Wres]" || entry == "[Game]" ? 0 : std::stoul(entry.substr(1));
             h.plain += entry + "\r\n";
-            if (entry == "[Wres]") entry = "[wres]";
-            if (entry == "[Game]") entry = "[game]\r\n;note";
+            if (entry == "[Wres]")
+                entry = "[wres]";
+            if (entry == "[Game]")
+                entry = "[game]\r\n;note";
             h.handMade += entry + "\r\n";
             continue;
         }
@@ -198,10 +204,13 @@ HandMade MakeHandMade(const std::string& saved, const Json& line) {
         std::string key = entry.substr(0, eq);
         std::string value = entry.substr(eq + 1);
         std::string handValue = value;
-        if (key == "Zaii" && section == hex) value = "31", handValue = "0x1F";
-        if (key == "Zaii" && section == minus) value = handValue = "-5";
+        if (key == "Zaii" && section == hex)
+            value = "31", handValue = "0x1F";
+        if (key == "Zaii" && section == minus)
+            value = handValue = "-5";
         h.plain += key + "=" + value + "\r\n";
-        if (section != 0) std::transform(key.begin(), key.end(), key.begin(), ::tolower);
+        if (section != 0)
+            std::transform(key.begin(), key.end(), key.begin(), ::tolower);
         h.handMade += key + " = " + handValue + "\r\n";
     }
     return h;
@@ -209,7 +218,8 @@ HandMade MakeHandMade(const std::string& saved, const Json& line) {
 
 const Json* SlotNamed(const Json& line, const std::string& name) {
     for (const Json& slot : line["slots"])
-        if (slot["name"] == name) return &slot;
+        if (slot["name"] == name)
+            return &slot;
     return nullptr;
 }
 
@@ -240,7 +250,8 @@ std::vector<std::string> Outline(const std::string& bytes) {
     for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
         const std::string entry = bytes.substr(at, end - at);
         const size_t eq = entry.find('=');
-        outline.push_back(eq == std::string::npos ? entry : entry.substr(0, entry.find_first_of(" =")));
+        outline.push_back(eq == std::string::npos ? entry
+                                                  : entry.substr(0, entry.find_first_of(" =")));
     }
     return outline;
 }
@@ -274,22 +285,24 @@ TEST(SimFiles, TopTenFileAfterTwoCareers) {
     EXPECT_EQ(r.err, "kelmar-sim: ﾌｧｲﾙが見つかりません\n") << "no Rank.txt yet";
     std::vector<int> scores;
     for (const Json& line : ParsedLines(r.out))
-        if (line["retired"]) scores.push_back(line["myp"]);
+        if (line["retired"])
+            scores.push_back(line["myp"]);
     ASSERT_EQ(scores, (std::vector<int>{300, 233}));
     EXPECT_EQ(folder.Read("Rank.txt"),
-              CrLf({"Unknown", "300", "Unknown", "233", "", "0", "", "0", "", "0", "", "0", "",
-                    "0", "", "0", "", "0", "", "0"}));
+              CrLf({"Unknown", "300", "Unknown", "233", "", "0", "", "0", "", "0",
+                    "",        "0",   "",        "0",   "", "0", "", "0", "", "0"}));
 
     // A table of earlier careers: equal scores stay ahead of the new ones.
-    const std::string table = CrLf({Sjis("大関"), "5000", Sjis("関脇"), "300", Sjis("小結"), "250",
-                                    Sjis("前頭"), "233"});
+    const std::string table =
+        CrLf({Sjis("大関"), "5000", Sjis("関脇"), "300", Sjis("小結"), "250", Sjis("前頭"), "233"});
     folder.Write("Rank.txt", table);
     const SimResult again = RunSim({"--files", "--careers", "2", "--basho", "100"});
     EXPECT_EQ(again.err, "");
-    EXPECT_EQ(folder.Read("Rank.txt"),
-              CrLf({Sjis("大関"), "5000", Sjis("関脇"), "300", "Unknown", "300", Sjis("小結"),
-                    "250", Sjis("前頭"), "233", "Unknown", "233", "", "0", "", "0", "", "0", "",
-                    "0"}));
+    EXPECT_EQ(
+        folder.Read("Rank.txt"),
+        CrLf({Sjis("大関"), "5000",       Sjis("関脇"), "300",     "Unknown", "300", Sjis("小結"),
+              "250",        Sjis("前頭"), "233",        "Unknown", "233",     "",    "0",
+              "",           "0",          "",           "0",       "",        "0"}));
 
     // Without --files the table starts empty and the file is left alone.
     folder.Write("Rank.txt", table);
@@ -305,8 +318,8 @@ TEST(SimFiles, ABadTopTenFileIsReportedAndReadAsFarAsItGoes) {
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "kelmar-sim: 入力値が数値ではありません\n");
     EXPECT_EQ(folder.Read("Rank.txt"),
-              CrLf({"A", "500", "Unknown", "300", "B", "0", "", "0", "", "0", "", "0", "", "0",
-                    "", "0", "", "0", "", "0"}));
+              CrLf({"A", "500", "Unknown", "300", "B", "0", "", "0", "", "0",
+                    "",  "0",   "",        "0",   "",  "0", "", "0", "", "0"}));
 }
 
 TEST(SimFiles, NoSavedGameToResume) {

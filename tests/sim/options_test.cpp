@@ -1,9 +1,10 @@
 // The command line, the stepped clock and the scripted player's tactics.
+#include "tools/sim/options.h"
+
 #include <gtest/gtest.h>
 
 #include "sim/sim_process.h"
 #include "support/game_folder.h"
-#include "tools/sim/options.h"
 #include "tools/sim/scripted_player.h"
 #include "tools/sim/stepped_clock.h"
 

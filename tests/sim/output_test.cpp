@@ -25,8 +25,8 @@ using testing::RunSim;
 using testing::ScriptedFrontend;
 
 const std::vector<std::string> kLineKeys = {
-    "basho",  "nengo",  "basyo6", "day",    "myp",    "underdog", "leader", "lastwin",
-    "omake",  "player", "retired", "paper", "report", "slots",    "juryo",  "rng"};
+    "basho", "nengo",  "basyo6",  "day",   "myp",    "underdog", "leader", "lastwin",
+    "omake", "player", "retired", "paper", "report", "slots",    "juryo",  "rng"};
 std::vector<std::string> Keys(const Json& object) {
     std::vector<std::string> keys;
     for (const auto& item : object.items()) keys.push_back(item.key());
@@ -35,10 +35,13 @@ std::vector<std::string> Keys(const Json& object) {
 
 // The newspaper's lines end in a line feed followed by a carriage return.
 bool PaperLineEnds(const std::string& paper) {
-    if (paper.size() < 2 || paper.substr(paper.size() - 2) != "\n\r") return false;
+    if (paper.size() < 2 || paper.substr(paper.size() - 2) != "\n\r")
+        return false;
     for (size_t i = 0; i < paper.size(); ++i) {
-        if (paper[i] == '\n' && (i + 1 == paper.size() || paper[i + 1] != '\r')) return false;
-        if (paper[i] == '\r' && (i == 0 || paper[i - 1] != '\n')) return false;
+        if (paper[i] == '\n' && (i + 1 == paper.size() || paper[i + 1] != '\r'))
+            return false;
+        if (paper[i] == '\r' && (i == 0 || paper[i - 1] != '\n'))
+            return false;
     }
     return true;
 }
@@ -70,7 +73,8 @@ void ExpectLineShape(const std::string& text, const Json& line) {
         EXPECT_EQ(line["report"][1], "力尽きて引退です｡");
     } else {
         EXPECT_TRUE(line["report"].is_null());
-        EXPECT_EQ(paper.rfind("                  毎読スポーツ速報  \n\r\n\r先場所優勝力士、", 0), 0u);
+        EXPECT_EQ(paper.rfind("                  毎読スポーツ速報  \n\r\n\r先場所優勝力士、", 0),
+                  0u);
         EXPECT_TRUE(PaperLineEnds(paper)) << paper;
     }
 }
@@ -133,10 +137,9 @@ TEST(SimOutput, LinesHoldTheGameStateOfTheSameScriptPlayedDirectly) {
         EXPECT_EQ(line["paper"], fe.pages.size() > pages ? ShiftJisToUtf8(fe.pages.back()) : "");
         if (careerStarts) {
             const ReportLines& report = fe.careerReports.back();
-            EXPECT_EQ(line["report"], Json::array({ShiftJisToUtf8(report.Label3),
-                                                   ShiftJisToUtf8(report.Label1),
-                                                   ShiftJisToUtf8(report.Label2),
-                                                   ShiftJisToUtf8(report.Label4)}));
+            EXPECT_EQ(line["report"],
+                      Json::array({ShiftJisToUtf8(report.Label3), ShiftJisToUtf8(report.Label1),
+                                   ShiftJisToUtf8(report.Label2), ShiftJisToUtf8(report.Label4)}));
         }
         testing::ExpectSavedValuesOfLine(line, s);
         EXPECT_EQ(line["underdog"], s.UnderdogBonus);
@@ -163,8 +166,9 @@ TEST(SimOutput, SignatureOfAFixedRun) {
 TEST(SimOutput, SameArgumentsGiveTheSameBytes) {
     GameFolder folder;
     folder.CopyAllData();
-    const std::vector<std::string> args = {"--clock", "5000,333", "--tactic", "cycle",
-                                           "--practice", "--basho", "30", "--careers", "3"};
+    const std::vector<std::string> args = {"--clock", "5000,333",   "--tactic",
+                                           "cycle",   "--practice", "--basho",
+                                           "30",      "--careers",  "3"};
     const auto first = RunSim(args);
     const auto second = RunSim(args);
     ASSERT_EQ(first.status, 0) << first.err;

@@ -8,8 +8,8 @@
 
 namespace kelmar::testing {
 
-const std::vector<std::string> kSlotKeys = {"name", "stage", "saiko", "age",  "pw",    "sp",
-                                            "tc",   "e",     "lb",    "l",    "w",     "pnt",
+const std::vector<std::string> kSlotKeys = {"name", "stage", "saiko", "age",  "pw", "sp",
+                                            "tc",   "e",     "lb",    "l",    "w",  "pnt",
                                             "zaii", "yusyo", "twin",  "tlose"};
 
 std::vector<std::string> Lines(const std::string& out) {
@@ -31,8 +31,8 @@ void ExpectSavedValuesOfLine(const Json& line, const GameState& s) {
         EXPECT_EQ(slot["name"], ShiftJisToUtf8(s.NameOfWres[i])) << i;
         EXPECT_EQ(slot["stage"], ShiftJisToUtf8(s.Stage[i])) << i;
         EXPECT_EQ(slot["saiko"], ShiftJisToUtf8(s.Saiko[i])) << i;
-        const int32_t values[] = {s.Age[i], s.Pw[i],  s.Sp[i],    s.Tc[i],   s.E[i],
-                                  s.LB[i],  s.L[i],   s.W[i],     s.Pnt[i],  s.Zaii[i],
+        const int32_t values[] = {s.Age[i],   s.Pw[i],   s.Sp[i],   s.Tc[i],  s.E[i],
+                                  s.LB[i],    s.L[i],    s.W[i],    s.Pnt[i], s.Zaii[i],
                                   s.Yusyo[i], s.Twin[i], s.Tlose[i]};
         for (size_t k = 0; k < std::size(values); ++k)
             EXPECT_EQ(slot[kSlotKeys[k + 3]], values[k]) << kSlotKeys[k + 3] << " of slot " << i;

@@ -33,14 +33,16 @@ std::string ReadFile(const fs::path& path) {
 
 SimResult RunSim(const std::vector<std::string>& args) {
     std::string dir = (fs::temp_directory_path() / "kelmar-sim-out-XXXXXX").string();
-    if (::mkdtemp(dir.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(dir.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     std::string command = Quoted(KELMAR_SIM_PROGRAM);
     for (const std::string& arg : args) command += " " + Quoted(arg);
     command += " >" + Quoted(dir + "/out") + " 2>" + Quoted(dir + "/err");
 
     SimResult result;
     const int status = std::system(command.c_str());
-    if (status != -1 && WIFEXITED(status)) result.status = WEXITSTATUS(status);
+    if (status != -1 && WIFEXITED(status))
+        result.status = WEXITSTATUS(status);
     result.out = ReadFile(fs::path(dir) / "out");
     result.err = ReadFile(fs::path(dir) / "err");
     fs::remove_all(dir);

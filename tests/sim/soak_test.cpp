@@ -27,7 +27,8 @@ std::vector<std::string> DataNames() {
 std::string LeagueFault(const GameState& s, std::vector<std::string> expectedNames) {
     int marks = 0;
     for (int i = 1; i <= kSlots; ++i) marks += s.IsPlayerSlot(i);
-    if (marks != 1) return std::to_string(marks) + " slots carry the player's mark";
+    if (marks != 1)
+        return std::to_string(marks) + " slots carry the player's mark";
 
     int i = 1;
     while (i <= kSlots && (s.Stage[i] == "1" || s.Stage[i] == "2")) ++i;
@@ -38,7 +39,8 @@ std::string LeagueFault(const GameState& s, std::vector<std::string> expectedNam
         ++i;
     }
     for (; i <= kSlots; ++i)
-        if (s.Stage[i] != "5") return "slot " + std::to_string(i) + " is not a maegashira";
+        if (s.Stage[i] != "5")
+            return "slot " + std::to_string(i) + " is not a maegashira";
 
     for (int j = 1; j <= kSlots; ++j) {
         const std::string& saiko = s.Saiko[j];
@@ -52,7 +54,8 @@ std::string LeagueFault(const GameState& s, std::vector<std::string> expectedNam
     expectedNames.push_back(s.PlayersWres);
     std::sort(names.begin(), names.end());
     std::sort(expectedNames.begin(), expectedNames.end());
-    if (names != expectedNames) return "the league and juryo names are not the data files' names";
+    if (names != expectedNames)
+        return "the league and juryo names are not the data files' names";
     return "";
 }
 
@@ -88,13 +91,15 @@ TEST(Soak, TenThousandBashoKeepTheLeagueWhole) {
         while (!run.Done()) {
             run.PlayBasho();
             ++calls;
-            if (run.retired()) continue;
+            if (run.retired())
+                continue;
             const std::string fault = LeagueFault(run.state(), dataNames);
             ASSERT_EQ(fault, "") << soak.what << " run, call " << run.calls();
             best = std::min(best, run.state().Saiko[run.state().PlayerIndex]);
         }
         EXPECT_GE(run.careersEnded(), 3) << soak.what << ": several careers";
-        if (soak.options.practice) EXPECT_LE(best, "2") << "the practice run reaches ozeki";
+        if (soak.options.practice)
+            EXPECT_LE(best, "2") << "the practice run reaches ozeki";
     }
     EXPECT_EQ(calls, kCalls);
     const double seconds =

@@ -46,7 +46,8 @@ int NamesIn(std::string text, const std::vector<std::string>& names) {
                 ++n;
                 break;
             }
-        if (text.size() == before) return -1;  // not a list of names
+        if (text.size() == before)
+            return -1;  // not a list of names
     }
     return n;
 }
@@ -58,9 +59,12 @@ std::string Before(const std::string& line, const std::string& ending) {
 
 void CountPaper(const std::string& paper, const std::vector<std::string>& names, PaperCounts& c) {
     for (const std::string& line : PaperLines(ShiftJisToUtf8(paper))) {
-        if (line.rfind("惜しまれつつも引退へ", 0) == 0) c.retirements += Count(line, "、");
-        if (line.rfind("十両落ち", 0) == 0) c.drops += Count(line, "、");
-        if (line.rfind("大関陥落！", 0) == 0) c.demotionLines += 1;
+        if (line.rfind("惜しまれつつも引退へ", 0) == 0)
+            c.retirements += Count(line, "、");
+        if (line.rfind("十両落ち", 0) == 0)
+            c.drops += Count(line, "、");
+        if (line.rfind("大関陥落！", 0) == 0)
+            c.demotionLines += 1;
         if (auto list = Before(line, "、横綱誕生だ！新時代幕開け"); !list.empty())
             c.yokozuna += NamesIn(list, names);
         if (auto list = Before(line, "、新大関に、地元フィーバー！"); !list.empty())
@@ -73,7 +77,8 @@ std::vector<std::string> DisplayNames() {
     LoadRoster(s);
     LoadJuryoNames(s);
     std::vector<std::string> names;
-    for (int i = 1; i <= kRosterSlots; ++i) names.push_back(ShiftJisToUtf8(DisplayName(s.NameOfWres[i])));
+    for (int i = 1; i <= kRosterSlots; ++i)
+        names.push_back(ShiftJisToUtf8(DisplayName(s.NameOfWres[i])));
     for (int k = 1; k <= kJuryo; ++k) names.push_back(ShiftJisToUtf8(DisplayName(s.Juryo[k])));
     return names;
 }
@@ -106,7 +111,8 @@ TEST(SimStats, LeagueEventsAgreeWithTheNewspapers) {
         stats.Add(before, run);
         const bool compare = !afterRetirement && !run.retired();
         afterRetirement = run.retired();
-        if (!compare) continue;
+        if (!compare)
+            continue;
         PaperCounts paper;
         CountPaper(run.paper(), names, paper);
         const PaperCounts now = Counted(stats);

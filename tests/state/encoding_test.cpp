@@ -20,7 +20,10 @@ TEST(Encoding, RoundTripsTheGameTexts) {
 TEST(Encoding, BadBytesAreReplacedNotLost) {
     // A lead byte at the end with no trail byte, and a byte CP932 does not use.
     EXPECT_EQ(ShiftJisToUtf8("a\x81"), "a\xEF\xBF\xBD");
-    EXPECT_EQ(ShiftJisToUtf8("\xFF" "b"), "\xEF\xBF\xBD" "b");
+    EXPECT_EQ(ShiftJisToUtf8("\xFF"
+                             "b"),
+              "\xEF\xBF\xBD"
+              "b");
     // A character Shift-JIS cannot hold (an emoji) becomes one "?".
     EXPECT_EQ(Utf8ToShiftJis("x\xF0\x9F\x98\x80y"), "x?y");
 }

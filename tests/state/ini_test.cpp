@@ -60,9 +60,9 @@ TEST(IniFile, ReadsIntegersAndCutsLongValues) {
     struct Case {
         const char* key;
         int32_t value;
-    } cases[] = {{"hex", 31}, {"up", 31}, {"bare", -1}, {"neg", -3},  {"sp", 7},      {"plus", 5},
-                 {"dollar", 16}, {"bad", -1}, {"empty", -1}, {"badhex", -1}, {"big", -1},
-                 {"none", -1}};
+    } cases[] = {{"hex", 31},   {"up", 31},     {"bare", -1},   {"neg", -3},
+                 {"sp", 7},     {"plus", 5},    {"dollar", 16}, {"bad", -1},
+                 {"empty", -1}, {"badhex", -1}, {"big", -1},    {"none", -1}};
     for (const Case& c : cases) EXPECT_EQ(ini.ReadInteger("S", c.key, -1), c.value) << c.key;
     EXPECT_EQ(ini.ReadString("S", "long", ""), std::string(1023, 'a'));
 }

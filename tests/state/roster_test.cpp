@@ -55,7 +55,7 @@ TEST(LoadRoster, NameLineTrimming) {
     } cases[] = {
         {"若鷹071", "若鷹07", "1"},
         {"若鷹071   \t", "若鷹07", "1"},  // trailing blanks change nothing
-        {" 若鷹071", " 若鷹0", "7"},       // a leading space cuts one byte early
+        {" 若鷹071", " 若鷹0", "7"},      // a leading space cuts one byte early
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -72,7 +72,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
     struct Case {
         const char* age;
         int32_t zaii;
-    } cases[] = {{"19", 77}, {"20", 2}, {"24", 10}, {"25", 6},
+    } cases[] = {{"19", 77}, {"20", 2},  {"24", 10}, {"25", 6},
                  {"30", 36}, {"31", 56}, {"40", 65}, {"41", 77}};
     for (const auto& c : cases) {
         GameFolder folder;
@@ -125,8 +125,9 @@ TEST(DataFiles, MissingFilesSayNotFoundAndStoreNothing) {
     GameState s;
     s.Juryo[1] = "keep";
     s.Match[1] = "keep";
-    for (auto load : {+[](GameState& g) { LoadRoster(g); }, +[](GameState& g) { LoadMatchTable(g); },
-                      +[](GameState& g) { LoadJuryoNames(g); }}) {
+    for (auto load :
+         {+[](GameState& g) { LoadRoster(g); }, +[](GameState& g) { LoadMatchTable(g); },
+          +[](GameState& g) { LoadJuryoNames(g); }}) {
         try {
             load(s);
             ADD_FAILURE();

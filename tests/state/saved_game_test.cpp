@@ -35,7 +35,8 @@ std::string Stored(const GameState& s) {
         add(s.NameOfWres[i]), add(s.Stage[i]), add(s.Saiko[i]);
     }
     add(s.PlayersWres), add(s.Intai), add(s.Osyoshin), add(s.Ysyoshin), add(s.Kanraku);
-    for (int32_t v : {s.Torikumiday, s.Nengo, s.Basyo6, s.LastWin, s.MyP, s.Omake}) add(IntToStr(v));
+    for (int32_t v : {s.Torikumiday, s.Nengo, s.Basyo6, s.LastWin, s.MyP, s.Omake})
+        add(IntToStr(v));
     return out;
 }
 
@@ -88,13 +89,15 @@ TEST(SavedGame, FileBytesInAnEmptyFolder) {
     SaveGame(s);
 
     std::string expected = "[Wres]\r\n";
-    for (int i = 1; i <= kJuryo; ++i) expected += "Juryo" + IntToStr(i) + "=十両" + IntToStr(i) + "\r\n";
+    for (int i = 1; i <= kJuryo; ++i)
+        expected += "Juryo" + IntToStr(i) + "=十両" + IntToStr(i) + "\r\n";
     for (int i = 1; i <= kSlots; ++i) {
         const std::string n = IntToStr(i);
-        expected += "[" + n + "]\r\nAge=" + IntToStr(20 + i) + "\r\nPw=" + n + "\r\nSp=" +
-                    IntToStr(2 * i) + "\r\nTc=" + IntToStr(3 * i) + "\r\nE=-" + n +
+        expected += "[" + n + "]\r\nAge=" + IntToStr(20 + i) + "\r\nPw=" + n +
+                    "\r\nSp=" + IntToStr(2 * i) + "\r\nTc=" + IntToStr(3 * i) + "\r\nE=-" + n +
                     "\r\nLB=4\r\nL=5\r\nW=6\r\nPnt=7\r\nZaii=8\r\nYusyo=9\r\nTwin=10\r\n"
-                    "Tlose=11\r\nNameOfWres=山" + n + "\r\nStage=5\r\nSaiko=\r\n";
+                    "Tlose=11\r\nNameOfWres=山" +
+                    n + "\r\nStage=5\r\nSaiko=\r\n";
     }
     expected += CrLf({"[Game]", "PlayersWres=海山01", "Torikumiday=3", "Nengo=2021", "Basyo6=2",
                       "LastWin=4", "Intai=引退", "Osyoshin=", "Ysyoshin=新", "Kanraku=楽", "MyP=-3",
@@ -104,13 +107,15 @@ TEST(SavedGame, FileBytesInAnEmptyFolder) {
 
 TEST(SavedGame, HandMadeFileKeepsItsOtherContents) {
     GameFolder folder;
-    folder.Write("Kelmar.ini", CrLf({"; my notes", "[Extra]", "keep=1", "[game]", "myp=5",
-                                     "Mine=x"}));
+    folder.Write("Kelmar.ini",
+                 CrLf({"; my notes", "[Extra]", "keep=1", "[game]", "myp=5", "Mine=x"}));
     GameState s;
     SaveGame(s);
     const std::string bytes = folder.Read("Kelmar.ini");
     EXPECT_EQ(bytes.rfind(CrLf({"; my notes", "[Extra]", "keep=1", "[game]", "myp=0", "Mine=x",
-                               "PlayersWres=", "Torikumiday=0"}), 0), 0u);
+                                "PlayersWres=", "Torikumiday=0"}),
+                          0),
+              0u);
     EXPECT_EQ(bytes.find("[Game]"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n[Wres]\r\nJuryo1=\r\n"), std::string::npos);
 }
@@ -141,7 +146,7 @@ TEST(SavedGame, OnlyOmakeTenTurnsThePracticeLevelOn) {
         const char* line;
         int32_t omake;
     } cases[] = {{"Omake=10", 10}, {"Omake=0x0A", 10}, {"Omake=0", 0}, {"Omake=-1", 0},
-                 {"Omake=11", 0}, {"Omake=abc", 0},  {"Other=10", 0}};
+                 {"Omake=11", 0},  {"Omake=abc", 0},   {"Other=10", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         GameFolder folder;
@@ -215,11 +220,13 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
     SaveGame(s);
     const std::string old = folder.Read("Kelmar.ini");
     s.MyP = 2;
-    const std::string error = testing::GameErrorUnderSizeLimit(old.size() / 2, [&] { SaveGame(s); });
+    const std::string error =
+        testing::GameErrorUnderSizeLimit(old.size() / 2, [&] { SaveGame(s); });
     EXPECT_EQ(error, folder.path() + "/Kelmar.ini" + " に書き込めません");
     EXPECT_EQ(folder.Read("Kelmar.ini"), old);
     int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += !!e.is_regular_file();
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files += !!e.is_regular_file();
     EXPECT_EQ(files, 1);
 }
 
@@ -243,23 +250,27 @@ TEST(SavedGame, ReadOnlyFolderRefusesTheSavesAndPlayGoesOn) {
     s.MyP += 1;
     s.TopTenScores[1] = 999;
     for (int i = 1; i <= kSlots; ++i)
-        if (s.IsPlayerSlot(i)) s.W[i] = 10;  // safe at the next assessment
+        if (s.IsPlayerSlot(i))
+            s.W[i] = 10;  // safe at the next assessment
     const GameState before = s;
     const std::set<std::string> filesBefore = FileNames(folder);
 
     const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
         std::string found;
         const std::string save = testing::GameErrorOf([&] { SaveGame(s); });
-        if (save != folder.path() + "/Kelmar.ini に書き込めません") found += "save: " + save + "\n";
+        if (save != folder.path() + "/Kelmar.ini に書き込めません")
+            found += "save: " + save + "\n";
         const std::string table = testing::GameErrorOf([&] { SaveTopTen(s); });
-        if (table != InOutErrorText(5)) found += "top ten: " + table + "\n";
+        if (table != InOutErrorText(5))
+            found += "top ten: " + table + "\n";
         if (Stored(s) != Stored(before) || s.TopTenScores != before.TopTenScores ||
             s.TopTenNames != before.TopTenNames || s.Match != before.Match)
             found += "the state in memory changed\n";
         ScriptedFrontend fe(s);
         FixedClock clock(99);
         const std::string next = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
-        if (next != "no error" || fe.Count("BashoEnded") != 1) found += "next basho: " + next + "\n";
+        if (next != "no error" || fe.Count("BashoEnded") != 1)
+            found += "next basho: " + next + "\n";
         return found;
     });
     EXPECT_EQ(faults, "");

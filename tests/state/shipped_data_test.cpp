@@ -66,7 +66,8 @@ TEST(ShippedRoster, FiguresLieInTheRangesOfTheirRank) {
         EXPECT_LE(s.L[i], 15);
         EXPECT_GE(s.LB[i], 0);
         EXPECT_LE(s.LB[i], 15);
-        if (code >= 4) EXPECT_EQ(s.LB[i], 0);  // komusubi and maegashira keep no LB
+        if (code >= 4)
+            EXPECT_EQ(s.LB[i], 0);  // komusubi and maegashira keep no LB
         EXPECT_GE(s.Pw[i] + s.Sp[i] + s.Tc[i], 9);
         EXPECT_LE(s.Pw[i] + s.Sp[i] + s.Tc[i], 11);
         // The draw D of 1..9 gives 1 up to Pw, 2 up to Pw + Sp, else 3: every
@@ -84,10 +85,12 @@ TEST(ShippedRoster, ExperienceFallsDownTheBanzuke) {
 
 // Display names of two or three kanji: every character a double-byte one.
 bool IsTwoOrThreeKanji(const std::string& name) {
-    if (name.size() != 4 && name.size() != 6) return false;
+    if (name.size() != 4 && name.size() != 6)
+        return false;
     for (size_t k = 0; k < name.size(); k += 2) {
         const auto lead = static_cast<unsigned char>(name[k]);
-        if (!((lead >= 0x88 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xEA))) return false;
+        if (!((lead >= 0x88 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xEA)))
+            return false;
     }
     return true;
 }
@@ -147,7 +150,8 @@ TEST(ShippedMatchTable, TheTopSlotsMeetInTheSecondWeek) {
         for (int k = 1; k <= 16; ++k) {
             const int east = StrToInt(Copy(s.Match[d], 4 * k - 3, 2));
             const int west = StrToInt(Copy(s.Match[d], 4 * k - 1, 2));
-            if (east > 8 || west > 8) continue;
+            if (east > 8 || west > 8)
+                continue;
             ++topBouts;
             EXPECT_GE(d, 8) << east << " and " << west;
         }

@@ -23,17 +23,20 @@ struct Rect {
 
 // A 24-bit uncompressed bitmap, as the generator writes them.
 class Bitmap {
-public:
+  public:
     explicit Bitmap(const std::string& name) {
         const std::string path = (std::filesystem::path(KELMAR_DATA_DIR) / name).string();
         bytes_ = ReadWholeFile(path);
-        if (bytes_.size() < 54 || bytes_.compare(0, 2, "BM") != 0) throw std::runtime_error(name);
-        if (U32(14) != 40 || U16(28) != 24 || U32(30) != 0) throw std::runtime_error(name);
+        if (bytes_.size() < 54 || bytes_.compare(0, 2, "BM") != 0)
+            throw std::runtime_error(name);
+        if (U32(14) != 40 || U16(28) != 24 || U32(30) != 0)
+            throw std::runtime_error(name);
         width_ = static_cast<int>(U32(18));
         height_ = static_cast<int>(U32(22));  // bottom-up
         offset_ = U32(10);
         stride_ = (width_ * 3 + 3) / 4 * 4;
-        if (bytes_.size() < offset_ + size_t(stride_) * height_) throw std::runtime_error(name);
+        if (bytes_.size() < offset_ + size_t(stride_) * height_)
+            throw std::runtime_error(name);
     }
 
     int width() const { return width_; }
@@ -51,7 +54,7 @@ public:
         return pixels;
     }
 
-private:
+  private:
     uint32_t Byte(size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
     uint32_t U16(size_t at) const { return Byte(at) | Byte(at + 1) << 8; }
     uint32_t U32(size_t at) const { return U16(at) | U16(at + 2) << 16; }
@@ -69,7 +72,8 @@ int Inked(const std::vector<uint32_t>& cell) {
 
 bool OnlyBlackAndWhite(const std::vector<uint32_t>& cell) {
     for (uint32_t p : cell)
-        if (p != kWhite && p != kBlack) return false;
+        if (p != kWhite && p != kBlack)
+            return false;
     return true;
 }
 
@@ -81,9 +85,15 @@ const std::string kSheet = reinterpret_cast<const char*>(u8"力士.bmp");
 Rect Tile(int n, int j) {
     return {72 * ((n - 1) % 8) + 2 + 24 * (j - 1), 24 * ((n - 1) / 8) + 1, 24, 23};
 }
-Rect RankCell(int k) { return {32 * (k - 1) + 4, 222, 31, 17}; }
-Rect DigitCell(int d) { return {16 * d + 164, 222, 15, 17}; }
-Rect PlateCell(int n) { return {48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17}; }
+Rect RankCell(int k) {
+    return {32 * (k - 1) + 4, 222, 31, 17};
+}
+Rect DigitCell(int d) {
+    return {16 * d + 164, 222, 15, 17};
+}
+Rect PlateCell(int n) {
+    return {48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17};
+}
 const Rect kSeparator{420, 222, 15, 17};
 const Rect kStar{436, 222, 15, 17};
 
@@ -92,8 +102,11 @@ TEST(ShippedPictures, SizesAsTheWindowsExpect) {
         std::string name;
         int width, height;
     };
-    std::vector<Case> cases = {{"On.bmp", 24, 18},   {"Off.bmp", 24, 18}, {"oshi.bmp", 24, 18},
-                               {"hiki.bmp", 24, 18}, {"nage.bmp", 24, 18}};
+    std::vector<Case> cases = {{"On.bmp", 24, 18},
+                               {"Off.bmp", 24, 18},
+                               {"oshi.bmp", 24, 18},
+                               {"hiki.bmp", 24, 18},
+                               {"nage.bmp", 24, 18}};
     for (char letter = 'a'; letter <= 'm'; ++letter)
         cases.push_back({std::string(1, letter) + ".bmp", 240, 160});
     for (const auto& c : cases) {

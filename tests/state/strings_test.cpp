@@ -14,12 +14,13 @@ TEST(Copy, ClampsToTheString) {
         int64_t start, count;
         const char* expected;
     } cases[] = {
-        {"abcdef", 2, 3, "bcd"},   {"abcdef", 0, 2, "ab"},   {"abcdef", -5, 2, "ab"},
-        {"abcdef", 6, 9, "f"},     {"abcdef", 7, 1, ""},     {"abcdef", 1, -1, ""},
-        {"abcdef", 3, 0, ""},      {"", 1, 1, ""},           {"abc", 1, INT64_MAX, "abc"},
+        {"abcdef", 2, 3, "bcd"}, {"abcdef", 0, 2, "ab"}, {"abcdef", -5, 2, "ab"},
+        {"abcdef", 6, 9, "f"},   {"abcdef", 7, 1, ""},   {"abcdef", 1, -1, ""},
+        {"abcdef", 3, 0, ""},    {"", 1, 1, ""},         {"abc", 1, INT64_MAX, "abc"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Copy(c.s, c.start, c.count), c.expected) << c.s << " " << c.start << " " << c.count;
+        EXPECT_EQ(Copy(c.s, c.start, c.count), c.expected)
+            << c.s << " " << c.start << " " << c.count;
 }
 
 TEST(Shikona, DisplayNameAndPortraitCountBytes) {
@@ -38,15 +39,24 @@ TEST(StrToInt, AcceptsSpacesSignDigitsAndDollarHex) {
         const char* text;
         int32_t value;
     } good[] = {
-        {"0", 0},           {"07", 7},           {" 5", 5},         {"   12", 12},
-        {"+3", 3},          {"-3", -3},          {"$1F", 31},       {"$ff", 255},
-        {"-$10", -16},      {"$FFFFFFFF", -1},   {"2147483647", INT32_MAX},
+        {"0", 0},
+        {"07", 7},
+        {" 5", 5},
+        {"   12", 12},
+        {"+3", 3},
+        {"-3", -3},
+        {"$1F", 31},
+        {"$ff", 255},
+        {"-$10", -16},
+        {"$FFFFFFFF", -1},
+        {"2147483647", INT32_MAX},
         {"-2147483648", INT32_MIN},
     };
     for (const auto& c : good) EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
 
-    const char* bad[] = {"", " ", "5 ", "1a", "+", "-", "$", "$G", "0x1F", "2147483648",
-                         "-2147483649", "$100000000", "１", "+-1", " - 1"};
+    const char* bad[] = {"",   " ",   "5 ",   "1a",         "+",           "-",
+                         "$",  "$G",  "0x1F", "2147483648", "-2147483649", "$100000000",
+                         "１", "+-1", " - 1"};
     for (const char* text : bad) {
         try {
             StrToInt(text);

@@ -38,7 +38,10 @@ TEST(TextReader, OnlyOneLineFeedBelongsToTheLineEnd) {
 }
 
 TEST(TextReader, ByteTwentySixEndsTheFile) {
-    auto r = TextReader::FromBytes(std::string("a\r\nb\x1A" "c\r\nd\r\n", 11));
+    auto r =
+        TextReader::FromBytes(std::string("a\r\nb\x1A"
+                                          "c\r\nd\r\n",
+                                          11));
     EXPECT_EQ(r.ReadLine(), "a");
     EXPECT_EQ(r.ReadLine(), "b");
     EXPECT_EQ(r.ReadLine(), "");
@@ -113,7 +116,8 @@ TEST(WriteFileAtomically, ReplacesWholeAndLeavesNoTemporaryFile) {
     WriteFileAtomically(folder.path() + "/f.txt", "new\r\n");
     EXPECT_EQ(folder.Read("f.txt"), "new\r\n");
     int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += !!e.is_regular_file();
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files += !!e.is_regular_file();
     EXPECT_EQ(files, 1);
 }
 
@@ -141,7 +145,8 @@ TEST(WriteFileAtomically, FailureKeepsTheOldFile) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(folder.Read("f.txt"), "old contents\r\n");
     int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += !!e.is_regular_file();
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files += !!e.is_regular_file();
     EXPECT_EQ(files, 1);
 }
 

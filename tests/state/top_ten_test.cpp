@@ -35,12 +35,12 @@ TEST(EnterTopTen, PlacesANewScoreAfterEqualOnes) {
         int32_t myP;
         int place;  // 0: does not enter
     } cases[] = {
-        {10, 0},    // equal to place 10
-        {9, 0},     // below place 10
-        {11, 10},   // just above place 10
-        {80, 4},    // equal to place 3, above place 4
-        {100, 2},   // equal to place 1
-        {101, 1},   // new best
+        {10, 0},   // equal to place 10
+        {9, 0},    // below place 10
+        {11, 10},  // just above place 10
+        {80, 4},   // equal to place 3, above place 4
+        {100, 2},  // equal to place 1
+        {101, 1},  // new best
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.myP);
@@ -103,8 +103,8 @@ TEST(TopTenFile, SavedBytesAndReadBack) {
     s.TopTenScores[10] = -3;
     SaveTopTen(s);
     EXPECT_EQ(folder.Read("Rank.txt"),
-              CrLf({"P1", "100", "", "90", "P3", "80", "P4", "70", "P5", "60", "P6", "50", "P7",
-                    "40", "P8", "30", "P9", "20", "P10", "-3"}));
+              CrLf({"P1", "100", "",   "90", "P3", "80", "P4", "70", "P5",  "60",
+                    "P6", "50",  "P7", "40", "P8", "30", "P9", "20", "P10", "-3"}));
     GameState loaded;
     LoadTopTen(loaded);
     EXPECT_EQ(loaded.TopTenNames, s.TopTenNames);
@@ -113,7 +113,8 @@ TEST(TopTenFile, SavedBytesAndReadBack) {
 
 TEST(TopTenFile, FourPlacesLeaveTheRestEmpty) {
     GameFolder folder;
-    folder.Write("Rank.txt", CrLf({"一郎", "  400", "二郎", "$12C junk", "", "200", "四郎", "100"}));
+    folder.Write("Rank.txt",
+                 CrLf({"一郎", "  400", "二郎", "$12C junk", "", "200", "四郎", "100"}));
     GameState s = FallingTable();
     LoadTopTen(s);
     EXPECT_EQ(s.TopTenNames[1], "一郎");
@@ -177,7 +178,8 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
     const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
         std::string found;
         const std::string end = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
-        if (end != InOutErrorText(5)) found += "end of career: " + end + "\n";
+        if (end != InOutErrorText(5))
+            found += "end of career: " + end + "\n";
         if (fe.Count("ShowCareerReport") != 1 || fe.Count("WriteTopTen") != 1)
             found += "no career report and top-ten write\n";
         if (s.TopTenScores[1] != score || s.TopTenNames[1] != "Unknown")
@@ -187,7 +189,8 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
         NewGame(s);
         PickJuryo(s, 1, clock);
         const std::string next = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
-        if (next != "no error" || fe.Count("BashoEnded") != 2) found += "new career: " + next + "\n";
+        if (next != "no error" || fe.Count("BashoEnded") != 2)
+            found += "new career: " + next + "\n";
         return found;
     });
     EXPECT_EQ(faults, "");

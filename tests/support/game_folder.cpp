@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 GameFolder::GameFolder() {
     std::string pattern = (fs::temp_directory_path() / "kelmar-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
     previous_ = fs::current_path().string();
     fs::current_path(path_);
@@ -30,7 +31,8 @@ GameFolder::~GameFolder() {
 void GameFolder::Write(std::string_view name, std::string_view bytes) const {
     std::ofstream out(fs::path(path_) / name, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write test file");
+    if (!out)
+        throw std::runtime_error("cannot write test file");
 }
 
 void GameFolder::CopyData(std::string_view name) const {

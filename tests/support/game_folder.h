@@ -8,7 +8,7 @@
 namespace kelmar::testing {
 
 class GameFolder {
-public:
+  public:
     GameFolder();
     ~GameFolder();
     GameFolder(const GameFolder&) = delete;
@@ -22,7 +22,7 @@ public:
     void CopyAllData() const;
     std::string Read(std::string_view name) const;
 
-private:
+  private:
     std::string path_;
     std::string previous_;
 };

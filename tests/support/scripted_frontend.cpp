@@ -17,10 +17,13 @@ void ScriptedFrontend::ShowNewspaper(const std::string& page) {
     pages.push_back(page);
 }
 
-void ScriptedFrontend::ShowTacticWindow(const std::string& displayName, const std::string& ageLine) {
+void ScriptedFrontend::ShowTacticWindow(const std::string& displayName,
+                                        const std::string& ageLine) {
     calls.push_back("ShowTacticWindow " + displayName + " " + ageLine);
-    if (openReport) OpenOpponentReport(state_, *this);
-    if (tactic) state_.SelectedTactic = *tactic;
+    if (openReport)
+        OpenOpponentReport(state_, *this);
+    if (tactic)
+        state_.SelectedTactic = *tactic;
 }
 
 void ScriptedFrontend::ShowOpponentReport(const ReportLines& lines) {
@@ -49,20 +52,27 @@ void ScriptedFrontend::DrawBoutCard() {
     calls.push_back("DrawBoutCard");
     for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
 }
-void ScriptedFrontend::DayStarted() { calls.push_back("DayStarted"); }
-void ScriptedFrontend::LightLamps(int bout) { calls.push_back("LightLamps " + IntToStr(bout)); }
+void ScriptedFrontend::DayStarted() {
+    calls.push_back("DayStarted");
+}
+void ScriptedFrontend::LightLamps(int bout) {
+    calls.push_back("LightLamps " + IntToStr(bout));
+}
 void ScriptedFrontend::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
     calls.push_back("SetBoutNames " + east.text + (east.player ? "*" : "") + " " + west.text +
                     (west.player ? "*" : ""));
 }
-bool ScriptedFrontend::AnimationSwitchOn() { return animationSwitch; }
+bool ScriptedFrontend::AnimationSwitchOn() {
+    return animationSwitch;
+}
 
 void ScriptedFrontend::WaitForFilm() {
     calls.push_back("WaitForFilm " + state_.AnimationFrames);
     // The film is driven by the timer's ticks; a guard keeps a broken film
     // from hanging the test.
     for (int tick = 1; state_.AnimationRunning != 0 && tick < 1000; ++tick) {
-        if (onFilmTick) onFilmTick(tick);
+        if (onFilmTick)
+            onFilmTick(tick);
         FilmTick(state_);
     }
 }
@@ -75,23 +85,35 @@ void ScriptedFrontend::PutOutLamp(int bout, Side loser) {
 }
 void ScriptedFrontend::WaitWhilePaused() {
     calls.push_back("WaitWhilePaused");
-    if (onPause) onPause();
+    if (onPause)
+        onPause();
 }
-void ScriptedFrontend::DayEnded() { calls.push_back("DayEnded"); }
+void ScriptedFrontend::DayEnded() {
+    calls.push_back("DayEnded");
+}
 void ScriptedFrontend::ShowDailyChart() {
     calls.push_back("ShowDailyChart");
     for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
 }
-void ScriptedFrontend::SetScore(const std::string& caption) { calls.push_back("SetScore " + caption); }
-void ScriptedFrontend::ShowScore() { calls.push_back("ShowScore"); }
-void ScriptedFrontend::BashoEnded() { calls.push_back("BashoEnded"); }
-void ScriptedFrontend::HideNextButton() { calls.push_back("HideNextButton"); }
+void ScriptedFrontend::SetScore(const std::string& caption) {
+    calls.push_back("SetScore " + caption);
+}
+void ScriptedFrontend::ShowScore() {
+    calls.push_back("ShowScore");
+}
+void ScriptedFrontend::BashoEnded() {
+    calls.push_back("BashoEnded");
+}
+void ScriptedFrontend::HideNextButton() {
+    calls.push_back("HideNextButton");
+}
 void ScriptedFrontend::SetPracticeCheck(bool on) {
     calls.push_back(std::string("SetPracticeCheck ") + (on ? "1" : "0"));
 }
 void ScriptedFrontend::WriteTopTen(const GameState& state) {
     calls.push_back("WriteTopTen");
-    if (writeTopTen) Frontend::WriteTopTen(state);
+    if (writeTopTen)
+        Frontend::WriteTopTen(state);
 }
 
 }  // namespace kelmar::testing

@@ -15,7 +15,7 @@
 namespace kelmar::testing {
 
 class ScriptedFrontend : public Frontend {
-public:
+  public:
     explicit ScriptedFrontend(GameState& state) : state_(state) {}
 
     // The record: one entry per call, its name and its arguments.
@@ -62,7 +62,7 @@ public:
     void SetPracticeCheck(bool on) override;
     void WriteTopTen(const GameState& state) override;
 
-private:
+  private:
     GameState& state_;
 };
 

@@ -20,7 +20,8 @@ void WriteAllToPipe(int fd, const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) return;
+        if (n <= 0)
+            return;
         done += static_cast<size_t>(n);
     }
 }
@@ -28,9 +29,11 @@ void WriteAllToPipe(int fd, const std::string& text) {
 // The body's text, from a child process; "crashed" unless it exits normally.
 std::string InChild(const std::function<std::string()>& body) {
     int fds[2];
-    if (::pipe(fds) != 0) return "pipe failed";
+    if (::pipe(fds) != 0)
+        return "pipe failed";
     const pid_t child = ::fork();
-    if (child < 0) return "fork failed";
+    if (child < 0)
+        return "fork failed";
     if (child == 0) {
         ::close(fds[0]);
         WriteAllToPipe(fds[1], body());
@@ -43,7 +46,8 @@ std::string InChild(const std::function<std::string()>& body) {
     ::close(fds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "crashed";
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "crashed";
     return outcome;
 }
 
@@ -53,7 +57,8 @@ constexpr uid_t kNobody = 65534;
 bool Writable(const std::string& folder) {
     const std::string probe = folder + "/.write-probe";
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     ::close(fd);
     ::unlink(probe.c_str());
     return true;
@@ -71,12 +76,14 @@ std::string GameErrorUnderSizeLimit(size_t limitBytes, const std::function<void(
 }
 
 std::string InReadOnlyFolder(const std::string& folder, const std::function<std::string()>& body) {
-    if (::chmod(folder.c_str(), 0555) != 0) return "chmod failed";
+    if (::chmod(folder.c_str(), 0555) != 0)
+        return "chmod failed";
     const std::string outcome = InChild([&]() -> std::string {
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             return "cannot give up root";
-        if (Writable(folder)) return "the folder is still writable";
+        if (Writable(folder))
+            return "the folder is still writable";
         return body();
     });
     ::chmod(folder.c_str(), 0700);

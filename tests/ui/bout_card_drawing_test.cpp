@@ -158,10 +158,14 @@ void BoutCardDrawingTest::fieldThatIsNoNumber() {
 void BoutCardDrawingTest::figureWithoutACell_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("portrait 0") << "Name00" << "四股名の番号 0";
-    QTest::newRow("negative portrait") << "Name-3" << "四股名の番号 -3";
-    QTest::newRow("first row over the strip") << "Name73" << "四股名の番号 73";
-    QTest::newRow("largest two digits") << "Name99" << "四股名の番号 99";
+    QTest::newRow("portrait 0") << "Name00"
+                                << "四股名の番号 0";
+    QTest::newRow("negative portrait") << "Name-3"
+                                       << "四股名の番号 -3";
+    QTest::newRow("first row over the strip") << "Name73"
+                                              << "四股名の番号 73";
+    QTest::newRow("largest two digits") << "Name99"
+                                        << "四股名の番号 99";
 }
 
 void BoutCardDrawingTest::figureWithoutACell() {

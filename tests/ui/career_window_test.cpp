@@ -6,16 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
-
 #include <filesystem>
 
+#include "banzuke/stage_window.h"
 #include "shell/about_window.h"
 #include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
-#include "shell/pixel_view.h"
 #include "shell/picture_copy.h"
-#include "banzuke/stage_window.h"
+#include "shell/pixel_view.h"
 #include "state/best10_window.h"
 #include "state/game_state.h"
 #include "state/strings.h"
@@ -31,12 +30,15 @@ namespace {
 const QString kFileNotFound = QStringLiteral("ﾌｧｲﾙが見つかりません");
 
 // Shown by the game, whether or not the window is on a screen.
-bool Shown(const QWidget* control) { return !control->isHidden(); }
+bool Shown(const QWidget* control) {
+    return !control->isHidden();
+}
 
 bool AllWhite(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != QColor(Qt::white)) return false;
+            if (image.pixelColor(x, y) != QColor(Qt::white))
+                return false;
     return true;
 }
 
@@ -45,14 +47,16 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-QImage FilmPicture(char letter) { return LoadPicture(GameFolderPath(std::string(1, letter) + ".bmp")); }
+QImage FilmPicture(char letter) {
+    return LoadPicture(GameFolderPath(std::string(1, letter) + ".bmp"));
+}
 
 }  // namespace
 
 class CareerWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void NewGameOpensTheBlankPanel() {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
@@ -65,8 +69,9 @@ private slots:
         QCOMPARE(w.JuryoList->item(26)->text(), FromGame(DisplayName(game.state.Juryo[27])));
         for (int i = 0; i < w.JuryoList->count(); ++i)
             QVERIFY(!w.JuryoList->item(i)->text().back().isDigit());
-        for (QWidget* control : {static_cast<QWidget*>(w.JuryoList), static_cast<QWidget*>(w.NameLabel),
-                                 static_cast<QWidget*>(w.AgeLabel1), static_cast<QWidget*>(w.WLabel)}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(w.JuryoList), static_cast<QWidget*>(w.NameLabel),
+              static_cast<QWidget*>(w.AgeLabel1), static_cast<QWidget*>(w.WLabel)}) {
             QVERIFY(Shown(control));
             QVERIFY(control->isEnabled());
         }
@@ -187,15 +192,16 @@ private slots:
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
         bool disabledDuringDay = false;
-        OnceWhen during([&] { return game.state.Torikumiday == 2 && game.state.AnimationRunning == 1; },
-                        [&] {
-                            disabledDuringDay = !w.KN1->isEnabled() && !w.KT1->isEnabled() &&
-                                                Shown(w.btnStop) && w.btnStop->isEnabled();
-                            w.KT2->trigger();
-                            w.KA1->trigger();
-                            w.KP1->trigger();
-                            w.KO2->trigger();
-                        });
+        OnceWhen during(
+            [&] { return game.state.Torikumiday == 2 && game.state.AnimationRunning == 1; },
+            [&] {
+                disabledDuringDay = !w.KN1->isEnabled() && !w.KT1->isEnabled() &&
+                                    Shown(w.btnStop) && w.btnStop->isEnabled();
+                w.KT2->trigger();
+                w.KA1->trigger();
+                w.KP1->trigger();
+                w.KO2->trigger();
+            });
         StartCareer(w, 2);
         QVERIFY(during.done);
         QVERIFY(disabledDuringDay);
@@ -215,7 +221,8 @@ private slots:
         QVERIFY(Shown(w.frmStage));
         w.PlayerOkButton->click();
         QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
-        QVERIFY(game.player.Count(QStringLiteral("frmStage")) == 30 || game.state.PlayerRetired == 1);
+        QVERIFY(game.player.Count(QStringLiteral("frmStage")) == 30 ||
+                game.state.PlayerRetired == 1);
     }
 
     void SaveThenResumeFromTheMenu() {

@@ -212,14 +212,29 @@ void ChartDrawingTest::valuesWithoutACellAreRefused_data() {
     QTest::addColumn<QString>("rank");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("16 wins") << 16 << 15 << "5" << "Name05" << "勝ち数 16";
-    QTest::newRow("negative wins") << -1 << 10 << "5" << "Name05" << "勝ち数 -1";
-    QTest::newRow("more wins than days") << 11 << 10 << "5" << "Name05" << "負け数 -1";
-    QTest::newRow("16 losses") << 0 << 16 << "5" << "Name05" << "負け数 16";
-    QTest::newRow("rank 0") << 3 << 10 << "0" << "Name05" << "番付 0";
-    QTest::newRow("rank 6") << 3 << 10 << "6" << "Name05" << "番付 6";
-    QTest::newRow("portrait 0") << 3 << 10 << "5" << "Name00" << "四股名の番号 0";
-    QTest::newRow("plate row below the sheet") << 3 << 10 << "5" << "Name99"
+    QTest::newRow("16 wins") << 16 << 15 << "5"
+                             << "Name05"
+                             << "勝ち数 16";
+    QTest::newRow("negative wins") << -1 << 10 << "5"
+                                   << "Name05"
+                                   << "勝ち数 -1";
+    QTest::newRow("more wins than days") << 11 << 10 << "5"
+                                         << "Name05"
+                                         << "負け数 -1";
+    QTest::newRow("16 losses") << 0 << 16 << "5"
+                               << "Name05"
+                               << "負け数 16";
+    QTest::newRow("rank 0") << 3 << 10 << "0"
+                            << "Name05"
+                            << "番付 0";
+    QTest::newRow("rank 6") << 3 << 10 << "6"
+                            << "Name05"
+                            << "番付 6";
+    QTest::newRow("portrait 0") << 3 << 10 << "5"
+                                << "Name00"
+                                << "四股名の番号 0";
+    QTest::newRow("plate row below the sheet") << 3 << 10 << "5"
+                                               << "Name99"
                                                << "四股名の番号 99";
 }
 
@@ -240,8 +255,8 @@ void ChartDrawingTest::valuesWithoutACellAreRefused() {
         DrawChart(state, target);
         QFAIL("no RangeError");
     } catch (const RangeError& e) {
-        QCOMPARE(FromGame(e.what()), QStringLiteral("力士.bmp には") + message +
-                                         QStringLiteral(" の絵がありません"));
+        QCOMPARE(FromGame(e.what()),
+                 QStringLiteral("力士.bmp には") + message + QStringLiteral(" の絵がありません"));
     }
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -86,11 +85,16 @@ int main(int argc, char** argv) {
     sampler.setInterval(250);
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         Phase now = kOther;
-        if (QApplication::activeModalWidget() != nullptr) now = kOther;
-        else if (!started) now = kStart;
-        else if (over) now = kBetween;
-        else if (state.Paused == 1) now = kPause;
-        else if (state.AnimationRunning == 1) now = kFilm;
+        if (QApplication::activeModalWidget() != nullptr)
+            now = kOther;
+        else if (!started)
+            now = kStart;
+        else if (over)
+            now = kBetween;
+        else if (state.Paused == 1)
+            now = kPause;
+        else if (state.AnimationRunning == 1)
+            now = kFilm;
         meter.Sample(now);
         // Ten seconds of films, then five of a pause in the middle of one; then
         // only the player's bouts are filmed, to finish the basho sooner.

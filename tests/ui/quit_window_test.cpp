@@ -12,16 +12,17 @@ using namespace kelmar::testing;
 class QuitWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void QuitDuringAFilmEndsTheBasho() {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
         int windowsBefore = -1;
-        OnceWhen during([&] { return game.state.Torikumiday == 2 && game.state.AnimationRunning == 1; },
-                        [&] {
-                            windowsBefore = game.player.seen.size();
-                            w.KQ1->trigger();
-                        });
+        OnceWhen during(
+            [&] { return game.state.Torikumiday == 2 && game.state.AnimationRunning == 1; },
+            [&] {
+                windowsBefore = game.player.seen.size();
+                w.KQ1->trigger();
+            });
         w.show();
         StartCareer(w, 0);  // returns once the basho has seen the quit
         QVERIFY(during.done);

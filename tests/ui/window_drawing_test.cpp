@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QtTest>
-
 #include <filesystem>
 
 #include "banzuke/chart_drawing.h"
@@ -32,7 +31,7 @@ void Activate(QWidget* window) {
 class WindowDrawingTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void ADayOnTheScoreboard() {
         GameUnderTest game;
         game.state = ShippedLeagueOnDay(3);
@@ -101,7 +100,8 @@ private slots:
         TfrmStage* stage = game.window->frmStage;
         const QImage before = stage->Image1->Surface();
         Activate(stage);
-        QCOMPARE(game.player.errors, QStringList{CannotOpen(game.folder, QStringLiteral("力士.bmp"))});
+        QCOMPARE(game.player.errors,
+                 QStringList{CannotOpen(game.folder, QStringLiteral("力士.bmp"))});
         QCOMPARE(stage->Image1->Surface(), before);
 
         // The activation that follows the message box tries no second time;

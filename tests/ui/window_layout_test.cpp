@@ -1,6 +1,8 @@
 // The windows as the program starts: the seven windows in their order with
 // their classes, captions, sizes, places and frames, the main window's
 // controls and the menu with its captions, check marks and enabled states.
+#include "shell/window_layout.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QFontInfo>
@@ -14,7 +16,6 @@
 
 #include "banzuke/stage_window.h"
 #include "shell/pixel_view.h"
-#include "shell/window_layout.h"
 #include "state/best10_window.h"
 #include "window_test_support.h"
 
@@ -24,7 +25,7 @@ using namespace kelmar::testing;
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { RegisterFontSubstitutions(); }
 
     void CentringDividesTowardZero_data() {
@@ -33,12 +34,11 @@ private slots:
         QTest::addColumn<QPoint>("place");
         QTest::newRow("800x600") << QSize(800, 600) << QSize(438, 370) << QPoint(181, 115);
         QTest::newRow("odd width") << QSize(801, 600) << QSize(438, 370) << QPoint(181, 115);
-        QTest::newRow("359 high: -5, not -6") << QSize(800, 359) << QSize(438, 370)
-                                              << QPoint(181, -5);
-        QTest::newRow("5 taller than screen: -2") << QSize(438, 365) << QSize(438, 370)
-                                                  << QPoint(0, -2);
-        QTest::newRow("wider than screen") << QSize(427, 600) << QSize(438, 370)
-                                           << QPoint(-5, 115);
+        QTest::newRow("359 high: -5, not -6")
+            << QSize(800, 359) << QSize(438, 370) << QPoint(181, -5);
+        QTest::newRow("5 taller than screen: -2")
+            << QSize(438, 365) << QSize(438, 370) << QPoint(0, -2);
+        QTest::newRow("wider than screen") << QSize(427, 600) << QSize(438, 370) << QPoint(-5, 115);
     }
     void CentringDividesTowardZero() {
         QFETCH(QSize, screen);
@@ -72,17 +72,41 @@ private slots:
             QPoint place;
         };
         const Expected expected[] = {
-            {"AboutForm", "kelmar::TAboutForm", QStringLiteral("バージョン情報"), {252, 170},
-             false, CentredPosition(s, {258, 195})},
-            {"frmStage", "kelmar::TfrmStage", QStringLiteral("番付表"), {425, 321}, true,
+            {"AboutForm",
+             "kelmar::TAboutForm",
+             QStringLiteral("バージョン情報"),
+             {252, 170},
+             false,
+             CentredPosition(s, {258, 195})},
+            {"frmStage",
+             "kelmar::TfrmStage",
+             QStringLiteral("番付表"),
+             {425, 321},
+             true,
              main.pos() + QPoint(100, 80)},
-            {"frmStrategy", "kelmar::TfrmStrategy", QStringLiteral("戦術"), {268, 124}, false,
+            {"frmStrategy",
+             "kelmar::TfrmStrategy",
+             QStringLiteral("戦術"),
+             {268, 124},
+             false,
              CentredPosition(s, {274, 149})},
-            {"frmReport", "kelmar::TfrmReport", QStringLiteral("対戦力士の情報"), {186, 145},
-             false, CentredPosition(s, {192, 170})},
-            {"frmPaper", "kelmar::TfrmPaper", QStringLiteral("ニュース"), {317, 166}, true,
+            {"frmReport",
+             "kelmar::TfrmReport",
+             QStringLiteral("対戦力士の情報"),
+             {186, 145},
+             false,
+             CentredPosition(s, {192, 170})},
+            {"frmPaper",
+             "kelmar::TfrmPaper",
+             QStringLiteral("ニュース"),
+             {317, 166},
+             true,
              CentredPosition(s, {323, 187})},
-            {"frmBest10", "kelmar::TfrmBest10", QStringLiteral("ベスト１０"), {178, 169}, false,
+            {"frmBest10",
+             "kelmar::TfrmBest10",
+             QStringLiteral("ベスト１０"),
+             {178, 169},
+             false,
              {261, 185}},
         };
         const QList<QDialog*> windows = main.findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
@@ -135,7 +159,8 @@ private slots:
             const QString name = e.control->objectName();
             QVERIFY2(main.findChild<QWidget*>(name) == e.control, qPrintable(name));
             QCOMPARE(e.control->pos(), e.geometry.topLeft());
-            if (!e.geometry.size().isEmpty()) QCOMPARE(e.control->size(), e.geometry.size());
+            if (!e.geometry.size().isEmpty())
+                QCOMPARE(e.control->size(), e.geometry.size());
             QVERIFY2(e.control->isVisible() == e.visible, qPrintable(name));
             QVERIFY2(e.control->isEnabled() == e.enabled, qPrintable(name));
         }
@@ -186,13 +211,15 @@ private slots:
         QCOMPARE(main.WLabel1->palette().color(QPalette::Window), colour::Purple);
         QCOMPARE(main.frmStage->lblTitle->palette().color(QPalette::Window), colour::Gray);
         // The captions of fixed-size labels fit them.
-        for (QLabel* label : {main.NameLabel, main.AgeLabel, main.PLabel, main.SLabel, main.WLabel}) {
+        for (QLabel* label :
+             {main.NameLabel, main.AgeLabel, main.PLabel, main.SLabel, main.WLabel}) {
             const QFontMetrics metrics(label->font());
             QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->objectName()));
         }
         const QFontMetrics title(main.frmStage->lblTitle->font());
-        QVERIFY(title.horizontalAdvance(QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値")) <= 433);
+        QVERIFY(title.horizontalAdvance(
+                    QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値")) <= 433);
     }
 
     void MenuAtStartUp() {
@@ -228,8 +255,9 @@ private slots:
         // The bar: File1, KB1, KT2, KO1, KH1; the submenus hold their items.
         QList<QString> bar;
         for (QAction* a : main.menuBar()->actions()) bar << a->text();
-        QCOMPARE(bar, (QList<QString>{QStringLiteral("ﾌｧｲﾙ(&F)"), main.KB1->text(), main.KT2->text(),
-                                      QStringLiteral("オプション(&O)"), QStringLiteral("ヘルプ(&H)")}));
+        QCOMPARE(bar,
+                 (QList<QString>{QStringLiteral("ﾌｧｲﾙ(&F)"), main.KB1->text(), main.KT2->text(),
+                                 QStringLiteral("オプション(&O)"), QStringLiteral("ヘルプ(&H)")}));
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
         QCOMPARE(main.KO1->actions(), (QList<QAction*>{main.KT1, main.K1}));
         QCOMPARE(main.KH1->actions(), (QList<QAction*>{main.KP1, main.KA1}));

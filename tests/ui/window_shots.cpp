@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
-
 #include <cstdio>
 
 #include "shell/about_window.h"
@@ -28,7 +27,8 @@ namespace {
 
 void Save(QWidget* window, const QString& folder, const QString& name) {
     const QString path = folder + "/" + name + ".png";
-    if (!window->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 }  // namespace
@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
         QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/screen.png");
 
     for (const QString& error : game.player.errors) std::fprintf(stderr, "%s\n", qPrintable(error));
-    std::printf("%lld pictures in %s\n", static_cast<long long>(QDir(folder).entryList({"*.png"}).size()),
+    std::printf("%lld pictures in %s\n",
+                static_cast<long long>(QDir(folder).entryList({"*.png"}).size()),
                 qPrintable(folder));
     return game.player.errors.isEmpty() ? 0 : 1;
 }

@@ -14,7 +14,8 @@ namespace {
 
 void Click(QWidget* window, const char* button) {
     auto* target = window->findChild<QPushButton*>(QString::fromLatin1(button));
-    if (target != nullptr) target->click();
+    if (target != nullptr)
+        target->click();
 }
 
 }  // namespace
@@ -27,13 +28,15 @@ ModalAnswerer::ModalAnswerer(int intervalMs) {
 
 void ModalAnswerer::Tick() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == pending_) return;
+    if (modal == nullptr || modal == pending_)
+        return;
     pending_ = modal;
     // The answer runs from the event loop, not inside this tick, so that a
     // window it opens is answered by a later tick.
     QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(modal)] {
         pending_ = nullptr;
-        if (window == nullptr || !window->isVisible()) return;
+        if (window == nullptr || !window->isVisible())
+            return;
         try {
             Answer(window);
         } catch (const std::exception& failure) {
@@ -44,7 +47,8 @@ void ModalAnswerer::Tick() {
 }
 
 void ModalAnswerer::Answer(QWidget* modal) {
-    if (answerFirst && answerFirst(modal)) return;
+    if (answerFirst && answerFirst(modal))
+        return;
     const QString name = modal->objectName();
     seen << name;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -74,12 +78,14 @@ void ModalAnswerer::Answer(QWidget* modal) {
 
 OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
     timer_.setInterval(1);
-    connect(&timer_, &QTimer::timeout, this, [this, when = std::move(when), action = std::move(action)] {
-        if (done || !when()) return;
-        done = true;
-        timer_.stop();
-        action();
-    });
+    connect(&timer_, &QTimer::timeout, this,
+            [this, when = std::move(when), action = std::move(action)] {
+                if (done || !when())
+                    return;
+                done = true;
+                timer_.stop();
+                action();
+            });
     timer_.start();
 }
 
@@ -96,7 +102,9 @@ GameUnderTest::GameUnderTest(bool copyData) {
     window = std::make_unique<TfrmKelmar>(state, clock, options);
 }
 
-GameUnderTest::~GameUnderTest() { window.reset(); }
+GameUnderTest::~GameUnderTest() {
+    window.reset();
+}
 
 void StartCareer(TfrmKelmar& window, int row) {
     window.KN1->trigger();

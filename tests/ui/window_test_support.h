@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -24,12 +23,12 @@ namespace kelmar::testing {
 class ModalAnswerer : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Looks for a window to answer every `intervalMs` milliseconds.
     explicit ModalAnswerer(int intervalMs = 1);
 
-    int tactic = 1;                   // the tactic button pressed, 1..3
-    bool readReportFirst = false;     // press "対戦者の情報" before the tactic
+    int tactic = 1;                // the tactic button pressed, 1..3
+    bool readReportFirst = false;  // press "対戦者の情報" before the tactic
     QString name = QStringLiteral("Tester");
     // A test's own answer, tried first; true when it has answered.
     std::function<bool(QWidget*)> answerFirst;
@@ -38,7 +37,7 @@ public:
     QStringList errors;  // texts of the message boxes answered
     int Count(const QString& window) const { return seen.count(window); }
 
-private:
+  private:
     void Tick();
     void Answer(QWidget* modal);
 
@@ -50,7 +49,7 @@ private:
 // A clock that moves on by a fixed step at every reading, so that a test can
 // count the reseeds.
 class SteppingClock : public Clock {
-public:
+  public:
     int32_t MillisecondOfDay() override { return 12'345'678 + 7919 * readings++; }
     int32_t readings = 0;
 };
@@ -74,11 +73,11 @@ struct GameUnderTest {
 class OnceWhen : public QObject {
     Q_OBJECT
 
-public:
+  public:
     OnceWhen(std::function<bool()> when, std::function<void()> action);
     bool done = false;
 
-private:
+  private:
     QTimer timer_;
 };
 

@@ -119,7 +119,8 @@ void DrawGyoji(QPainter& p, QPointF feet, int pointing) {
     p.setBrush(robe);
     p.drawPath(body);
     p.setPen(QPen(palette::kGold, 1.4));
-    for (int k = 0; k < 3; ++k) p.drawLine(QPointF(-10 + k * 2, -8 - k * 12), QPointF(10 - k * 2, -8 - k * 12));
+    for (int k = 0; k < 3; ++k)
+        p.drawLine(QPointF(-10 + k * 2, -8 - k * 12), QPointF(10 - k * 2, -8 - k * 12));
     p.setPen(QPen(trim, 2.2));
     p.drawLine(QPointF(0, -46), QPointF(-3, -34));
     p.drawLine(QPointF(0, -46), QPointF(3, -34));

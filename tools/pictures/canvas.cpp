@@ -34,7 +34,8 @@ QString GothicFamily() {
                                "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf"};
         for (const char* file : files) {
             const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file));
-            if (id >= 0) return QFontDatabase::applicationFontFamilies(id).value(0);
+            if (id >= 0)
+                return QFontDatabase::applicationFontFamilies(id).value(0);
         }
         return QString("IPAGothic");
     }();
@@ -97,8 +98,7 @@ QByteArray BmpBytes(const QImage& source) {
 
 void WriteBmp(const QImage& image, const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(BmpBytes(image)) < 0)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(BmpBytes(image)) < 0)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 

@@ -15,8 +15,7 @@ using Drawing = std::function<void(QPainter&)>;
 // A picture of `size` pixels drawn `factor` times larger with antialiasing and
 // scaled down smoothly. The drawing sees the picture's own coordinates. A
 // ground that is not opaque gives a picture with an alpha channel.
-QImage Supersampled(QSize size, int factor, const Drawing& draw,
-                    const QColor& ground = Qt::white);
+QImage Supersampled(QSize size, int factor, const Drawing& draw, const QColor& ground = Qt::white);
 
 // A white picture of `size`.
 QImage WhitePicture(QSize size);

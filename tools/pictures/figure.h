@@ -20,16 +20,16 @@ void DrawFrontFigure(QPainter& p, const Look& look);
 // measured from the hip in the figure's own frame: x forward (towards where he
 // looks), y down, for a figure about 72 units tall when he stands upright.
 struct Pose {
-    QPointF hip;               // in the picture
-    int facing = 1;            // 1 looks right, -1 looks left
-    double roll = 0;           // the whole body turned about the hip, degrees
-    double lean = 0;           // torso from upright, degrees, forward positive
-    double headTurn = 0;       // head against the torso, degrees
+    QPointF hip;          // in the picture
+    int facing = 1;       // 1 looks right, -1 looks left
+    double roll = 0;      // the whole body turned about the hip, degrees
+    double lean = 0;      // torso from upright, degrees, forward positive
+    double headTurn = 0;  // head against the torso, degrees
     QPointF frontFoot{6, 30};
     QPointF backFoot{-6, 30};
     QPointF frontHand{9, 4};
     QPointF backHand{-3, 4};
-    double scale = 1;          // units to picture pixels
+    double scale = 1;  // units to picture pixels
 };
 
 void DrawSideFigure(QPainter& p, const Look& look, const Pose& pose);

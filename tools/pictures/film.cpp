@@ -188,13 +188,26 @@ Scene Thrown() {
 Scene SceneFor(char letter, bool& eastWins) {
     eastWins = letter >= 'h';
     switch (letter) {
-        case 'a': return FaceOff();
-        case 'b': case 'h': return PushContact();
-        case 'c': case 'i': return PushedOut();
-        case 'd': case 'j': return Sidestep();
-        case 'e': case 'k': return SlappedDown();
-        case 'f': case 'l': return Grapple();
-        case 'g': case 'm': return Thrown();
+        case 'a':
+            return FaceOff();
+        case 'b':
+        case 'h':
+            return PushContact();
+        case 'c':
+        case 'i':
+            return PushedOut();
+        case 'd':
+        case 'j':
+            return Sidestep();
+        case 'e':
+        case 'k':
+            return SlappedDown();
+        case 'f':
+        case 'l':
+            return Grapple();
+        case 'g':
+        case 'm':
+            return Thrown();
     }
     throw std::invalid_argument("no film picture for this letter");
 }
@@ -214,11 +227,15 @@ void DrawBoutFigures(QPainter& p, char letter, int which) {
     }
     const bool left = which != 2, right = which != 1;
     if (scene.rightInFront) {
-        if (left) DrawSideFigure(p, leftLook, scene.left);
-        if (right) DrawSideFigure(p, rightLook, scene.right);
+        if (left)
+            DrawSideFigure(p, leftLook, scene.left);
+        if (right)
+            DrawSideFigure(p, rightLook, scene.right);
     } else {
-        if (right) DrawSideFigure(p, rightLook, scene.right);
-        if (left) DrawSideFigure(p, leftLook, scene.left);
+        if (right)
+            DrawSideFigure(p, rightLook, scene.right);
+        if (left)
+            DrawSideFigure(p, leftLook, scene.left);
     }
     p.restore();
 }

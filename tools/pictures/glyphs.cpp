@@ -39,7 +39,8 @@ constexpr const char* kDigits[10][kDigitHeight] = {
 void DrawDigit(QImage& sheet, QPoint at, int digit) {
     for (int y = 0; y < kDigitHeight; ++y)
         for (int x = 0; x < kDigitWidth; ++x)
-            if (kDigits[digit][y][x] == '#') sheet.setPixel(at + QPoint(x, y), qRgb(0, 0, 0));
+            if (kDigits[digit][y][x] == '#')
+                sheet.setPixel(at + QPoint(x, y), qRgb(0, 0, 0));
 }
 
 }  // namespace
@@ -47,13 +48,14 @@ void DrawDigit(QImage& sheet, QPoint at, int digit) {
 void Binarise(QImage& sheet, const QRect& cell) {
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x)
-            sheet.setPixel(x, y, qGray(sheet.pixel(x, y)) < 128 ? qRgb(0, 0, 0)
-                                                                 : qRgb(255, 255, 255));
+            sheet.setPixel(x, y,
+                           qGray(sheet.pixel(x, y)) < 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
 }
 
 void DrawSpreadText(QImage& sheet, const QRect& cell, const QString& text, int pixelSize) {
     const int n = static_cast<int>(text.size());
-    if (n == 0) return;
+    if (n == 0)
+        return;
     // Side by side with a pixel between when they fill the cell, else spread.
     const int used = n * pixelSize + (n - 1);
     const int free = cell.width() - used;

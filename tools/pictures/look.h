@@ -12,7 +12,7 @@ struct Look {
     QColor skin;
     QColor mawashi;
     QColor hair;
-    double girth = 0.5;   // 0 lean, 1 heaviest
+    double girth = 0.5;  // 0 lean, 1 heaviest
     Topknot topknot = Topknot::Ginkgo;
     bool heavyBrows = false;
     bool sideburns = false;

@@ -34,7 +34,8 @@ struct Options {
 bool ParseOptions(const QStringList& args, Options& options) {
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (i + 1 >= args.size()) return false;
+        if (i + 1 >= args.size())
+            return false;
         if (arg == "--data") {
             options.data = args[++i];
         } else if (arg == "--out") {
@@ -45,14 +46,16 @@ bool ParseOptions(const QStringList& args, Options& options) {
             return false;
         }
     }
-    if (options.out.isEmpty()) options.out = options.data;
+    if (options.out.isEmpty())
+        options.out = options.data;
     return true;
 }
 
 void DrawAll(const Options& options) {
     const GameState league = ReadLeague(options.data);
     QDir out(options.out);
-    if (!out.mkpath(".")) throw std::runtime_error("cannot make " + options.out.toStdString());
+    if (!out.mkpath("."))
+        throw std::runtime_error("cannot make " + options.out.toStdString());
     const QImage sheet = DrawSheet(PortraitNames(league));
     WriteBmp(sheet, out.filePath(QString::fromUtf8("力士.bmp")));
     WriteBmp(DrawLamp(true), out.filePath("On.bmp"));
@@ -64,7 +67,8 @@ void DrawAll(const Options& options) {
         WriteBmp(DrawFilmPicture(letter), out.filePath(QString(QChar(letter)) + ".bmp"));
     if (!DrawIcon().save(out.filePath("kelmar.png"), "PNG"))
         throw std::runtime_error("cannot write kelmar.png");
-    if (!options.preview.isEmpty()) WritePreviews(league, out, QDir(options.preview));
+    if (!options.preview.isEmpty())
+        WritePreviews(league, out, QDir(options.preview));
 }
 
 }  // namespace

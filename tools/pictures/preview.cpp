@@ -16,14 +16,16 @@ namespace {
 
 QImage Load(const QDir& dir, const QString& name) {
     QImage image(dir.filePath(name));
-    if (image.isNull()) throw std::runtime_error("cannot read " + name.toStdString());
+    if (image.isNull())
+        throw std::runtime_error("cannot read " + name.toStdString());
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 void SavePng(const QImage& image, const QDir& dir, const QString& name, int scale) {
     const QImage big =
         image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!big.save(dir.filePath(name))) throw std::runtime_error("cannot write " + name.toStdString());
+    if (!big.save(dir.filePath(name)))
+        throw std::runtime_error("cannot write " + name.toStdString());
 }
 
 // The shipped league on day 10 of a basho, with a player's rikishi in slot 32
@@ -47,7 +49,8 @@ QImage Scoreboard(const GameState& state, bool finished) {
     const DayPictures pictures = DayPictures::Load();
     for (int bout = 1; bout <= 16; ++bout) {
         pictures.LightLamps(board, bout);
-        if (!finished && bout > 12) continue;
+        if (!finished && bout > 12)
+            continue;
         pictures.DrawTechnique(board, bout, 1 + bout % 3);
         pictures.PutOutLamp(board, bout, (bout * 7) % 3 ? Side::West : Side::East);
     }
@@ -104,7 +107,8 @@ QImage Figures() {
 }  // namespace
 
 void WritePreviews(const GameState& league, const QDir& pictures, const QDir& previews) {
-    if (!previews.mkpath(".")) throw std::runtime_error("cannot make the preview folder");
+    if (!previews.mkpath("."))
+        throw std::runtime_error("cannot make the preview folder");
     SavePng(Load(pictures, QString::fromUtf8("力士.bmp")), previews, "sheet.png", 2);
     SavePng(Films(pictures), previews, "films.png", 1);
     SavePng(Figures(), previews, "figures.png", 3);

@@ -3,9 +3,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "pictures/arena.h"
 #include "pictures/canvas.h"
 #include "pictures/film.h"
-#include "pictures/arena.h"
 #include "pictures/palette.h"
 
 namespace kelmar::pictures {
@@ -19,9 +19,8 @@ const QSize kPiece(kPieceWidth, kPieceHeight);
 QImage Silhouette(int tactic, QSize size, int factor) {
     const char letters[] = {'b', 'e', 'g'};
     const QColor c = palette::kTactic[tactic - 1];
-    const QColor tints[] = {Qt::white,
-                            QColor((c.red() + 2 * 255) / 3, (c.green() + 2 * 255) / 3,
-                                   (c.blue() + 2 * 255) / 3, 170)};
+    const QColor tints[] = {Qt::white, QColor((c.red() + 2 * 255) / 3, (c.green() + 2 * 255) / 3,
+                                              (c.blue() + 2 * 255) / 3, 170)};
     QImage layer(QSize(kFilmWidth, kFilmHeight) * factor, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     for (int which : {2, 1}) {  // the loser first, the winner over him
@@ -40,7 +39,8 @@ QImage Silhouette(int tactic, QSize size, int factor) {
     QRect used;
     for (int y = 0; y < layer.height(); ++y)
         for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) > 0) used |= QRect(x, y, 1, 1);
+            if (qAlpha(layer.pixel(x, y)) > 0)
+                used |= QRect(x, y, 1, 1);
     return layer.copy(used).scaled(size * factor, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -54,9 +54,10 @@ QImage DrawTechnique(int tactic) {
         p.setBrush(palette::kTactic[tactic - 1]);
         p.drawRoundedRect(QRectF(0.5, 0.5, kPieceWidth - 1, kPieceHeight - 1), 3.5, 3.5);
         const QSizeF shown(figures.width() / double(kFactor), figures.height() / double(kFactor));
-        p.drawImage(QRectF(QPointF((kPieceWidth - shown.width()) / 2,
-                                   (kPieceHeight - shown.height()) / 2), shown),
-                    figures);
+        p.drawImage(
+            QRectF(QPointF((kPieceWidth - shown.width()) / 2, (kPieceHeight - shown.height()) / 2),
+                   shown),
+            figures);
     });
 }
 

@@ -45,9 +45,11 @@ const TileMap& SqueezeMap() {
             m.row[qGreen(shown.pixel(0, i))] = i;
         }
         for (int x = 1; x < kTileWidth; ++x)
-            if (m.column[x] < 0) m.column[x] = m.column[x - 1];
+            if (m.column[x] < 0)
+                m.column[x] = m.column[x - 1];
         for (int y = 1; y < kTileHeight; ++y)
-            if (m.row[y] < 0) m.row[y] = m.row[y - 1];
+            if (m.row[y] < 0)
+                m.row[y] = m.row[y - 1];
         return m;
     }();
     return map;
@@ -89,10 +91,18 @@ QRect PortraitTile(int n, int j) {
     return QRect(72 * col + 2 + 24 * (j - 1), 24 * row + 1, kTileWidth, kTileHeight);
 }
 
-QRect RankCell(int code) { return QRect(32 * (code - 1) + 4, 222, 31, 17); }
-QRect DigitCell(int d) { return QRect(16 * d + 164, 222, 15, 17); }
-QRect SeparatorCell() { return QRect(420, 222, 15, 17); }
-QRect StarCell() { return QRect(436, 222, 15, 17); }
+QRect RankCell(int code) {
+    return QRect(32 * (code - 1) + 4, 222, 31, 17);
+}
+QRect DigitCell(int d) {
+    return QRect(16 * d + 164, 222, 15, 17);
+}
+QRect SeparatorCell() {
+    return QRect(420, 222, 15, 17);
+}
+QRect StarCell() {
+    return QRect(436, 222, 15, 17);
+}
 
 QRect PlateCell(int n) {
     return QRect(48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17);

@@ -14,7 +14,9 @@ namespace {
 constexpr double kLine = 1.6;
 constexpr double kThigh = 15, kShin = 15, kUpperArm = 12, kForearm = 11;
 
-double Length(QPointF v) { return std::hypot(v.x(), v.y()); }
+double Length(QPointF v) {
+    return std::hypot(v.x(), v.y());
+}
 
 // The middle joint of a two-bone limb from `root` to `end`, on the side that
 // `prefer` scores higher.
@@ -76,7 +78,8 @@ void DrawArm(QPainter& p, const Look& look, QPointF shoulder, QPointF hand) {
     // A hand out of reach is brought back along the line to it.
     const QPointF to = hand - shoulder;
     const double reach = kUpperArm + kForearm - 0.5;
-    if (Length(to) > reach) hand = shoulder + to * (reach / Length(to));
+    if (Length(to) > reach)
+        hand = shoulder + to * (reach / Length(to));
     const QPointF elbow =
         Joint(shoulder, hand, kUpperArm, kForearm, [](QPointF e) { return e.y() - 0.3 * e.x(); });
     const double g = look.girth;
@@ -148,10 +151,11 @@ void DrawHead(QPainter& p, const Look& look, QPointF centre, double angle) {
     QPainterPath head;
     head.addEllipse(QPointF(0, 0), 8.2, 8.4);
     head = head.united([] {
-        QPainterPath nose;
-        nose.addEllipse(QPointF(7.9, 0.9), 1.6, 1.5);
-        return nose;
-    }()).simplified();
+                   QPainterPath nose;
+                   nose.addEllipse(QPointF(7.9, 0.9), 1.6, 1.5);
+                   return nose;
+               }())
+               .simplified();
     Fill(p, head, look.skin);
     QPainterPath hairArea;
     hairArea.addRect(QRectF(-12, -12, 10.5, 24));
@@ -182,7 +186,6 @@ void DrawHead(QPainter& p, const Look& look, QPointF centre, double angle) {
     p.drawLine(QPointF(5.2, 4.0), QPointF(7.2, 3.8));
     p.restore();
 }
-
 
 Frame FrameAt(double degrees) {
     const double rad = qDegreesToRadians(degrees);

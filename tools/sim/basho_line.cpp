@@ -30,7 +30,8 @@ Json Slot(const GameState& s, int i) {
 }
 
 Json Report(const std::optional<ReportLines>& report) {
-    if (!report) return nullptr;
+    if (!report)
+        return nullptr;
     return Json::array({ShiftJisToUtf8(report->Label3), ShiftJisToUtf8(report->Label1),
                         ShiftJisToUtf8(report->Label2), ShiftJisToUtf8(report->Label4)});
 }

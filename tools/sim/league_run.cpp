@@ -17,7 +17,8 @@ LeagueRun::LeagueRun(const SimOptions& options)
       next_(options.resume ? Start::Resume : Start::NewCareer) {
     state_.Rng.state = options.seed;
     // The practice level's menu item, checked before the first pick or load.
-    if (options.practice) state_.Omake = kPracticeLevel;
+    if (options.practice)
+        state_.Omake = kPracticeLevel;
     player_.writeTopTen = options.files;
     if (options.files) {
         // As at program start: the message, and the table as far as it was read.

@@ -18,7 +18,7 @@
 namespace kelmar::sim {
 
 class LeagueRun {
-public:
+  public:
     explicit LeagueRun(const SimOptions& options);
     LeagueRun(const LeagueRun&) = delete;
     LeagueRun& operator=(const LeagueRun&) = delete;
@@ -47,7 +47,7 @@ public:
     const std::string& paper() const { return player_.paper(); }
     const std::optional<ReportLines>& careerReport() const { return player_.careerReport(); }
 
-private:
+  private:
     SimOptions options_;
     GameState state_;
     SteppedClock clock_;

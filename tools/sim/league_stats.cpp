@@ -11,8 +11,8 @@ namespace kelmar::sim {
 
 namespace {
 
-constexpr const char* kRankNames[] = {"", "yokozuna", "ozeki", "sekiwake", "komusubi",
-                                      "maegashira", "none"};
+constexpr const char* kRankNames[] = {"",         "yokozuna",   "ozeki", "sekiwake",
+                                      "komusubi", "maegashira", "none"};
 
 // The rank code "1".."6" as an index, 0 for anything else.
 int RankIndex(const std::string& code) {
@@ -98,11 +98,15 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
         const auto old = before.computers.find(s.NameOfWres[i]);
         // A rikishi who stayed has served one basho more; a newcomer has one
         // basho, even when his name came back from juryo in the same draw.
-        if (old == before.computers.end() || old->second.zaii + 1 != s.Zaii[i]) continue;
+        if (old == before.computers.end() || old->second.zaii + 1 != s.Zaii[i])
+            continue;
         const std::string& was = old->second.stage;
-        if (was != "1" && s.Stage[i] == "1") ++yokozunaPromotions_;
-        if (was != "1" && was != "2" && s.Stage[i] == "2") ++ozekiPromotions_;
-        if (was == "2" && s.Stage[i] != "1" && s.Stage[i] != "2") ++ozekiDemotions_;
+        if (was != "1" && s.Stage[i] == "1")
+            ++yokozunaPromotions_;
+        if (was != "1" && was != "2" && s.Stage[i] == "2")
+            ++ozekiPromotions_;
+        if (was == "2" && s.Stage[i] != "1" && s.Stage[i] != "2")
+            ++ozekiDemotions_;
     }
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
@@ -111,7 +115,8 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
     for (int i = 1; i <= kSlots; ++i) stayers[s.NameOfWres[i]] = s.Zaii[i];
     for (const auto& [name, record] : before.computers) {
         const auto now = stayers.find(name);
-        if (now != stayers.end() && now->second == record.zaii + 1) continue;
+        if (now != stayers.end() && now->second == record.zaii + 1)
+            continue;
         if (record.stage == "5")
             ++drops_;
         else
@@ -127,7 +132,8 @@ void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
     if (!careerLengths_.empty()) {
         const auto [shortest, longest] =
             std::minmax_element(careerLengths_.begin(), careerLengths_.end());
-        const int64_t sum = std::accumulate(careerLengths_.begin(), careerLengths_.end(), int64_t{0});
+        const int64_t sum =
+            std::accumulate(careerLengths_.begin(), careerLengths_.end(), int64_t{0});
         out << "; basho per career: mean " << Mean(sum, static_cast<int64_t>(careerLengths_.size()))
             << ", shortest " << *shortest << ", longest " << *longest << "; lengths:";
         for (int64_t n : careerLengths_) out << ' ' << n;
@@ -138,7 +144,8 @@ void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
             << kRankNames[RankIndex(currentBest_)] << ", score " << run.state().MyP << "\n";
     }
     out << "player's best rank in the careers ended:";
-    for (int r = 1; r <= 6; ++r) out << ' ' << kRankNames[r] << ' ' << bestRanks_[static_cast<size_t>(r)];
+    for (int r = 1; r <= 6; ++r)
+        out << ' ' << kRankNames[r] << ' ' << bestRanks_[static_cast<size_t>(r)];
     out << "\n";
 
     out << "league per 100 basho:\n"
@@ -151,14 +158,17 @@ void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
         << "  (maegashira who left)\n";
 
     int64_t winSum = 0;
-    for (size_t w = 0; w < championWins_.size(); ++w) winSum += static_cast<int64_t>(w) * championWins_[w];
+    for (size_t w = 0; w < championWins_.size(); ++w)
+        winSum += static_cast<int64_t>(w) * championWins_[w];
     out << "champion's wins: mean " << Mean(winSum, bashoPlayed_) << ";";
     for (size_t w = 0; w < championWins_.size(); ++w)
-        if (championWins_[w] > 0) out << ' ' << w << ':' << championWins_[w];
+        if (championWins_[w] > 0)
+            out << ' ' << w << ':' << championWins_[w];
     out << "\n";
 
     out << "mean E by rank:";
-    for (size_t r = 1; r <= 5; ++r) out << ' ' << kRankNames[r] << ' ' << Mean(eSum_[r], eCount_[r]);
+    for (size_t r = 1; r <= 5; ++r)
+        out << ' ' << kRankNames[r] << ' ' << Mean(eSum_[r], eCount_[r]);
     out << "\n";
 }
 

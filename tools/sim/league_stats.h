@@ -31,7 +31,7 @@ struct LeagueSnapshot {
 LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run);
 
 class LeagueStats {
-public:
+  public:
     // One call of RunBasho, from the league before it to the run after it.
     void Add(const LeagueSnapshot& before, const LeagueRun& after);
     void Print(std::ostream& out, const LeagueRun& run) const;
@@ -44,7 +44,7 @@ public:
     int64_t retirements() const { return retirements_; }
     int64_t drops() const { return drops_; }
 
-private:
+  private:
     void AddBasho(const LeagueSnapshot& before, const GameState& s);
 
     int64_t bashoPlayed_ = 0;

@@ -17,7 +17,8 @@ namespace {
 using namespace kelmar::sim;
 
 void Tell(LeagueRun& run) {
-    for (const std::string& notice : run.TakeNotices()) std::cerr << "kelmar-sim: " << notice << "\n";
+    for (const std::string& notice : run.TakeNotices())
+        std::cerr << "kelmar-sim: " << notice << "\n";
 }
 
 void Simulate(const SimOptions& options) {
@@ -35,7 +36,8 @@ void Simulate(const SimOptions& options) {
         }
         Tell(run);
     }
-    if (options.stats) stats.Print(std::cout, run);
+    if (options.stats)
+        stats.Print(std::cout, run);
     if (options.saveAfter > run.calls())
         std::cerr << "kelmar-sim: the run ended after call " << run.calls()
                   << ": no game is saved\n";

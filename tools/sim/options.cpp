@@ -42,7 +42,8 @@ namespace {
 bool ParseInteger(const std::string& text, int64_t& value) {
     const char* first = text.data();
     const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
+    if (first != last && *first == '+')
+        ++first;
     const auto [end, err] = std::from_chars(first, last, value);
     return err == std::errc() && end == last && first != last;
 }
@@ -91,17 +92,13 @@ const ValueOption kValueOptions[] = {
          o.seed = static_cast<uint32_t>(IntegerIn("--seed", v, 0, UINT32_MAX));
      }},
     {"--clock", ParseClock},
-    {"--pick",
-     [](const std::string& v, SimOptions& o) {
-         o.pick = static_cast<int>(IntegerIn("--pick", v, 1, kJuryo));
-     }},
+    {"--pick", [](const std::string& v,
+                  SimOptions& o) { o.pick = static_cast<int>(IntegerIn("--pick", v, 1, kJuryo)); }},
     {"--tactic", ParseTactic},
     {"--basho",
      [](const std::string& v, SimOptions& o) { o.basho = IntegerIn("--basho", v, 1, kUnbounded); }},
-    {"--careers",
-     [](const std::string& v, SimOptions& o) {
-         o.careers = IntegerIn("--careers", v, 1, kUnbounded);
-     }},
+    {"--careers", [](const std::string& v,
+                     SimOptions& o) { o.careers = IntegerIn("--careers", v, 1, kUnbounded); }},
     {"--save-after",
      [](const std::string& v, SimOptions& o) {
          o.saveAfter = IntegerIn("--save-after", v, 1, kUnbounded);
@@ -110,7 +107,8 @@ const ValueOption kValueOptions[] = {
 
 const ValueOption* FindValueOption(const std::string& name) {
     for (const ValueOption& option : kValueOptions)
-        if (name == option.name) return &option;
+        if (name == option.name)
+            return &option;
     return nullptr;
 }
 
@@ -120,16 +118,15 @@ struct FlagOption {
 };
 
 const FlagOption kFlagOptions[] = {
-    {"--practice", &SimOptions::practice},
-    {"--stats", &SimOptions::stats},
-    {"--files", &SimOptions::files},
-    {"--resume", &SimOptions::resume},
+    {"--practice", &SimOptions::practice}, {"--stats", &SimOptions::stats},
+    {"--files", &SimOptions::files},       {"--resume", &SimOptions::resume},
     {"--help", &SimOptions::help},
 };
 
 const FlagOption* FindFlagOption(const std::string& name) {
     for (const FlagOption& option : kFlagOptions)
-        if (name == option.name) return &option;
+        if (name == option.name)
+            return &option;
     return nullptr;
 }
 
@@ -145,15 +142,18 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (!seen.insert(name).second) throw UsageError(name + " is given twice");
+        if (!seen.insert(name).second)
+            throw UsageError(name + " is given twice");
         if (const ValueOption* option = FindValueOption(name)) {
             if (!value) {
-                if (i + 1 >= args.size()) throw UsageError(name + " needs a value");
+                if (i + 1 >= args.size())
+                    throw UsageError(name + " needs a value");
                 value = args[++i];
             }
             option->parse(*value, o);
         } else if (const FlagOption* flag = FindFlagOption(name)) {
-            if (value) throw UsageError(name + " takes no value");
+            if (value)
+                throw UsageError(name + " takes no value");
             o.*(flag->flag) = true;
         } else {
             throw UsageError("unknown argument \"" + args[i] + "\"");

@@ -14,8 +14,8 @@ struct SimOptions {
     uint32_t seed = 0;  // the generator's state at the start, as at program start
     int64_t clockStart = 0;
     int64_t clockStep = 1000;
-    int pick = 1;     // juryo entry 1..27
-    int tactic = 1;   // 1..3, or kCycleTactics
+    int pick = 1;    // juryo entry 1..27
+    int tactic = 1;  // 1..3, or kCycleTactics
     bool practice = false;
     int64_t basho = 1000;  // calls of RunBasho at most
     int64_t careers = 1;   // ended careers at most
@@ -31,7 +31,7 @@ struct SimOptions {
 
 // A command line we cannot run; the message names the option and the value.
 class UsageError : public std::runtime_error {
-public:
+  public:
     explicit UsageError(const std::string& message) : std::runtime_error(message) {}
 };
 

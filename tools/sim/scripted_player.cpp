@@ -32,7 +32,8 @@ void ScriptedPlayer::WaitWhilePaused() {
 }
 
 void ScriptedPlayer::WriteTopTen(const GameState& state) {
-    if (writeTopTen) Frontend::WriteTopTen(state);
+    if (writeTopTen)
+        Frontend::WriteTopTen(state);
 }
 
 }  // namespace kelmar::sim

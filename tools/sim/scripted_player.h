@@ -19,7 +19,7 @@ namespace kelmar::sim {
 inline constexpr int kCycleTactics = 0;
 
 class ScriptedPlayer : public HeadlessFrontend {
-public:
+  public:
     ScriptedPlayer(GameState& state, int tactic) : state_(state), tactic_(tactic) {}
 
     // Forgets what the last call showed.
@@ -40,7 +40,7 @@ public:
     void WaitWhilePaused() override;
     void WriteTopTen(const GameState& state) override;
 
-private:
+  private:
     GameState& state_;
     int tactic_;
     int64_t tacticWindows_ = 0;

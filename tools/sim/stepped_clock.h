@@ -12,9 +12,8 @@ namespace kelmar::sim {
 inline constexpr int64_t kMillisecondsPerDay = 86'400'000;
 
 class SteppedClock : public Clock {
-public:
-    SteppedClock(int64_t start, int64_t step)
-        : start_(FloorMod(start)), step_(FloorMod(step)) {}
+  public:
+    SteppedClock(int64_t start, int64_t step) : start_(FloorMod(start)), step_(FloorMod(step)) {}
 
     int32_t MillisecondOfDay() override {
         // Each factor is below a day, so the product stays far inside 64 bits.
@@ -25,7 +24,7 @@ public:
 
     int64_t readings() const { return readings_; }
 
-private:
+  private:
     static int64_t FloorMod(int64_t v) {
         const int64_t r = v % kMillisecondsPerDay;
         return r < 0 ? r + kMillisecondsPerDay : r;
