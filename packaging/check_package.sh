@@ -14,6 +14,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 
+# Debian's own checks: no error and no warning.
+lintian_rc=0
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || lintian_rc=$?
+grep -v '^running with root privileges' "$work/lintian" || true
+[ "$lintian_rc" -eq 0 ] || fail "lintian"
+
 # The control fields.
 [ "$(dpkg-deb -f "$deb" Package)" = kelmar ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
