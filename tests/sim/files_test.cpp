@@ -73,8 +73,7 @@ std::string SaveOfLine(const Json& line) {
 
 GameState ReadBack() {
     GameState s;
-    testing::ScriptedFrontend fe(s);
-    ReadSavedGame(s, fe);
+    ReadSavedGame(s);
     return s;
 }
 

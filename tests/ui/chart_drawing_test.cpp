@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "banzuke/procedures.h"
 #include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "state/errors.h"
@@ -60,9 +61,14 @@ QString CheckElements(const QImage& chart, const std::vector<Element>& elements)
     return {};
 }
 
+// The rows of the state as the rules build them, refusals included, drawn.
+void DrawChartOf(const GameState& state, QImage& target) {
+    DrawChart(ChartRowsOf(state), target);
+}
+
 QImage Chart(const GameState& state, QSize size = kImage1) {
     QImage target = SolidPicture(size, kOld);
-    DrawChart(state, target);
+    DrawChartOf(state, target);
     return target;
 }
 
@@ -252,7 +258,7 @@ void ChartDrawingTest::valuesWithoutACellAreRefused() {
     state.NameOfWres[5] = name.toStdString();
     QImage target = SolidPicture(kImage1, kOld);
     try {
-        DrawChart(state, target);
+        DrawChartOf(state, target);
         QFAIL("no RangeError");
     } catch (const RangeError& e) {
         QCOMPARE(FromGame(e.what()),
@@ -266,14 +272,14 @@ void ChartDrawingTest::rankCodeThatIsNoNumber() {
     GameState state = DayTen();
     state.Stage[20] = "";
     QImage target = SolidPicture(kImage1, kOld);
-    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawChart(state, target));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawChartOf(state, target));
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }
 
 void ChartDrawingTest::missingSheetDrawsNoChart() {
     GameFolder folder;
     QImage target = SolidPicture(kImage1, kOld);
-    QCOMPARE(PictureErrorText([&] { DrawChart(DayTen(), target); }),
+    QCOMPARE(PictureErrorText([&] { DrawChartOf(DayTen(), target); }),
              CannotOpen(folder, QStringLiteral("力士.bmp")));
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }
