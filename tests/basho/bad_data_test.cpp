@@ -1,8 +1,10 @@
 // Broken data carried through a whole basho: a pairing field that is no slot,
 // a shikona too short for its digits, a rank code the chart has no cell for, a
-// portrait number below the sheet, figures at the edge of 32 bits. Each stops
+// portrait number without a cell on the sheet, figures at the edge of 32 bits. Each stops
 // the basho with the game's text at the step that reads it, or is refused when
-// its file is read; none may read or write beyond what the state holds. Run
+// its file is read; none may read or write beyond what the state holds. The
+// rules refuse a value when they build the data of the moment that shows it,
+// so every frontend sees the same refusal. Run
 // under the sanitizers, a crash or overflow fails the test.
 #include <gtest/gtest.h>
 
@@ -232,16 +234,30 @@ TEST(BadData, RankCodeOutsideOneToFive) {
     }
 }
 
-TEST(BadData, PortraitNumberBelowTheSheet) {
-    for (const char* digits : {"00", "-4"}) {
-        SCOPED_TRACE(digits);
+// The sheet has figures for portraits 1 to 72 and name plates for 1 to 60. A
+// number without a figure stops the basho before its first day is shown; one
+// with a figure but no plate plays its day and stops before the chart.
+TEST(BadData, PortraitNumberWithoutACell) {
+    const struct {
+        const char* digits;
+        int daysShown;
+        int charts;
+    } cases[] = {{"00", 0, 0}, {"-4", 0, 0}, {"73", 0, 0},
+                 {"99", 0, 0}, {"72", 1, 0}, {"61", 1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.digits);
         NextBasho career;
-        career.s.NameOfWres[7] = DisplayName(career.s.NameOfWres[7]) + digits;
-        EXPECT_EQ(career.Run(),
-                  "力士.bmp には四股名の番号 " + IntToStr(StrToInt(digits)) + " の絵がありません");
+        career.s.NameOfWres[7] = DisplayName(career.s.NameOfWres[7]) + c.digits;
+        EXPECT_EQ(career.Run(), "力士.bmp には四股名の番号 " + IntToStr(StrToInt(c.digits)) +
+                                    " の絵がありません");
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 1);
-        EXPECT_EQ(career.fe.Count("DayBegins"), 0);
+        EXPECT_EQ(career.fe.Count("DayBegins"), c.daysShown);
+        EXPECT_EQ(career.fe.Count("DayEnds"), c.daysShown);
+        EXPECT_EQ(career.fe.Count("ShowDailyChart"), c.charts);
     }
+    NextBasho career;
+    career.s.NameOfWres[7] = DisplayName(career.s.NameOfWres[7]) + "60";
+    EXPECT_EQ(career.Run(), "no error");
 }
 
 // A count that would pass 32 bits is refused before the record is written.

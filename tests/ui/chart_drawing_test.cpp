@@ -10,6 +10,7 @@
 #include "shell/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
+#include "state/picture_sheet.h"
 #include "support/game_folder.h"
 #include "synthetic_pictures.h"
 
@@ -22,12 +23,15 @@ const QSize kImage1(425, 321);
 const QRgb kWhite = qRgb(255, 255, 255), kOld = qRgb(255, 0, 255);
 const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
-const QRect kSeparator = Span(420, 222, 435, 239), kStar = Span(436, 222, 451, 239);
+QRect Rect(const sheet::Cell& c) {
+    return QRect(c.left, c.top, c.width, c.height);
+}
+const QRect kSeparator = Rect(sheet::SeparatorCell()), kStar = Rect(sheet::StarCell());
 QRect Digit(int d) {
-    return Span(16 * d + 164, 222, 16 * d + 179, 239);
+    return Rect(sheet::DigitCell(d));
 }
 QRect Rank(int k) {
-    return Span(32 * (k - 1) + 4, 222, 32 * (k - 1) + 35, 239);
+    return Rect(sheet::RankCell(k));
 }
 
 // Day 10 of a league where slot s is a maegashira with s div 3 wins, portrait
