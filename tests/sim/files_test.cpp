@@ -10,7 +10,6 @@
 #include "state/encoding.h"
 #include "state/saved_game.h"
 #include "support/game_folder.h"
-#include "support/scripted_frontend.h"
 
 namespace kelmar {
 namespace {
