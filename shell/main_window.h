@@ -97,7 +97,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void BoutFought(const BoutOutcome& outcome) override;
     void Paused() override;
     void DayEnds() override;
-    void ShowDailyChart(const ChartRows& rows) override;
+    void ShowDailyChart(const DailyChart& chart) override;
     void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
