@@ -113,6 +113,10 @@ void Statement::Reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
+int Statement::Columns() const {
+    return sqlite3_column_count(stmt_);
+}
+
 int64_t Statement::Integer(int column) const {
     return sqlite3_column_int64(stmt_, column);
 }

@@ -65,6 +65,7 @@ class Statement {
     void Run();
     void Reset();
 
+    int Columns() const;
     int64_t Integer(int column) const;
     std::optional<int64_t> MaybeInteger(int column) const;
     std::string Text(int column) const;
