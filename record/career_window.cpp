@@ -47,7 +47,7 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     return table;
 }
 
@@ -106,10 +106,10 @@ void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
     auto* y = new QValueAxis();
     y->setTitleText(QStringLiteral("番付の位置（上が横綱）"));
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(0, 33);
+    y->setRange(0.5, 32.5);
     y->setReverse(true);
     y->setTickType(QValueAxis::TicksDynamic);
-    y->setTickAnchor(0);
+    y->setTickAnchor(1);
     y->setTickInterval(4);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -171,6 +171,8 @@ CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     RivalsTable = MakeTable(tables, "RivalsTable",
                             {QStringLiteral("相手"), QStringLiteral("対戦"), QStringLiteral("勝"),
                              QStringLiteral("敗")});
+    // The most frequent opponents first, until the player sorts otherwise.
+    RivalsTable->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
     tables->addWidget(BashoTable);
     tables->addWidget(RivalsTable);
     auto* layout = new QVBoxLayout(this);
