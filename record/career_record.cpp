@@ -18,10 +18,11 @@ CREATE TABLE careers(career INTEGER PRIMARY KEY, shikona TEXT, first_nengo INTEG
     first_month INTEGER, basho INTEGER, best_rank INTEGER, yusyo INTEGER, wins INTEGER,
     losses INTEGER, score INTEGER, retired INTEGER);
 CREATE TABLE basho(career INTEGER, seq INTEGER, nengo INTEGER, month INTEGER, slot INTEGER,
-    rank INTEGER, wins INTEGER, losses INTEGER, champion INTEGER, PRIMARY KEY (career, seq));
+    rank INTEGER, wins INTEGER, losses INTEGER, champion INTEGER, PRIMARY KEY (career, seq))
+    WITHOUT ROWID;
 CREATE TABLE bouts(career INTEGER, seq INTEGER, day INTEGER, opponent TEXT,
     opponent_slot INTEGER, opponent_rank INTEGER, won INTEGER, tactic INTEGER,
-    opponent_tactic INTEGER, PRIMARY KEY (career, seq, day));
+    opponent_tactic INTEGER, PRIMARY KEY (career, seq, day)) WITHOUT ROWID;
 CREATE VIEW rivals(career, opponent, bouts, wins, losses) AS
     SELECT career, opponent, COUNT(*), SUM(won), COUNT(*) - SUM(won) FROM bouts
     GROUP BY career, opponent;
@@ -179,6 +180,12 @@ void CareerRecord::Fail(const RecordError& error) {
     failed_ = true;
     if (first && onFailure_)
         onFailure_(path_, error);
+}
+
+void CareerRecord::SetBatch(int basho) {
+    batch_ = basho < 1 ? 1 : basho;
+    if (batch_ > 1)
+        Guard([&] { Ready()->db.Execute("PRAGMA synchronous = OFF"); });
 }
 
 void CareerRecord::BeginWrite() {

@@ -106,9 +106,10 @@ class CareerRecord {
     // after which the record keeps nothing. For callers that must know at once.
     void Open();
     bool failed() const { return failed_; }
-    // Keeps up to `basho` basho in one transaction (at least 1). A run that
-    // is killed loses those; it never leaves half of one.
-    void SetBatch(int basho) { batch_ = basho < 1 ? 1 : basho; }
+    // Keeps up to `basho` basho in one transaction (at least 1), and leaves
+    // the flushing of the file to the system. A run that is killed loses
+    // those basho; it never leaves half of one.
+    void SetBatch(int basho);
     // Commits what a batch holds.
     void Flush();
 
