@@ -39,47 +39,32 @@ void RecordingFrontend::ShowNewspaper(const std::string& page) {
     inner_.ShowNewspaper(page);
 }
 
-void RecordingFrontend::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
-    east_ = state_.EastSlot;
-    west_ = state_.WestSlot;
-    winnerTactic_ = 0;
-    inner_.SetBoutNames(east, west);
-}
-
-void RecordingFrontend::DrawTechnique(int bout, int tactic) {
-    winnerTactic_ = tactic;
-    inner_.DrawTechnique(bout, tactic);
-}
-
-void RecordingFrontend::PutOutLamp(int bout, Side loser) {
+void RecordingFrontend::BoutFought(const BoutOutcome& outcome) {
     const GameState& s = state_;
-    const bool playerEast = s.IsPlayerSlot(east_);
-    if (playerEast || s.IsPlayerSlot(west_)) {
-        const int opponent = playerEast ? west_ : east_;
+    const bool playerEast = s.IsPlayerSlot(outcome.eastSlot);
+    if (playerEast || s.IsPlayerSlot(outcome.westSlot)) {
+        const int opponent = playerEast ? outcome.westSlot : outcome.eastSlot;
         BoutEntry entry;
         entry.day = s.Torikumiday;
         entry.opponent = ShikonaOf(s, opponent);
         entry.opponentSlot = opponent;
         entry.opponentRank = RankCode(s, opponent);
-        entry.won = (loser == Side::West) == playerEast;
-        entry.tactic = s.SelectedTactic;
-        // The film of the opponent's win shows his tactic; the moments of the
-        // day do not tell it when he lost.
-        if (!entry.won && winnerTactic_ != 0)
-            entry.opponentTactic = winnerTactic_;
+        entry.won = (outcome.winner == Side::East) == playerEast;
+        entry.tactic = playerEast ? outcome.eastTactic : outcome.westTactic;
+        entry.opponentTactic = playerEast ? outcome.westTactic : outcome.eastTactic;
         record_.AddBout(entry);
     }
-    inner_.PutOutLamp(bout, loser);
+    inner_.BoutFought(outcome);
 }
 
 // A basho cut short by quitting is not kept: only whole basho are written.
-void RecordingFrontend::BashoEnded() {
+void RecordingFrontend::BashoEnds(int32_t score) {
     const GameState& s = state_;
     if (!s.QuitRequested) {
         const int p = s.PlayerIndex;
-        record_.EndBasho(BashoEnd{s.Twin[p], s.Tlose[p], s.MyP});
+        record_.EndBasho(BashoEnd{s.Twin[p], s.Tlose[p], score});
     }
-    inner_.BashoEnded();
+    inner_.BashoEnds(score);
 }
 
 void RecordingFrontend::ShowCareerReport(const ReportLines& lines) {

@@ -119,7 +119,13 @@ TEST(SimRecord, TheRowsOfTwoScriptedCareersAreThoseOfTheirLines) {
                     "SELECT b.career, b.seq FROM basho b JOIN bouts t USING (career, seq) "
                     "GROUP BY b.career, b.seq HAVING COUNT(*) != 15 OR SUM(t.won) != b.wins"),
               Rows{});
-    EXPECT_EQ(One("run.db", "SELECT COUNT(*) FROM bouts WHERE tactic NOT BETWEEN 1 AND 3"), 0);
+    EXPECT_EQ(One("run.db",
+                  "SELECT COUNT(*) FROM bouts WHERE tactic NOT BETWEEN 1 AND 3 OR "
+                  "opponent_tactic NOT BETWEEN 1 AND 3"),
+              0);
+    // The scripted player cycles his tactics over the tactic windows of the run.
+    EXPECT_EQ(Query("run.db", "SELECT tactic FROM bouts WHERE career = 3 AND seq = 1 AND day <= 4"),
+              (Rows{{1}, {2}, {3}, {1}}));
     EXPECT_EQ(One("run.db", "PRAGMA user_version"), 1);
 
     // The same run again appends its careers.

@@ -1,5 +1,6 @@
 #include "tools/sim/league_run.h"
 
+#include "basho/procedures.h"
 #include "shell/new_career.h"
 #include "state/encoding.h"
 #include "state/saved_game.h"
@@ -50,7 +51,8 @@ void LeagueRun::PlayBasho() {
         if (record_)
             if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
                 record_->Resuming(*fingerprint);
-        LoadGame(state_, frontend, clock_);
+        LoadGame(state_);
+        RunBasho(state_, frontend, clock_);
     } else {
         if (start == Start::NewCareer) {
             NewGame(state_);
