@@ -2,9 +2,11 @@
 // JSON line per basho or a summary for balance work. Reads the data files of
 // the current directory; only --files and --save-after write to disk.
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "record/career_record.h"
 #include "state/encoding.h"
 #include "state/errors.h"
 #include "tools/sim/basho_line.h"
@@ -21,8 +23,14 @@ void Tell(LeagueRun& run) {
         std::cerr << "kelmar-sim: " << notice << "\n";
 }
 
-void Simulate(const SimOptions& options) {
+// Basho kept in one transaction of the record: a killed run loses at most
+// these, never half of one.
+constexpr int kRecordBatch = 64;
+
+void Simulate(const SimOptions& options, kelmar::CareerRecord* record) {
     LeagueRun run(options);
+    if (record != nullptr)
+        run.AttachRecord(*record);
     LeagueStats stats;
     Tell(run);
     while (!run.Done()) {
@@ -58,14 +66,35 @@ int main(int argc, char** argv) {
         std::cout << kUsageLine << "\n" << kHelpText;
         return 0;
     }
+    // The record is opened before the first basho: a FILE that cannot be
+    // used stops the run before it begins.
+    std::unique_ptr<kelmar::CareerRecord> record;
+    if (!options.record.empty()) {
+        record = std::make_unique<kelmar::CareerRecord>(options.record);
+        record->SetFailureHandler([](const std::string& path, const kelmar::RecordError& e) {
+            std::cerr << "kelmar-sim: the career record " << path
+                      << " cannot be written: " << e.what() << "\n";
+        });
+        try {
+            record->Open();
+        } catch (const kelmar::RecordError&) {
+            return 1;
+        }
+        record->SetBatch(kRecordBatch);
+    }
     int status = 0;
     try {
-        Simulate(options);
+        Simulate(options, record.get());
     } catch (const kelmar::GameError& e) {
         // The game's own message, as its message box would show it.
         std::cout.flush();
         std::cerr << "kelmar-sim: " << kelmar::ShiftJisToUtf8(e.what()) << "\n";
         status = 1;
+    }
+    if (record) {
+        record->Flush();
+        if (record->failed())
+            status = 1;
     }
     std::cout.flush();
     if (!std::cout) {

@@ -26,6 +26,8 @@ struct SimOptions {
     bool files = false;
     int64_t saveAfter = 0;
     bool resume = false;
+    // The career record written for the run; empty for none.
+    std::string record;
     bool help = false;
 };
 
