@@ -27,7 +27,7 @@ class RecordingFrontend : public Frontend {
     void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
     void Paused() override { inner_.Paused(); }
     void DayEnds() override { inner_.DayEnds(); }
-    void ShowDailyChart(const ChartRows& rows) override { inner_.ShowDailyChart(rows); }
+    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
                                        std::string_view preset) override {
         return inner_.AskName(caption, prompt, preset);
