@@ -2,8 +2,8 @@
 // promotions, the ozeki's kadoban, forced departures and experience.
 #include <algorithm>
 
-#include "banzuke/figures.h"
 #include "banzuke/procedures.h"
+#include "state/checked_sum.h"
 #include "state/strings.h"
 
 namespace kelmar {

@@ -2,8 +2,8 @@
 // komusubi and maegashira ranks handed out by position.
 #include <utility>
 
-#include "banzuke/figures.h"
 #include "banzuke/procedures.h"
+#include "state/checked_sum.h"
 
 namespace kelmar {
 namespace {

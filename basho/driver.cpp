@@ -1,9 +1,9 @@
-#include "banzuke/figures.h"
 #include "banzuke/procedures.h"
 #include "basho/procedures.h"
+#include "state/checked_sum.h"
 #include "state/roster.h"
-#include "state/saved_game.h"
 #include "state/strings.h"
+#include "state/top_ten.h"
 
 namespace kelmar {
 

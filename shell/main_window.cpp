@@ -11,16 +11,19 @@
 #include "banzuke/paper_window.h"
 #include "banzuke/stage_window.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
 #include "shell/about_window.h"
+#include "shell/best10_window.h"
 #include "shell/error_guard.h"
+#include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
-#include "state/best10_window.h"
 #include "state/game_state.h"
 #include "state/saved_game.h"
+#include "state/top_ten.h"
 
 namespace kelmar {
 
@@ -179,7 +182,15 @@ void TfrmKelmar::KO2Click() {
     // As at a confirm: the resumed basho sets itself up with the chart closed.
     if (!state_.BashoRunning)
         frmStage->hide();
-    LoadGame(state_, *this, clock_);
+    // LoadGame in its two steps, each shown as soon as it is done. A game
+    // resumed while the new-career panel is open closes the whole panel, as a
+    // confirm does: a pick must not write into the resumed league.
+    const bool practice = ReadSavedGame(state_);
+    HidePanel();
+    KT1->setChecked(practice);
+    SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
+    lblMyP->show();
+    RunBasho(state_, *this, clock_);
 }
 
 void TfrmKelmar::KQ1Click() {

@@ -125,10 +125,8 @@ TEST(BadData, LoadWithARefusedPairingTable) {
     SaveGame(career.s);
     EditLine(career.folder, kMatchFile, 7, [](std::string l) { return l.replace(20, 2, "40"); });
     GameState loaded;
-    ScriptedFrontend fe(loaded);
-    EXPECT_EQ(GameErrorOf([&] { LoadGame(loaded, fe, career.clock); }),
+    EXPECT_EQ(GameErrorOf([&] { LoadGame(loaded); }),
               "Match.txt の 7 行目: 番付の位置 40 は 1..32 の範囲外です");
-    EXPECT_EQ(fe.calls, (std::vector<std::string>{"HideNextButton", "SetPracticeCheck 0"}));
     EXPECT_EQ(loaded.NameOfWres, career.s.NameOfWres);
     EXPECT_EQ(loaded.RosterLoaded, 0);
 }

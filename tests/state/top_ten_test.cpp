@@ -1,3 +1,5 @@
+#include "state/top_ten.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 
 #include "shell/new_career.h"
 #include "state/errors.h"
-#include "state/saved_game.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
 #include "support/game_error.h"

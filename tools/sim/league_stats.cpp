@@ -53,8 +53,7 @@ LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run) {
         case LeagueRun::Start::Resume: {
             // The league as the load will read it from the saved game.
             GameState league = run.state();
-            ScriptedPlayer reader(league, 1);
-            ReadSavedGame(league, reader);
+            ReadSavedGame(league);
             return Snapshot(league, kSlots);
         }
         case LeagueRun::Start::NewCareer:
