@@ -27,8 +27,8 @@ class SilentFrontend : public HeadlessFrontend {
         for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
     }
     void WaitForFilm() override {
-        // A film ends on its seventh tick.
-        for (int tick = 1; tick <= 7; ++tick) FilmTick(state_);
+        // A film ends on its last tick.
+        for (int tick = 1; tick <= kFilmTicks; ++tick) FilmTick(state_);
         if (state_.AnimationRunning != 0)
             __builtin_trap();
     }
