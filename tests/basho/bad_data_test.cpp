@@ -164,8 +164,9 @@ TEST(BadData, MalformedPairingLineStopsItsDay) {
         EXPECT_EQ(career.fe.Count("ShowDailyChart"), c.day - !c.dayFought);
         EXPECT_EQ(career.fe.Count("BashoEnded"), 0);
         EXPECT_FALSE(career.s.BashoRunning);
-        if (c.dayFought)
+        if (c.dayFought) {
             EXPECT_EQ(career.s.W[1], 16);
+        }
     }
 }
 

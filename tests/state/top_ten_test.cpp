@@ -153,7 +153,8 @@ TEST(TopTenFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(testing::GameErrorUnderSizeLimit(40, [&] { SaveTopTen(s); }), InOutErrorText(101));
     EXPECT_EQ(folder.Read("Rank.txt"), old);
     int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += 1;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files += 1;
     EXPECT_EQ(files, 1);
 }
 
