@@ -1,5 +1,5 @@
-#include "banzuke/figures.h"
 #include "basho/procedures.h"
+#include "state/checked_sum.h"
 #include "state/strings.h"
 
 namespace kelmar {

@@ -1,9 +1,11 @@
-#include "banzuke/figures.h"
+#include <iterator>
+
 #include "banzuke/procedures.h"
 #include "basho/procedures.h"
+#include "state/checked_sum.h"
 #include "state/roster.h"
-#include "state/saved_game.h"
 #include "state/strings.h"
+#include "state/top_ten.h"
 
 namespace kelmar {
 
@@ -56,16 +58,15 @@ void CheckThePlayerIsThere(const GameState& s) {
         throw GameError("番付に自分の力士が " + IntToStr(marks) + " 人います");
 }
 
+// The career score of the best rank reached, by rank code: yokozuna, ozeki,
+// sekiwake, komusubi. A maegashira's best, or none, scores nothing.
+constexpr int32_t kBestRankScores[] = {1000, 500, 200, 100};
+
 int32_t RankScore(const std::string& saiko) {
-    if (saiko == "1")
-        return 1000;
-    if (saiko == "2")
-        return 500;
-    if (saiko == "3")
-        return 200;
-    if (saiko == "4")
-        return 100;
-    return 0;
+    constexpr char kLastScoredRank = static_cast<char>('0' + std::size(kBestRankScores));
+    if (saiko.size() != 1 || saiko[0] < '1' || saiko[0] > kLastScoredRank)
+        return 0;
+    return kBestRankScores[saiko[0] - '1'];
 }
 
 int32_t CheckedScore(int64_t score) {

@@ -13,26 +13,15 @@ FilmAction FilmTick(GameState& s) {
         return action;
     action.show = true;
     s.AnimationStep += 1;
-    auto letter = [&](size_t i) { return i < s.AnimationFrames.size() ? s.AnimationFrames[i] : 0; };
-    switch (s.AnimationStep) {
-        case 1:
-        case 2:
-            action.letter = letter(0);
-            break;
-        case 3:
-            action.letter = letter(1);
-            break;
-        case 4:
-        case 6:
-            action.letter = letter(2);
-            break;
-        case 7:
-            action.hide = true;
-            s.AnimationRunning = 0;
-            s.AnimationStep = 0;
-            break;
-        default:
-            break;
+    const int32_t step = s.AnimationStep;
+    if (step >= 1 && step < kFilmTicks) {
+        const int frame = kFilmFrames[static_cast<size_t>(step - 1)];
+        if (frame != kFilmKeepsItsPicture && static_cast<size_t>(frame) < s.AnimationFrames.size())
+            action.letter = s.AnimationFrames[static_cast<size_t>(frame)];
+    } else if (step == kFilmTicks) {
+        action.hide = true;
+        s.AnimationRunning = 0;
+        s.AnimationStep = 0;
     }
     return action;
 }

@@ -2,6 +2,7 @@
 // implemented in the file named beside it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -28,6 +29,13 @@ struct FilmAction {
     char letter = 0;    // read this letter's picture and show it (0: none)
     bool hide = false;  // hide Image1
 };
+
+// The film, tick by tick of Timer1: the letter of AnimationFrames (0 the
+// first) that each tick shows, or none, so that its picture stays. The tick
+// after the last of them hides the film and ends it.
+inline constexpr int kFilmKeepsItsPicture = -1;
+inline constexpr std::array<int, 6> kFilmFrames = {0, 0, 1, 2, kFilmKeepsItsPicture, 2};
+inline constexpr int kFilmTicks = static_cast<int>(kFilmFrames.size()) + 1;
 
 // basho/day_card.cpp: pair i (1..16) of day d (1..15).
 DayPair DayCardPair(const GameState& state, int day, int pair);

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "state/errors.h"
-#include "state/saved_game.h"
+#include "state/top_ten.h"
 
 // The top-ten file: a table, or the error of a score that is not a number.
 // A table read back from the bytes a save writes is the same table.

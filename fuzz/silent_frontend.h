@@ -24,8 +24,8 @@ class SilentFrontend : public HeadlessFrontend {
     void BoutFought(const BoutOutcome& outcome) override {
         if (!outcome.filmed)
             return;
-        // A film ends on its seventh tick.
-        for (int tick = 1; tick <= 7; ++tick) FilmTick(state_);
+        // A film ends on its last tick.
+        for (int tick = 1; tick <= kFilmTicks; ++tick) FilmTick(state_);
         if (state_.AnimationRunning != 0)
             __builtin_trap();
     }

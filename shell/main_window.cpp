@@ -17,14 +17,15 @@
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
 #include "shell/about_window.h"
+#include "shell/best10_window.h"
 #include "shell/error_guard.h"
 #include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
-#include "state/best10_window.h"
 #include "state/game_state.h"
 #include "state/saved_game.h"
+#include "state/top_ten.h"
 
 namespace kelmar {
 

@@ -1,6 +1,6 @@
 #include "state/frontend.h"
 
-#include "state/saved_game.h"
+#include "state/top_ten.h"
 
 namespace kelmar {
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "state/errors.h"
@@ -117,5 +118,36 @@ struct GameState {
     static bool IsPlayer(int32_t age) { return age > kPlayerAgeMark; }
     bool IsPlayerSlot(int slot) const { return IsPlayer(Age[slot]); }
 };
+
+// A rikishi's record: the sixteen fields of his slot, each named as the saved
+// game names its entry, in the order a save writes them: the thirteen
+// integers, then the three strings. Whatever moves or keeps a record goes
+// through these two lists.
+struct SlotIntegerField {
+    const char* name;
+    SlotArray<int32_t> GameState::*values;
+};
+struct SlotStringField {
+    const char* name;
+    SlotArray<std::string> GameState::*values;
+};
+inline constexpr SlotIntegerField kSlotIntegerFields[] = {
+    {"Age", &GameState::Age},     {"Pw", &GameState::Pw},       {"Sp", &GameState::Sp},
+    {"Tc", &GameState::Tc},       {"E", &GameState::E},         {"LB", &GameState::LB},
+    {"L", &GameState::L},         {"W", &GameState::W},         {"Pnt", &GameState::Pnt},
+    {"Zaii", &GameState::Zaii},   {"Yusyo", &GameState::Yusyo}, {"Twin", &GameState::Twin},
+    {"Tlose", &GameState::Tlose},
+};
+inline constexpr SlotStringField kSlotStringFields[] = {
+    {"NameOfWres", &GameState::NameOfWres},
+    {"Stage", &GameState::Stage},
+    {"Saiko", &GameState::Saiko},
+};
+inline constexpr int kRecordFields =
+    static_cast<int>(std::size(kSlotIntegerFields) + std::size(kSlotStringFields));
+static_assert(kRecordFields == 16, "a record holds sixteen fields");
+
+// The whole records of slots a and b exchanged.
+void ExchangeRecords(GameState& state, int a, int b);
 
 }  // namespace kelmar

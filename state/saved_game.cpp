@@ -14,30 +14,6 @@ constexpr const char* kSavedGameFile = "Kelmar.ini";
 constexpr int32_t kMissingInteger = -1;
 constexpr int32_t kPracticeLevel = 10;
 
-struct IntegerKey {
-    const char* key;
-    SlotArray<int32_t> GameState::*values;
-};
-struct StringKey {
-    const char* key;
-    SlotArray<std::string> GameState::*values;
-};
-
-// The entries of a rikishi's section, in the order a save writes them: the
-// integers, then the strings.
-constexpr IntegerKey kSlotIntegers[] = {
-    {"Age", &GameState::Age},     {"Pw", &GameState::Pw},       {"Sp", &GameState::Sp},
-    {"Tc", &GameState::Tc},       {"E", &GameState::E},         {"LB", &GameState::LB},
-    {"L", &GameState::L},         {"W", &GameState::W},         {"Pnt", &GameState::Pnt},
-    {"Zaii", &GameState::Zaii},   {"Yusyo", &GameState::Yusyo}, {"Twin", &GameState::Twin},
-    {"Tlose", &GameState::Tlose},
-};
-constexpr StringKey kSlotStrings[] = {
-    {"NameOfWres", &GameState::NameOfWres},
-    {"Stage", &GameState::Stage},
-    {"Saiko", &GameState::Saiko},
-};
-
 std::string JuryoKey(int i) {
     return "Juryo" + IntToStr(i);
 }
@@ -46,10 +22,10 @@ void WriteLeague(const GameState& s, IniFile& ini) {
     for (int i = 1; i <= kJuryo; ++i) ini.WriteString("Wres", JuryoKey(i), s.Juryo[i]);
     for (int slot = 1; slot <= kSlots; ++slot) {
         const std::string section = IntToStr(slot);
-        for (const IntegerKey& k : kSlotIntegers)
-            ini.WriteInteger(section, k.key, (s.*k.values)[slot]);
-        for (const StringKey& k : kSlotStrings)
-            ini.WriteString(section, k.key, (s.*k.values)[slot]);
+        for (const SlotIntegerField& field : kSlotIntegerFields)
+            ini.WriteInteger(section, field.name, (s.*field.values)[slot]);
+        for (const SlotStringField& field : kSlotStringFields)
+            ini.WriteString(section, field.name, (s.*field.values)[slot]);
     }
 }
 
@@ -71,10 +47,10 @@ void ReadLeague(GameState& s, const IniFile& ini) {
     for (int i = 1; i <= kJuryo; ++i) s.Juryo[i] = ini.ReadString("Wres", JuryoKey(i), "");
     for (int slot = 1; slot <= kSlots; ++slot) {
         const std::string section = IntToStr(slot);
-        for (const IntegerKey& k : kSlotIntegers)
-            (s.*k.values)[slot] = ini.ReadInteger(section, k.key, kMissingInteger);
-        for (const StringKey& k : kSlotStrings)
-            (s.*k.values)[slot] = ini.ReadString(section, k.key, "");
+        for (const SlotIntegerField& field : kSlotIntegerFields)
+            (s.*field.values)[slot] = ini.ReadInteger(section, field.name, kMissingInteger);
+        for (const SlotStringField& field : kSlotStringFields)
+            (s.*field.values)[slot] = ini.ReadString(section, field.name, "");
     }
 }
 

@@ -1,15 +1,12 @@
-// The saved game "Kelmar.ini" and the top-ten table "Rank.txt".
+// The saved game "Kelmar.ini".
 #pragma once
 
 #include <string>
 
-#include "state/frontend.h"
 #include "state/game_state.h"
-#include "state/text_file.h"
 
 namespace kelmar {
 
-// state/saved_game.cpp
 void SaveGame(const GameState& state);
 
 // What the main window shows of a resumed game.
@@ -30,14 +27,5 @@ bool ReadSavedGame(GameState& state);
 // The second step: the pairing table read again and the career taken up;
 // returns lblMyP's caption. A pairing table that fails keeps what was read.
 std::string TakeUpSavedGame(GameState& state);
-
-// state/top_ten.cpp
-void LoadTopTen(GameState& state);
-// The same reading over a file already open (for the fuzzers and tests).
-void LoadTopTenFrom(GameState& state, TextReader& file);
-void EnterTopTen(GameState& state, Frontend& frontend);
-void SaveTopTen(const GameState& state);
-// The bytes SaveTopTen writes.
-std::string TopTenBytes(const GameState& state);
 
 }  // namespace kelmar

@@ -1,4 +1,5 @@
-#include "state/saved_game.h"
+#include "state/top_ten.h"
+
 #include "state/strings.h"
 #include "state/text_file.h"
 

@@ -92,8 +92,9 @@ TEST(RetireAndReplace, AbilitiesAlwaysAddUpToTen) {
         ASSERT_GE(s.Sp[31], 1);
         ASSERT_GE(s.Tc[31], 1);
         ASSERT_EQ(s.Pw[31] + s.Sp[31] + s.Tc[31], 10);
-        if (s.Pw[31] == 8)
+        if (s.Pw[31] == 8) {
             ASSERT_EQ(s.Sp[31], 1);
+        }
     }
 }
 

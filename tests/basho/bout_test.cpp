@@ -81,33 +81,46 @@ TEST(ResolveBout, EqualWeakSidesGiveEastThreeChancesInFour) {
     EXPECT_NEAR(eastWins / 4000.0, 0.75, 0.03);
 }
 
+// Each case puts the outcome draw between two thresholds: that of the
+// strengths the rules give and that of the strengths a fault would give (the
+// term left out, or given where it does not belong). The winner then tells
+// the two apart.
 TEST(ResolveBout, ParityTermsSlotBonusAndFloor) {
-    // E 100 east (slot 28: +1) against E 0 west; parity applied per side.
     struct Case {
-        int32_t eastW, westW, underdog, leader;
-        int32_t eastStrength, westStrength;
+        const char* term;
+        int east;  // the east slot; west is slot 12
+        int32_t eastE, westE, eastW, westW, underdog, leader;
+        int32_t eastStrength, westStrength;  // as the rules give them
+        int32_t faultyEast, faultyWest;
     } cases[] = {
-        {5, 5, 10, 20, 101, 2},  // neither term
-        {4, 5, 10, 20, 111, 2},  // fewer than 5 wins: + UnderdogBonus
-        {7, 5, 10, 20, 81, 2},   // more than 6 wins: - LeaderPenalty
-        {5, 4, -8, 20, 101, 2},  // a negative bonus, then the floor of 2
-        {5, 4, 30, 20, 101, 30},
+        {"slot 28 gets +1", 28, 10, 10, 5, 5, 10, 20, 11, 10, 10, 10},
+        {"slot 27 gets nothing", 27, 10, 10, 5, 5, 10, 20, 10, 10, 11, 10},
+        {"4 wins: + UnderdogBonus", 10, 10, 10, 4, 5, 10, 20, 20, 10, 10, 10},
+        {"5 wins: no UnderdogBonus", 10, 10, 10, 5, 5, 10, 20, 10, 10, 20, 10},
+        {"west's 4 wins: his UnderdogBonus", 10, 10, 10, 5, 4, 30, 20, 10, 40, 10, 10},
+        {"7 wins: - LeaderPenalty", 10, 30, 10, 7, 5, 10, 20, 10, 10, 30, 10},
+        {"6 wins: no LeaderPenalty", 10, 30, 10, 6, 5, 10, 20, 30, 10, 10, 10},
+        {"a floor of 2 under a low E", 10, 10, -5, 5, 5, 10, 20, 10, 2, 10, -5},
+        {"the floor after a negative bonus", 10, 10, 10, 4, 5, -20, 20, 2, 10, -10, 10},
     };
     for (const auto& c : cases) {
-        GameState s = Pair(28, 12);
+        SCOPED_TRACE(c.term);
+        GameState s = Pair(c.east, 12);
         ScriptedFrontend fe(s);
-        s.Pw[28] = s.Pw[12] = 9;
-        s.E[28] = 100;
-        s.W[28] = c.eastW, s.W[12] = c.westW;
+        s.Pw[c.east] = s.Pw[12] = 9;  // both play 1: no matchup bonus
+        s.E[c.east] = c.eastE, s.E[12] = c.westE;
+        s.W[c.east] = c.eastW, s.W[12] = c.westW;
         s.UnderdogBonus = c.underdog, s.LeaderPenalty = c.leader;
-        for (uint32_t seed : {1u, 2u, 3u, 4u, 5u}) {
-            s.Rng.state = seed;
-            const auto draws = Replay(seed, c.eastStrength + c.westStrength);
-            const int32_t w28 = s.W[28];
-            const auto result = ResolveBout(s, fe);
-            EXPECT_EQ(result.winner == Side::East, draws.outcome <= c.eastStrength);
-            s.W[28] = w28, s.W[12] = c.westW;
+        uint32_t seed = 0;
+        bool eastWins = false;
+        for (;; ++seed) {
+            ASSERT_LT(seed, 10000u) << "no draw between the two thresholds";
+            eastWins = Replay(seed, c.eastStrength + c.westStrength).outcome <= c.eastStrength;
+            if (eastWins != (Replay(seed, c.faultyEast + c.faultyWest).outcome <= c.faultyEast))
+                break;
         }
+        s.Rng.state = seed;
+        EXPECT_EQ(ResolveBout(s, fe).winner == Side::East, eastWins) << "seed " << seed;
     }
 }
 

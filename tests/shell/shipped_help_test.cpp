@@ -31,10 +31,12 @@ TEST(ShippedHelp, ShiftJisTextWithCrLfLineEnds) {
     const std::string bytes = HelpBytes();
     ASSERT_FALSE(bytes.empty());
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n')
+        if (bytes[i] == '\n') {
             ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
-        if (bytes[i] == '\r')
+        }
+        if (bytes[i] == '\r') {
             ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << i;
+        }
     }
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     // Every byte sequence is Shift-JIS: the conversion replaces nothing.
@@ -52,14 +54,17 @@ TEST(ShippedHelp, TheStartPageLinksToEveryTopicAndEveryLinkLeadsSomewhere) {
         EXPECT_FALSE(topic.title.empty());
         EXPECT_GE(topic.paragraphs.size(), 2u);
         for (int link : Links(topic)) EXPECT_NE(help.Find(link), nullptr) << "link to " << link;
-        if (topic.number != 1)
+        if (topic.number != 1) {
             EXPECT_TRUE(Links(topic).count(1)) << "no way back to the start";
+        }
     }
     EXPECT_GE(help.topics.size(), 10u);
     const std::set<int> fromStart = Links(*start);
-    for (int number : numbers)
-        if (number != 1)
+    for (int number : numbers) {
+        if (number != 1) {
             EXPECT_TRUE(fromStart.count(number)) << "topic " << number;
+        }
+    }
 }
 
 TEST(ShippedHelp, TheTacticsTopicTellsWhichBeatsWhich) {

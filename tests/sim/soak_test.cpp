@@ -98,8 +98,9 @@ TEST(Soak, TenThousandBashoKeepTheLeagueWhole) {
             best = std::min(best, run.state().Saiko[run.state().PlayerIndex]);
         }
         EXPECT_GE(run.careersEnded(), 3) << soak.what << ": several careers";
-        if (soak.options.practice)
+        if (soak.options.practice) {
             EXPECT_LE(best, "2") << "the practice run reaches ozeki";
+        }
     }
     EXPECT_EQ(calls, kCalls);
     const double seconds =

@@ -10,6 +10,7 @@
 #include "shell/new_career.h"
 #include "state/errors.h"
 #include "state/strings.h"
+#include "state/top_ten.h"
 #include "support/fixed_clock.h"
 #include "support/game_error.h"
 #include "support/game_folder.h"
@@ -24,17 +25,21 @@ using testing::FixedClock;
 using testing::GameFolder;
 using testing::ScriptedFrontend;
 
+// The sixteen fields of a slot, named one by one, as one comparable value.
+std::string RecordOf(const GameState& s, int i) {
+    std::string out;
+    for (int32_t v : {s.Age[i], s.Pw[i], s.Sp[i], s.Tc[i], s.E[i], s.LB[i], s.L[i], s.W[i],
+                      s.Pnt[i], s.Zaii[i], s.Yusyo[i], s.Twin[i], s.Tlose[i]})
+        out += IntToStr(v) + "|";
+    return out + s.NameOfWres[i] + "|" + s.Stage[i] + "|" + s.Saiko[i] + "|";
+}
+
 // The entries a save stores, as one comparable value.
 std::string Stored(const GameState& s) {
     std::string out;
     auto add = [&](const std::string& v) { out += v + "|"; };
     for (int i = 1; i <= kJuryo; ++i) add(s.Juryo[i]);
-    for (int i = 1; i <= kSlots; ++i) {
-        for (int32_t v : {s.Age[i], s.Pw[i], s.Sp[i], s.Tc[i], s.E[i], s.LB[i], s.L[i], s.W[i],
-                          s.Pnt[i], s.Zaii[i], s.Yusyo[i], s.Twin[i], s.Tlose[i]})
-            add(IntToStr(v));
-        add(s.NameOfWres[i]), add(s.Stage[i]), add(s.Saiko[i]);
-    }
+    for (int i = 1; i <= kSlots; ++i) out += RecordOf(s, i);
     add(s.PlayersWres), add(s.Intai), add(s.Osyoshin), add(s.Ysyoshin), add(s.Kanraku);
     for (int32_t v : {s.Torikumiday, s.Nengo, s.Basyo6, s.LastWin, s.MyP, s.Omake})
         add(IntToStr(v));
@@ -201,6 +206,26 @@ TEST(SavedGame, LoadGoesOnAsTheSavedCareerWould) {
     EXPECT_EQ(Stored(s), Stored(going));
     EXPECT_EQ(s.RosterLoaded, 1);
     EXPECT_EQ(s.Match, saved.Match);
+}
+
+// A record moves whole: with every field of two slots distinct, a field the
+// exchange missed would stay behind in its slot.
+TEST(Record, AnExchangeMovesAllSixteenFields) {
+    GameState s;
+    for (int i : {3, 9}) {
+        int32_t v = 100 * i;
+        for (SlotArray<int32_t>* field : {&s.Age, &s.Pw, &s.Sp, &s.Tc, &s.E, &s.LB, &s.L, &s.W,
+                                          &s.Pnt, &s.Zaii, &s.Yusyo, &s.Twin, &s.Tlose})
+            (*field)[i] = ++v;
+        for (SlotArray<std::string>* field : {&s.NameOfWres, &s.Stage, &s.Saiko})
+            (*field)[i] = IntToStr(++v);
+    }
+    GameState exchanged = s;
+    ExchangeRecords(exchanged, 3, 9);
+    EXPECT_EQ(RecordOf(exchanged, 3), RecordOf(s, 9));
+    EXPECT_EQ(RecordOf(exchanged, 9), RecordOf(s, 3));
+    ExchangeRecords(exchanged, 9, 3);
+    EXPECT_EQ(Stored(exchanged), Stored(s));
 }
 
 // A save that fails half-way leaves the last save whole, and no stray file.

@@ -66,8 +66,9 @@ TEST(ShippedRoster, FiguresLieInTheRangesOfTheirRank) {
         EXPECT_LE(s.L[i], 15);
         EXPECT_GE(s.LB[i], 0);
         EXPECT_LE(s.LB[i], 15);
-        if (code >= 4)
+        if (code >= 4) {
             EXPECT_EQ(s.LB[i], 0);  // komusubi and maegashira keep no LB
+        }
         EXPECT_GE(s.Pw[i] + s.Sp[i] + s.Tc[i], 9);
         EXPECT_LE(s.Pw[i] + s.Sp[i] + s.Tc[i], 11);
         // The draw D of 1..9 gives 1 up to Pw, 2 up to Pw + Sp, else 3: every

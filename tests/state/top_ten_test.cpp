@@ -1,3 +1,5 @@
+#include "state/top_ten.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 
 #include "shell/new_career.h"
 #include "state/errors.h"
-#include "state/saved_game.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
 #include "support/game_error.h"
@@ -152,7 +153,8 @@ TEST(TopTenFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(testing::GameErrorUnderSizeLimit(40, [&] { SaveTopTen(s); }), InOutErrorText(101));
     EXPECT_EQ(folder.Read("Rank.txt"), old);
     int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(folder.path())) files += 1;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files += 1;
     EXPECT_EQ(files, 1);
 }
 

@@ -10,12 +10,12 @@
 
 #include "banzuke/stage_window.h"
 #include "shell/about_window.h"
+#include "shell/best10_window.h"
 #include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
-#include "state/best10_window.h"
 #include "state/game_state.h"
 #include "state/strings.h"
 #include "state/text_file.h"
@@ -242,6 +242,25 @@ class CareerWindowTest : public QObject {
         QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 2);  // the resumed basho ran
         QVERIFY(game.state.Basyo6 != saved.Basyo6 || game.state.Nengo != saved.Nengo ||
                 game.state.PlayerRetired == 1);
+    }
+
+    // The saved game is read and shown before the pairing table fails.
+    void AResumeWithoutThePairingTableKeepsWhatItRead() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        StartCareer(w, 3);
+        w.KT1->trigger();  // the practice level, kept by the save
+        w.KS1->trigger();
+        w.KT1->trigger();
+        w.KN1->trigger();
+        std::filesystem::remove("Match.txt");
+        w.KO2->trigger();
+        QCOMPARE(game.player.errors, QStringList{kFileNotFound});
+        QVERIFY(!Shown(w.JuryoList));
+        QVERIFY(!Shown(w.PlayerOkButton));
+        QVERIFY(w.KT1->isChecked());
+        QCOMPARE(game.state.Omake, 10);
+        QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 1);
     }
 
     void ResumingWithoutASavedGameChangesNothing() {

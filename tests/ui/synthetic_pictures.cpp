@@ -111,7 +111,7 @@ GameState ShippedLeagueOnDay(int day) {
     LoadMatchTable(state);
     LoadJuryoNames(state);
     state.NameOfWres[kPlayerEntrySlot] = state.Juryo[5];
-    state.Stage[kPlayerEntrySlot] = "5";
+    state.Stage[kPlayerEntrySlot] = std::string(1, '5');  // GCC 12's false -Wrestrict on a literal
     state.Age[kPlayerEntrySlot] = kPlayerAgeMark + 22;
     state.Torikumiday = day;
     for (int s = 1; s <= kSlots; ++s) {

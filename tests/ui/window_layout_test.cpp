@@ -15,8 +15,8 @@
 #include <QtTest>
 
 #include "banzuke/stage_window.h"
+#include "shell/best10_window.h"
 #include "shell/pixel_view.h"
-#include "state/best10_window.h"
 #include "window_test_support.h"
 
 using namespace kelmar;

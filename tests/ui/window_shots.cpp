@@ -15,9 +15,9 @@
 #include <cstdio>
 
 #include "shell/about_window.h"
+#include "shell/best10_window.h"
 #include "shell/game_application.h"
 #include "shell/main_window.h"
-#include "state/best10_window.h"
 #include "window_test_support.h"
 
 using namespace kelmar;

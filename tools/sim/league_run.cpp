@@ -5,6 +5,7 @@
 #include "state/encoding.h"
 #include "state/saved_game.h"
 #include "state/text_file.h"
+#include "state/top_ten.h"
 
 namespace kelmar::sim {
 

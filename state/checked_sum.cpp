@@ -1,4 +1,4 @@
-#include "banzuke/figures.h"
+#include "state/checked_sum.h"
 
 #include <limits>
 #include <string>

@@ -1,4 +1,4 @@
-#include "state/best10_window.h"
+#include "shell/best10_window.h"
 
 #include <QLabel>
 
