@@ -1,6 +1,5 @@
 #include "shell/main_window.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -121,12 +120,13 @@ void TfrmKelmar::CreateMenu() {
     FilmPaceMenu = KO1->addMenu(QStringLiteral("フィルムの速さ(&F)"));
     FilmPaceMenu->setObjectName(QStringLiteral("FilmPaceMenu"));
     FilmPaceMenu->setFont(bar->font());
-    auto* paces = new QActionGroup(this);  // exclusive: one check mark
+    // Each with a check mark like K1's, not in an action group, which would
+    // draw radio marks; ApplyFilmPace keeps one of them checked.
     for (size_t i = 0; i < kFilmPaces.size(); ++i) {
-        FilmPaceItems[i] = paces->addAction(QString::fromUtf8(kFilmPaces[i].caption));
+        FilmPaceItems[i] =
+            AddItem(FilmPaceMenu, this, "", QString::fromUtf8(kFilmPaces[i].caption));
         FilmPaceItems[i]->setObjectName(QStringLiteral("FilmPace%1").arg(i + 1));
         FilmPaceItems[i]->setCheckable(true);
-        FilmPaceMenu->addAction(FilmPaceItems[i]);
     }
     KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
     KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
@@ -261,7 +261,8 @@ void TfrmKelmar::FilmPaceClick(FilmPace pace) {
 }
 
 void TfrmKelmar::ApplyFilmPace(FilmPace pace) {
-    FilmPaceItems[static_cast<size_t>(pace)]->setChecked(true);
+    for (size_t i = 0; i < kFilmPaces.size(); ++i)
+        FilmPaceItems[i]->setChecked(kFilmPaces[i].pace == pace);
     Timer1->setInterval(TickInterval(pace, standardTickMs_));
 }
 

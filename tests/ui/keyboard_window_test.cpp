@@ -223,6 +223,7 @@ class KeyboardWindowTest : public QObject {
         // Another choice first, so that each row changes the pace.
         game.window->FilmPaceItems[(choice + 1) % 3]->trigger();
         game.window->FilmPaceItems[choice]->trigger();
+        game.window->FilmPaceItems[choice]->trigger();  // chosen again: keeps its check mark
         const QStringList chosen{QStringLiteral("FilmPace%1").arg(choice + 1)};
         QCOMPARE(checkedItem(), chosen);
         QCOMPARE(game.window->Timer1->interval(), intervalMs);
