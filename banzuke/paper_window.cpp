@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/button_keys.h"
 #include "shell/window_layout.h"
 
 namespace kelmar {
@@ -18,6 +19,7 @@ TfrmPaper::TfrmPaper(QWidget* owner) : QDialog(owner) {
                          colour::Black);
     Ok = MakeButton(this, QStringLiteral("Ok"), QRect(136, 136, 49, 25), QStringLiteral("Ok"));
     connect(Ok, &QPushButton::clicked, this, &TfrmPaper::OkClick);
+    PressWithEnter(Ok);
     FormCreate();
 }
 

@@ -6,6 +6,7 @@
 
 #include "banzuke/chart_drawing.h"
 #include "banzuke/procedures.h"
+#include "shell/button_keys.h"
 #include "shell/error_guard.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
@@ -31,6 +32,7 @@ TfrmStage::TfrmStage(QWidget* mainWindow, const GameState& state)
                           QStringLiteral("閉じる"));
     btnClose->setFont(GothicFont(15));
     connect(btnClose, &QPushButton::clicked, this, &TfrmStage::btnCloseClick);
+    PressWithEnter(btnClose);
     FormCreate(mainWindow);
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/button_keys.h"
 #include "shell/game_text.h"
 #include "shell/window_layout.h"
 
@@ -28,6 +29,7 @@ TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
     Button1 =
         MakeButton(this, QStringLiteral("Button1"), QRect(72, 112, 41, 25), QStringLiteral("Ok"));
     connect(Button1, &QPushButton::clicked, this, &TfrmReport::Button1Click);
+    PressWithEnter(Button1);
     FormCreate();
 }
 

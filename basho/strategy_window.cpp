@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "basho/procedures.h"
+#include "shell/button_keys.h"
 #include "shell/error_guard.h"
 #include "shell/window_layout.h"
 
@@ -40,6 +41,13 @@ TfrmStrategy::TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend)
     connect(Button3, &QPushButton::clicked, this, [this] { ChooseTactic(3); });
     connect(Button4, &QPushButton::clicked, this,
             [this] { Guarded(this, [this] { Button4Click(); }); });
+    // The keys 1 to 4 press the buttons in their order; a tooltip tells which.
+    int digit = 0;
+    for (QPushButton* button : {Button1, Button2, Button3, Button4}) {
+        const QString key = QString::number(++digit);
+        PressWithKey(button, QKeySequence(key));
+        button->setToolTip(QStringLiteral("キー ") + key);
+    }
     Present(QString(), QString());
     FormCreate();
 }
@@ -58,6 +66,9 @@ void TfrmStrategy::FormCreate() {
 
 void TfrmStrategy::Button4Click() {
     OpenOpponentReport(state_, frontend_);
+    // Back to the keys of this window, also where no window manager hands
+    // the focus back from the closed report.
+    activateWindow();
 }
 
 void TfrmStrategy::ChooseTactic(int code) {

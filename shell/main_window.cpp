@@ -18,7 +18,9 @@
 #include "record/recording_frontend.h"
 #include "shell/about_window.h"
 #include "shell/best10_window.h"
+#include "shell/button_keys.h"
 #include "shell/error_guard.h"
+#include "shell/film_pace.h"
 #include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/pixel_view.h"
@@ -53,7 +55,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 }  // namespace
 
 TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
-    : state_(state), clock_(clock) {
+    : state_(state), clock_(clock), standardTickMs_(options.timerIntervalMs) {
     CreateRecord();
     SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
                 Frame::Sizeable, GothicFont(16), colour::White);
@@ -64,7 +66,7 @@ TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options
     resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(options.timerIntervalMs);
+    ApplyFilmPace(LoadFilmPace());
     ConnectHandlers();
     FormCreate();
     CreateOtherWindows();
@@ -116,6 +118,17 @@ void TfrmKelmar::CreateMenu() {
     KO1 = AddMenu(bar, "KO1", QStringLiteral("オプション(&O)"));
     KT1 = AddItem(KO1, this, "KT1", QStringLiteral("練習レベル(&T)"));
     K1 = AddItem(KO1, this, "K1", QStringLiteral("アニメーション(&A)"));
+    FilmPaceMenu = KO1->addMenu(QStringLiteral("フィルムの速さ(&F)"));
+    FilmPaceMenu->setObjectName(QStringLiteral("FilmPaceMenu"));
+    FilmPaceMenu->setFont(bar->font());
+    // Each with a check mark like K1's, not in an action group, which would
+    // draw radio marks; ApplyFilmPace keeps one of them checked.
+    for (size_t i = 0; i < kFilmPaces.size(); ++i) {
+        FilmPaceItems[i] =
+            AddItem(FilmPaceMenu, this, "", QString::fromUtf8(kFilmPaces[i].caption));
+        FilmPaceItems[i]->setObjectName(QStringLiteral("FilmPace%1").arg(i + 1));
+        FilmPaceItems[i]->setCheckable(true);
+    }
     KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
     KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
     KA1 = AddItem(KH1, this, "KA1", QStringLiteral("バージョン情報(&A)"));
@@ -138,7 +151,15 @@ void TfrmKelmar::ConnectHandlers() {
         {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click}};
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, guard(handler));
+    for (size_t i = 0; i < kFilmPaces.size(); ++i) {
+        connect(FilmPaceItems[i], &QAction::triggered, this,
+                [this, pace = kFilmPaces[i].pace] { Guarded(this, [&] { FilmPaceClick(pace); }); });
+    }
     connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
+    // Enter presses "次へ" between two basho, wherever the focus is; the
+    // new-career panel's "Ok" is left to the mouse and the space bar.
+    PressWithEnter(PlayerOkButton,
+                   [this] { return PlayerOkButton->text() == QStringLiteral("次へ"); });
     connect(btnStop, &QPushButton::clicked, this, guard(&TfrmKelmar::btnStopClick));
     connect(Timer1, &QTimer::timeout, this, guard(&TfrmKelmar::Timer1Timer));
     // A pick is a click on an entry or any other change of the selection; a
@@ -233,6 +254,17 @@ void TfrmKelmar::KT1Click() {
 
 void TfrmKelmar::K1Click() {
     state_.AnimationSwitch = K1->isChecked();
+}
+
+void TfrmKelmar::FilmPaceClick(FilmPace pace) {
+    ApplyFilmPace(pace);
+    SaveFilmPace(pace);
+}
+
+void TfrmKelmar::ApplyFilmPace(FilmPace pace) {
+    for (size_t i = 0; i < kFilmPaces.size(); ++i)
+        FilmPaceItems[i]->setChecked(kFilmPaces[i].pace == pace);
+    Timer1->setInterval(TickInterval(pace, standardTickMs_));
 }
 
 void TfrmKelmar::KP1Click() {

@@ -24,6 +24,7 @@ class CareerRecord;
 class CareerRecordWindow;
 class Clock;
 class DayPictures;
+enum class FilmPace;
 class PastCareersWindow;
 class RecordingFrontend;
 class PixelView;
@@ -37,7 +38,8 @@ class THelpWindow;
 struct GameState;
 
 struct MainWindowOptions {
-    // Timer1's interval. The game ticks every 300 ms; tests tick faster.
+    // Timer1's interval at the standard film pace. The game ticks every
+    // 300 ms; tests tick faster.
     int timerIntervalMs = 300;
 };
 
@@ -95,6 +97,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     QMenu* KO1;
     QAction* KT1;
     QAction* K1;
+    // The film's pace, an option beside the game: 標準, 速い, とても速い.
+    QMenu* FilmPaceMenu;
+    std::array<QAction*, 3> FilmPaceItems;
     QMenu* KH1;
     QAction* KP1;
     QAction* KA1;
@@ -135,6 +140,8 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void KT2Click();
     void KT1Click();
     void K1Click();
+    void FilmPaceClick(FilmPace pace);
+    void ApplyFilmPace(FilmPace pace);
     void KP1Click();
     void KA1Click();
     void KC1Click();
@@ -166,6 +173,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
 
     GameState& state_;
     Clock& clock_;
+    int standardTickMs_;
     std::unique_ptr<CareerRecord> record_;
     std::unique_ptr<RecordingFrontend> recording_;
     // The lamps and technique pictures, held from DayBegins to DayEnds.

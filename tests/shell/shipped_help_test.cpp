@@ -78,5 +78,22 @@ TEST(ShippedHelp, TheTacticsTopicTellsWhichBeatsWhich) {
         EXPECT_NE(text.find(phrase), std::string::npos) << ShiftJisToUtf8(phrase);
 }
 
+TEST(ShippedHelp, APageTellsTheKeysOfEveryDialogAndTheFilmsPace) {
+    const HelpFile help = ParseHelpFile(HelpBytes());
+    const HelpTopic* page = nullptr;
+    for (const HelpTopic& topic : help.topics)
+        if (topic.title.find("キーボード") != std::string::npos)
+            page = &topic;
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(Links(*help.Find(1)).count(page->number));
+    std::string text;
+    for (const auto& paragraph : page->paragraphs)
+        for (const auto& span : paragraph) text += span.text;
+    for (const char* phrase : {"Enterキー", "1キーで「突き放し」", "2キーで「立会い変化」",
+                               "3キーで「四つに組む」", "4キーで「対戦者の情報」", "「次へ」",
+                               "Escキー", "「標準」", "「速い」", "「とても速い」"})
+        EXPECT_NE(text.find(phrase), std::string::npos) << ShiftJisToUtf8(phrase);
+}
+
 }  // namespace
 }  // namespace kelmar

@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <array>
 #include <cstdio>
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
     std::string emptyTable;
     for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
     folder.Write("Rank.txt", emptyTable);
+    // The player's own settings (the film's pace) are neither read nor changed.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(folder.path()) + QStringLiteral("/config"));
 
     GameState state;
     SystemClock clock;

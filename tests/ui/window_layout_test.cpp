@@ -241,6 +241,9 @@ class WindowLayoutTest : public QObject {
             {"KT2", QStringLiteral("トップ１０(&T)"), true, false, false},
             {"KT1", QStringLiteral("練習レベル(&T)"), true, true, false},
             {"K1", QStringLiteral("アニメーション(&A)"), true, true, true},
+            {"FilmPace1", QStringLiteral("標準(&1)"), true, true, true},
+            {"FilmPace2", QStringLiteral("速い(&2)"), true, true, false},
+            {"FilmPace3", QStringLiteral("とても速い(&3)"), true, true, false},
             {"KP1", QStringLiteral("遊びかた(&P)"), true, false, false},
             {"KA1", QStringLiteral("バージョン情報(&A)"), true, false, false},
         };
@@ -262,7 +265,11 @@ class WindowLayoutTest : public QObject {
                                  QStringLiteral("ヘルプ(&H)")}));
         QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2}));
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
-        QCOMPARE(main.KO1->actions(), (QList<QAction*>{main.KT1, main.K1}));
+        QCOMPARE(main.KO1->actions(),
+                 (QList<QAction*>{main.KT1, main.K1, main.FilmPaceMenu->menuAction()}));
+        QCOMPARE(main.FilmPaceMenu->title(), QStringLiteral("フィルムの速さ(&F)"));
+        QCOMPARE(main.FilmPaceMenu->actions(),
+                 (QList<QAction*>{main.FilmPaceItems.begin(), main.FilmPaceItems.end()}));
         QCOMPARE(main.KH1->actions(), (QList<QAction*>{main.KP1, main.KA1}));
         QCOMPARE(main.menuBar()->objectName(), QStringLiteral("MainMenu1"));
     }

@@ -7,13 +7,19 @@
 //     build/dev/tests/ui/kelmar-window-shots /tmp/shots
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 #include <cstdio>
 
+#include "basho/strategy_window.h"
 #include "shell/about_window.h"
 #include "shell/best10_window.h"
 #include "shell/game_application.h"
@@ -29,6 +35,42 @@ void Save(QWidget* window, const QString& folder, const QString& name) {
     const QString path = folder + "/" + name + ".png";
     if (!window->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+void Wait(int ms) {
+    QEventLoop moment;
+    QTimer::singleShot(ms, &moment, &QEventLoop::quit);
+    moment.exec();
+}
+
+// Menus and tooltips are windows of their own: on a real display (xvfb-run)
+// the screen is taken, after a moment for them to open.
+void SaveScreen(const QString& folder, const QString& name) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    Wait(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + name + ".png");
+}
+
+// The tactic window with the tooltip of a button, which tells its key.
+void SaveTacticTooltip(TfrmKelmar& window, const QString& folder) {
+    window.frmStrategy->show();
+    Wait(400);  // shown and active: its activation would close the tip
+    QPushButton* button = window.frmStrategy->Button2;
+    QToolTip::showText(button->mapToGlobal(QPoint(20, 20)), button->toolTip(), button);
+    SaveScreen(folder, "frmStrategy-tooltip");
+    QToolTip::hideText();
+    window.frmStrategy->hide();
+}
+
+// The options menu open on the film's pace.
+void SaveFilmPaceMenu(TfrmKelmar& window, const QString& folder) {
+    QMenuBar* bar = window.menuBar();
+    window.KO1->popup(bar->mapToGlobal(bar->actionGeometry(window.KO1->menuAction()).bottomLeft()));
+    window.KO1->setActiveAction(window.FilmPaceMenu->menuAction());  // opens the submenu
+    SaveScreen(folder, "menu-film-pace");
+    window.FilmPaceMenu->hide();
+    window.KO1->hide();
 }
 
 }  // namespace
@@ -48,6 +90,7 @@ int main(int argc, char** argv) {
     window.show();
     QApplication::processEvents();
     Save(&window, folder, "start");
+    SaveFilmPaceMenu(window, folder);
 
     QStringList taken;
     QString prefix;
@@ -84,6 +127,7 @@ int main(int argc, char** argv) {
     Save(window.frmBest10, folder, "frmBest10");
     window.KA1->trigger();
     Save(window.AboutForm, folder, "AboutForm");
+    SaveTacticTooltip(window, folder);
     // On a real display (xvfb-run), the whole screen as well.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/screen.png");

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "shell/window_layout.h"
 
@@ -89,7 +90,8 @@ OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
     timer_.start();
 }
 
-GameUnderTest::GameUnderTest(bool copyData) {
+GameUnderTest::GameUnderTest(bool copyData, int standardTickMs) : standardTickMs_(standardTickMs) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigFolder());
     if (copyData) {
         folder.CopyAllData();
         // The empty table that an installed game starts with.
@@ -97,9 +99,18 @@ GameUnderTest::GameUnderTest(bool copyData) {
         for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
         folder.Write("Rank.txt", emptyTable);
     }
+    Restart();
+}
+
+void GameUnderTest::Restart() {
+    window.reset();
     MainWindowOptions options;
-    options.timerIntervalMs = 1;
+    options.timerIntervalMs = standardTickMs_;
     window = std::make_unique<TfrmKelmar>(state, clock, options);
+}
+
+QString GameUnderTest::ConfigFolder() const {
+    return QString::fromStdString(folder.path()) + QStringLiteral("/config");
 }
 
 GameUnderTest::~GameUnderTest() {

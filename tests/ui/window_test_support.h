@@ -55,17 +55,26 @@ class SteppingClock : public Clock {
 };
 
 // The main window over a fresh game folder holding the shipped data files,
-// and an empty top-ten table, its timer ticking every millisecond, and a
-// player answering its windows from the start.
+// and an empty top-ten table, its timer ticking every millisecond (at the
+// standard film pace), and a player answering its windows from the start.
+// The platform's settings are kept in the folder's "config", not the user's.
 struct GameUnderTest {
-    explicit GameUnderTest(bool copyData = true);
+    explicit GameUnderTest(bool copyData = true, int standardTickMs = 1);
     ~GameUnderTest();
+
+    // Closes the main window and opens a new one, as the next run of the
+    // program would: same folder, same settings.
+    void Restart();
+    QString ConfigFolder() const;
 
     GameFolder folder;
     GameState state;
     SteppingClock clock;
     ModalAnswerer player;
     std::unique_ptr<TfrmKelmar> window;
+
+  private:
+    int standardTickMs_;
 };
 
 // Runs `action` once, from the event loop, at the first millisecond tick at
