@@ -163,7 +163,8 @@ TEST(SimStats, CareersAreCountedWithTheirLengths) {
     EXPECT_EQ(run.careersEnded(), 4);
 
     std::ostringstream text;
-    stats.Print(text, run);
+    stats.EndRun(run);
+    stats.Print(text);
     EXPECT_NE(text.str().find("careers ended: 4"), std::string::npos) << text.str();
 
     const auto r = testing::RunSim({"--stats", "--careers", "4", "--basho", "100000"});

@@ -124,9 +124,38 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
     }
 }
 
-void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
-    out << "calls of RunBasho: " << run.calls() << ", basho played: " << bashoPlayed_
-        << ", clock readings: " << run.clock().readings() << "\n";
+void LeagueStats::EndRun(const LeagueRun& run, std::optional<int64_t> runNumber) {
+    calls_ += run.calls();
+    clockReadings_ += run.clock().readings();
+    if (currentCareer_ > 0)
+        inProgress_.push_back({runNumber, currentCareer_, currentBest_, run.state().MyP});
+    currentCareer_ = 0;
+    currentBest_ = "6";
+}
+
+void LeagueStats::Merge(const LeagueStats& other) {
+    calls_ += other.calls_;
+    clockReadings_ += other.clockReadings_;
+    inProgress_.insert(inProgress_.end(), other.inProgress_.begin(), other.inProgress_.end());
+    bashoPlayed_ += other.bashoPlayed_;
+    careerLengths_.insert(careerLengths_.end(), other.careerLengths_.begin(),
+                          other.careerLengths_.end());
+    ozekiPromotions_ += other.ozekiPromotions_;
+    yokozunaPromotions_ += other.yokozunaPromotions_;
+    ozekiDemotions_ += other.ozekiDemotions_;
+    retirements_ += other.retirements_;
+    drops_ += other.drops_;
+    for (size_t i = 0; i < bestRanks_.size(); ++i) bestRanks_[i] += other.bestRanks_[i];
+    for (size_t i = 0; i < championWins_.size(); ++i) championWins_[i] += other.championWins_[i];
+    for (size_t i = 0; i < eSum_.size(); ++i) {
+        eSum_[i] += other.eSum_[i];
+        eCount_[i] += other.eCount_[i];
+    }
+}
+
+void LeagueStats::Print(std::ostream& out) const {
+    out << "calls of RunBasho: " << calls_ << ", basho played: " << bashoPlayed_
+        << ", clock readings: " << clockReadings_ << "\n";
 
     out << "careers ended: " << careerLengths_.size();
     if (!careerLengths_.empty()) {
@@ -139,9 +168,11 @@ void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
         for (int64_t n : careerLengths_) out << ' ' << n;
     }
     out << "\n";
-    if (currentCareer_ > 0) {
-        out << "career in progress: " << currentCareer_ << " basho, best rank so far "
-            << kRankNames[RankIndex(currentBest_)] << ", score " << run.state().MyP << "\n";
+    for (const CareerInProgress& career : inProgress_) {
+        if (career.run)
+            out << "run " << *career.run << ": ";
+        out << "career in progress: " << career.basho << " basho, best rank so far "
+            << kRankNames[RankIndex(career.best)] << ", score " << career.score << "\n";
     }
     out << "player's best rank in the careers ended:";
     for (int r = 1; r <= 6; ++r)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <unordered_map>
@@ -34,7 +35,12 @@ class LeagueStats {
   public:
     // One call of RunBasho, from the league before it to the run after it.
     void Add(const LeagueSnapshot& before, const LeagueRun& after);
-    void Print(std::ostream& out, const LeagueRun& run) const;
+    // The run is over: its calls, and its career in progress if any. With a
+    // run number (the program's --runs), the summary names the run.
+    void EndRun(const LeagueRun& run, std::optional<int64_t> runNumber = std::nullopt);
+    // The summary of this run's and the other's, the other's counted after.
+    void Merge(const LeagueStats& other);
+    void Print(std::ostream& out) const;
 
     int64_t bashoPlayed() const { return bashoPlayed_; }
     const std::vector<int64_t>& careerLengths() const { return careerLengths_; }
@@ -47,6 +53,16 @@ class LeagueStats {
   private:
     void AddBasho(const LeagueSnapshot& before, const GameState& s);
 
+    struct CareerInProgress {
+        std::optional<int64_t> run;
+        int64_t basho = 0;
+        std::string best;
+        int32_t score = 0;
+    };
+
+    int64_t calls_ = 0;
+    int64_t clockReadings_ = 0;
+    std::vector<CareerInProgress> inProgress_;  // of the runs ended
     int64_t bashoPlayed_ = 0;
     int64_t currentCareer_ = 0;  // basho of the career in progress
     std::vector<int64_t> careerLengths_;

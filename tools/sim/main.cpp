@@ -1,75 +1,31 @@
 // kelmar-sim: careers of the game played headless by a scripted player, one
 // JSON line per basho or a summary for balance work. Reads the data files of
 // the current directory; only --files and --save-after write to disk.
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "state/encoding.h"
-#include "state/errors.h"
-#include "tools/sim/basho_line.h"
-#include "tools/sim/league_run.h"
-#include "tools/sim/league_stats.h"
 #include "tools/sim/options.h"
-
-namespace {
-
-using namespace kelmar::sim;
-
-void Tell(LeagueRun& run) {
-    for (const std::string& notice : run.TakeNotices())
-        std::cerr << "kelmar-sim: " << notice << "\n";
-}
-
-void Simulate(const SimOptions& options) {
-    LeagueRun run(options);
-    LeagueStats stats;
-    Tell(run);
-    while (!run.Done()) {
-        if (options.stats) {
-            const LeagueSnapshot before = SnapshotBeforeCall(run);
-            run.PlayBasho();
-            stats.Add(before, run);
-        } else {
-            run.PlayBasho();
-            std::cout << BashoLineText(run) << '\n';
-        }
-        Tell(run);
-    }
-    if (options.stats)
-        stats.Print(std::cout, run);
-    if (options.saveAfter > run.calls())
-        std::cerr << "kelmar-sim: the run ended after call " << run.calls()
-                  << ": no game is saved\n";
-}
-
-}  // namespace
+#include "tools/sim/simulation.h"
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+    using namespace kelmar::sim;
     SimOptions options;
     try {
         options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& e) {
-        std::cerr << "kelmar-sim: " << e.what() << "\n" << kUsageLine;
+        std::fprintf(stderr, "kelmar-sim: %s\n%s", e.what(), kUsageLine);
         return 2;
     }
     if (options.help) {
-        std::cout << kUsageLine << "\n" << kHelpText;
+        std::fputs(kUsageLine, stdout);
+        std::fputs("\n", stdout);
+        std::fputs(kHelpText, stdout);
         return 0;
     }
-    int status = 0;
-    try {
-        Simulate(options);
-    } catch (const kelmar::GameError& e) {
-        // The game's own message, as its message box would show it.
-        std::cout.flush();
-        std::cerr << "kelmar-sim: " << kelmar::ShiftJisToUtf8(e.what()) << "\n";
-        status = 1;
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "kelmar-sim: the output could not be written\n";
+    const int status = Simulate(options);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kelmar-sim: the output could not be written\n");
         return 1;
     }
     return status;
