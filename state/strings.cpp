@@ -61,6 +61,16 @@ int HexDigit(char c) {
 }  // namespace
 
 bool TryStrToInt(std::string_view text, int32_t& value) {
+    // The texts the rules read most: one or two digits.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() == 1 && digit(text[0])) {
+        value = text[0] - '0';
+        return true;
+    }
+    if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+        value = 10 * (text[0] - '0') + (text[1] - '0');
+        return true;
+    }
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;

@@ -19,17 +19,31 @@ int RankIndex(const std::string& code) {
     return code.size() == 1 && code[0] >= '1' && code[0] <= '6' ? code[0] - '0' : 0;
 }
 
+uint64_t NameKey(const std::string& name) {
+    uint64_t key = name.size();
+    for (size_t k = 0; k < name.size() && k < 7; ++k)
+        key |= uint64_t{static_cast<unsigned char>(name[k])} << (8 * (k + 1));
+    return key;
+}
+
 // The computer rikishi of slots 1..last, and the player's best rank as the
 // next assessment will find it.
-LeagueSnapshot Snapshot(const GameState& s, int last) {
-    LeagueSnapshot snapshot;
+void Snapshot(const GameState& s, int last, LeagueSnapshot& snapshot) {
+    snapshot.Clear();
     for (int i = 1; i <= last; ++i) {
         if (s.IsPlayerSlot(i))
             snapshot.playerBest = std::min(s.Saiko[i], s.Stage[i]);
         else
-            snapshot.computers[s.NameOfWres[i]] = {s.Stage[i], s.Zaii[i]};
+            snapshot.Put(s.NameOfWres[i], s.Stage[i], s.Zaii[i]);
     }
-    return snapshot;
+}
+
+// The last slot of the league with the name, 0 for none.
+int LastSlotOf(const GameState& s, const std::string& name, uint64_t key) {
+    for (int i = kSlots; i >= 1; --i)
+        if (NameKey(s.NameOfWres[i]) == key && s.NameOfWres[i] == name)
+            return i;
+    return 0;
 }
 
 std::string PerHundred(int64_t count, int64_t basho) {
@@ -46,42 +60,84 @@ std::string Mean(int64_t sum, int64_t count) {
 
 }  // namespace
 
-LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run) {
+void LeagueSnapshot::Clear() {
+    count = 0;
+    playerBest = "6";
+}
+
+void LeagueSnapshot::Put(const std::string& name, const std::string& stage, int32_t zaii) {
+    int k = IndexOf(name);
+    if (k < 0) {
+        k = count++;
+        computers[static_cast<size_t>(k)].name = name;
+        computers[static_cast<size_t>(k)].key = NameKey(name);
+    }
+    computers[static_cast<size_t>(k)].stage = stage;
+    computers[static_cast<size_t>(k)].zaii = zaii;
+}
+
+int LeagueSnapshot::IndexOf(const std::string& name) const {
+    const uint64_t key = NameKey(name);
+    for (int k = 0; k < count; ++k) {
+        const Record& record = computers[static_cast<size_t>(k)];
+        if (record.key == key && record.name == name)
+            return k;
+    }
+    return -1;
+}
+
+const LeagueSnapshot::Record* LeagueSnapshot::Find(const std::string& name) const {
+    const int k = IndexOf(name);
+    return k < 0 ? nullptr : &computers[static_cast<size_t>(k)];
+}
+
+void LeagueStats::Before(const LeagueRun& run) {
     switch (run.nextStart()) {
         case LeagueRun::Start::Next:
-            return Snapshot(run.state(), kSlots);
+            Snapshot(run.state(), kSlots, before_);
+            return;
         case LeagueRun::Start::Resume: {
-            // The league as the load will read it from the saved game.
             GameState league = run.state();
             ScriptedPlayer reader(league, 1);
             ReadSavedGame(league, reader);
-            return Snapshot(league, kSlots);
+            Snapshot(league, kSlots, before_);
+            return;
         }
         case LeagueRun::Start::NewCareer:
             break;
     }
-    // The confirm of a new career reads slots 1..31 from the roster file; the
-    // player enters in slot 32.
-    GameState league = run.state();
-    LoadRoster(league);
-    LeagueSnapshot snapshot = Snapshot(league, kRosterSlots);
-    snapshot.playerBest = "5";
-    return snapshot;
+    // The confirm reads slots 1..31 from the roster file; the player enters
+    // in slot 32. A roster age without a tenure leaves the slot's tenure as
+    // it was.
+    if (!roster_) {
+        GameState roster;
+        LoadRoster(roster);
+        roster_ = std::move(roster);
+    }
+    const GameState& s = run.state();
+    before_.Clear();
+    for (int i = 1; i <= kRosterSlots; ++i) {
+        int32_t zaii = s.Zaii[i];
+        ZaiiForAge(roster_->Age[i], zaii);
+        if (!GameState::IsPlayer(roster_->Age[i]))
+            before_.Put(roster_->NameOfWres[i], roster_->Stage[i], zaii);
+    }
+    before_.playerBest = "5";
 }
 
-void LeagueStats::Add(const LeagueSnapshot& before, const LeagueRun& after) {
+void LeagueStats::Add(const LeagueRun& after) {
     if (after.retired()) {
         careerLengths_.push_back(currentCareer_);
-        bestRanks_[static_cast<size_t>(RankIndex(before.playerBest))] += 1;
+        bestRanks_[static_cast<size_t>(RankIndex(before_.playerBest))] += 1;
         currentCareer_ = 0;
         currentBest_ = "6";
         return;
     }
     ++currentCareer_;
-    AddBasho(before, after.state());
+    AddBasho(after.state());
 }
 
-void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
+void LeagueStats::AddBasho(const GameState& s) {
     ++bashoPlayed_;
     int32_t championWins = 0;
     for (int i = 1; i <= kSlots; ++i) {
@@ -95,12 +151,12 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
             currentBest_ = std::min(currentBest_, s.Saiko[i]);
             continue;
         }
-        const auto old = before.computers.find(s.NameOfWres[i]);
+        const LeagueSnapshot::Record* old = before_.Find(s.NameOfWres[i]);
         // A rikishi who stayed has served one basho more; a newcomer has one
         // basho, even when his name came back from juryo in the same draw.
-        if (old == before.computers.end() || old->second.zaii + 1 != s.Zaii[i])
+        if (old == nullptr || old->zaii + 1 != s.Zaii[i])
             continue;
-        const std::string& was = old->second.stage;
+        const std::string& was = old->stage;
         if (was != "1" && s.Stage[i] == "1")
             ++yokozunaPromotions_;
         if (was != "1" && was != "2" && s.Stage[i] == "2")
@@ -111,11 +167,10 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
     // Whoever is not found again as a stayer has left the league.
-    std::unordered_map<std::string, int32_t> stayers;
-    for (int i = 1; i <= kSlots; ++i) stayers[s.NameOfWres[i]] = s.Zaii[i];
-    for (const auto& [name, record] : before.computers) {
-        const auto now = stayers.find(name);
-        if (now != stayers.end() && now->second == record.zaii + 1)
+    for (int k = 0; k < before_.count; ++k) {
+        const LeagueSnapshot::Record& record = before_.computers[static_cast<size_t>(k)];
+        const int now = LastSlotOf(s, record.name, record.key);
+        if (now != 0 && s.Zaii[now] == record.zaii + 1)
             continue;
         if (record.stage == "5")
             ++drops_;

@@ -7,7 +7,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "tools/sim/league_run.h"
@@ -15,26 +14,37 @@
 namespace kelmar::sim {
 
 // The league as a call of RunBasho finds it: every computer rikishi's rank
-// and tenure by name (names are unique in the league), and the best rank the
-// player's rikishi holds.
+// and tenure by name (names are unique in the league; should one come twice,
+// the later slot counts), and the best rank the player's rikishi holds. Kept
+// in place, so that taking it costs no allocation.
 struct LeagueSnapshot {
     struct Record {
+        std::string name;
+        uint64_t key = 0;  // the name's length and first bytes, to compare quickly
         std::string stage;
         int32_t zaii = 0;
     };
-    std::unordered_map<std::string, Record> computers;
+    std::array<Record, kSlots> computers;
+    int count = 0;
     std::string playerBest = "6";
-};
 
-// Taken right before the next call of the run. When that call begins a
-// career, the league is the one the confirm reads from the roster file; when
-// it resumes a saved game, the one the load reads.
-LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run);
+    void Clear();
+    void Put(const std::string& name, const std::string& stage, int32_t zaii);
+    const Record* Find(const std::string& name) const;
+
+  private:
+    int IndexOf(const std::string& name) const;
+};
 
 class LeagueStats {
   public:
-    // One call of RunBasho, from the league before it to the run after it.
-    void Add(const LeagueSnapshot& before, const LeagueRun& after);
+    // The league right before the next call of the run. When that call
+    // begins a career, it is the one the confirm reads from the roster file
+    // (the file does not change during a run, so it is read once); when it
+    // resumes a saved game, the one the load reads.
+    void Before(const LeagueRun& run);
+    // That call, from the league before it to the run after it.
+    void Add(const LeagueRun& after);
     // The run is over: its calls, and its career in progress if any. With a
     // run number (the program's --runs), the summary names the run.
     void EndRun(const LeagueRun& run, std::optional<int64_t> runNumber = std::nullopt);
@@ -51,8 +61,10 @@ class LeagueStats {
     int64_t drops() const { return drops_; }
 
   private:
-    void AddBasho(const LeagueSnapshot& before, const GameState& s);
+    void AddBasho(const GameState& s);
 
+    LeagueSnapshot before_;
+    std::optional<GameState> roster_;
     struct CareerInProgress {
         std::optional<int64_t> run;
         int64_t basho = 0;

@@ -94,9 +94,9 @@ class Runs {
         if (options_.stats) {
             LeagueStats& stats = stats_[static_cast<size_t>(number)];
             while (!run.Done()) {
-                const LeagueSnapshot before = SnapshotBeforeCall(run);
+                stats.Before(run);
                 run.PlayBasho();
-                stats.Add(before, run);
+                stats.Add(run);
                 Tell(run);
             }
             return;
