@@ -29,9 +29,9 @@ struct ChartRow {
 // that are no number, RangeError naming a value that has no cell.
 ChartRow ChartRowOf(const GameState& state, int slot);
 
-// banzuke/newspaper.cpp: the page (line ends LF then CR); draws the chance
-// headlines and empties the five name lists.
-std::string ComposeNewspaper(GameState& state);
+// banzuke/newspaper.cpp: the page (line ends LF then CR), composed in the
+// state's PaperPage; draws the chance headlines and empties the five name lists.
+const std::string& ComposeNewspaper(GameState& state);
 void ShowNewspaper(GameState& state, Frontend& frontend);
 
 }  // namespace kelmar

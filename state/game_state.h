@@ -100,6 +100,9 @@ struct GameState {
     int32_t AnimationStep = 0;
     uint8_t Paused = 0;
     uint8_t QuitRequested = 0;
+    // The newspaper's last page, composed in place so that its buffer serves
+    // every basho.
+    std::string PaperPage;
 
     IndexedArray<std::string, 1, kPlaces> TopTenNames;
     IndexedArray<int32_t, 1, kPlaces> TopTenScores;
