@@ -11,17 +11,19 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-for f in bin/kelmar libexec/kelmar/kelmar share/kelmar/Wrestler.txt share/applications/kelmar.desktop; do
+desktop=share/applications/org.example.kelmar.desktop
+for f in games/kelmar lib/games/kelmar/kelmar share/games/kelmar/Wrestler.txt "$desktop" \
+    share/icons/hicolor/48x48/apps/kelmar.png share/icons/hicolor/256x256/apps/kelmar.png; do
     [ -e "$work/prefix/$f" ] || fail "$f not installed"
 done
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$work/prefix/share/applications/kelmar.desktop" || fail "desktop entry"
+    desktop-file-validate "$work/prefix/$desktop" || fail "desktop entry"
 fi
 
 # Starts the launcher; the game runs until the timeout ends it.
 start() {
     rc=0
-    XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen timeout 2 "$work/prefix/bin/kelmar" \
+    XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen timeout 2 "$work/prefix/games/kelmar" \
         >/dev/null 2>&1 || rc=$?
     [ "$rc" -eq 124 ] || fail "the game did not keep running (exit $rc)"
 }
