@@ -39,9 +39,10 @@ void Snapshot(const GameState& s, int last, LeagueSnapshot& snapshot) {
 }
 
 // The last slot of the league with the name, 0 for none.
-int LastSlotOf(const GameState& s, const std::string& name, uint64_t key) {
+int LastSlotOf(const GameState& s, const std::array<uint64_t, kSlots + 1>& keys,
+               const LeagueSnapshot::Record& record) {
     for (int i = kSlots; i >= 1; --i)
-        if (NameKey(s.NameOfWres[i]) == key && s.NameOfWres[i] == name)
+        if (keys[static_cast<size_t>(i)] == record.key && s.NameOfWres[i] == record.name)
             return i;
     return 0;
 }
@@ -167,9 +168,11 @@ void LeagueStats::AddBasho(const GameState& s) {
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
     // Whoever is not found again as a stayer has left the league.
+    std::array<uint64_t, kSlots + 1> keys{};
+    for (int i = 1; i <= kSlots; ++i) keys[static_cast<size_t>(i)] = NameKey(s.NameOfWres[i]);
     for (int k = 0; k < before_.count; ++k) {
         const LeagueSnapshot::Record& record = before_.computers[static_cast<size_t>(k)];
-        const int now = LastSlotOf(s, record.name, record.key);
+        const int now = LastSlotOf(s, keys, record);
         if (now != 0 && s.Zaii[now] == record.zaii + 1)
             continue;
         if (record.stage == "5")
