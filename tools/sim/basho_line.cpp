@@ -6,49 +6,50 @@ namespace kelmar::sim {
 
 namespace {
 
+// A fixed piece of the line: a key with its punctuation.
+template <size_t N>
+void Put(const char (&text)[N], std::string& out) {
+    out.append(text, N - 1);
+}
+
 void AppendNumber(int64_t value, std::string& out) {
+    if (value >= 0 && value < 10) {
+        out += static_cast<char>('0' + value);
+        return;
+    }
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end);
 }
 
-// `"key":`, with the comma before every key but the first of its object.
-void AppendKey(const char* key, std::string& out) {
-    if (out.back() != '{')
-        out += ',';
-    out += '"';
-    out += key;
-    out += "\":";
-}
-
-void AppendField(const char* key, int64_t value, std::string& out) {
-    AppendKey(key, out);
+template <size_t N>
+void AppendField(const char (&key)[N], int64_t value, std::string& out) {
+    Put(key, out);
     AppendNumber(value, out);
 }
 
 }  // namespace
 
 void BashoLineWriter::AppendSlot(const GameState& s, int i, std::string& out) {
-    out += '{';
-    AppendKey("name", out);
+    Put("{\"name\":", out);
     texts_.Append(s.NameOfWres[i], out);
-    AppendKey("stage", out);
+    Put(",\"stage\":", out);
     texts_.Append(s.Stage[i], out);
-    AppendKey("saiko", out);
+    Put(",\"saiko\":", out);
     texts_.Append(s.Saiko[i], out);
-    AppendField("age", s.Age[i], out);
-    AppendField("pw", s.Pw[i], out);
-    AppendField("sp", s.Sp[i], out);
-    AppendField("tc", s.Tc[i], out);
-    AppendField("e", s.E[i], out);
-    AppendField("lb", s.LB[i], out);
-    AppendField("l", s.L[i], out);
-    AppendField("w", s.W[i], out);
-    AppendField("pnt", s.Pnt[i], out);
-    AppendField("zaii", s.Zaii[i], out);
-    AppendField("yusyo", s.Yusyo[i], out);
-    AppendField("twin", s.Twin[i], out);
-    AppendField("tlose", s.Tlose[i], out);
+    AppendField(",\"age\":", s.Age[i], out);
+    AppendField(",\"pw\":", s.Pw[i], out);
+    AppendField(",\"sp\":", s.Sp[i], out);
+    AppendField(",\"tc\":", s.Tc[i], out);
+    AppendField(",\"e\":", s.E[i], out);
+    AppendField(",\"lb\":", s.LB[i], out);
+    AppendField(",\"l\":", s.L[i], out);
+    AppendField(",\"w\":", s.W[i], out);
+    AppendField(",\"pnt\":", s.Pnt[i], out);
+    AppendField(",\"zaii\":", s.Zaii[i], out);
+    AppendField(",\"yusyo\":", s.Yusyo[i], out);
+    AppendField(",\"twin\":", s.Twin[i], out);
+    AppendField(",\"tlose\":", s.Tlose[i], out);
     out += '}';
 }
 
@@ -71,43 +72,42 @@ void BashoLineWriter::AppendReport(const std::optional<ReportLines>& report, std
 void BashoLineWriter::Append(const LeagueRun& run, std::optional<int64_t> runNumber,
                              std::string& out) {
     const GameState& s = run.state();
-    out += '{';
-    if (runNumber)
-        AppendField("run", *runNumber, out);
-    AppendField("basho", run.calls(), out);
-    AppendField("nengo", s.Nengo, out);
-    AppendField("basyo6", s.Basyo6, out);
-    AppendField("day", s.Torikumiday, out);
-    AppendField("myp", s.MyP, out);
-    AppendField("underdog", s.UnderdogBonus, out);
-    AppendField("leader", s.LeaderPenalty, out);
-    AppendField("lastwin", s.LastWin, out);
-    AppendField("omake", s.Omake, out);
-    AppendField("player", s.PlayerIndex, out);
-    AppendKey("retired", out);
-    out += run.retired() ? "true" : "false";
-    AppendKey("paper", out);
+    if (runNumber) {
+        AppendField("{\"run\":", *runNumber, out);
+        AppendField(",\"basho\":", run.calls(), out);
+    } else {
+        AppendField("{\"basho\":", run.calls(), out);
+    }
+    AppendField(",\"nengo\":", s.Nengo, out);
+    AppendField(",\"basyo6\":", s.Basyo6, out);
+    AppendField(",\"day\":", s.Torikumiday, out);
+    AppendField(",\"myp\":", s.MyP, out);
+    AppendField(",\"underdog\":", s.UnderdogBonus, out);
+    AppendField(",\"leader\":", s.LeaderPenalty, out);
+    AppendField(",\"lastwin\":", s.LastWin, out);
+    AppendField(",\"omake\":", s.Omake, out);
+    AppendField(",\"player\":", s.PlayerIndex, out);
+    if (run.retired())
+        Put(",\"retired\":true,\"paper\":", out);
+    else
+        Put(",\"retired\":false,\"paper\":", out);
     texts_.AppendPage(run.paper(), out);
-    AppendKey("report", out);
+    Put(",\"report\":", out);
     AppendReport(run.careerReport(), out);
-    AppendKey("slots", out);
-    out += '[';
+    Put(",\"slots\":[", out);
     for (int i = 1; i <= kSlots; ++i) {
         if (i > 1)
             out += ',';
         AppendSlot(s, i, out);
     }
-    out += ']';
-    AppendKey("juryo", out);
-    out += '[';
+    Put("],\"juryo\":[", out);
     for (int k = 1; k <= kJuryo; ++k) {
         if (k > 1)
             out += ',';
         texts_.Append(s.Juryo[k], out);
     }
-    out += ']';
-    AppendField("rng", s.Rng.state, out);
-    out += "}\n";
+    AppendField("],\"rng\":", s.Rng.state, out);
+    Put("}\n", out);
 }
 
 }  // namespace kelmar::sim
