@@ -38,15 +38,6 @@ void Snapshot(const GameState& s, int last, LeagueSnapshot& snapshot) {
     }
 }
 
-// The last slot of the league with the name, 0 for none.
-int LastSlotOf(const GameState& s, const std::array<uint64_t, kSlots + 1>& keys,
-               const LeagueSnapshot::Record& record) {
-    for (int i = kSlots; i >= 1; --i)
-        if (keys[static_cast<size_t>(i)] == record.key && s.NameOfWres[i] == record.name)
-            return i;
-    return 0;
-}
-
 std::string PerHundred(int64_t count, int64_t basho) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", basho == 0 ? 0.0 : 100.0 * count / basho);
@@ -64,31 +55,28 @@ std::string Mean(int64_t sum, int64_t count) {
 void LeagueSnapshot::Clear() {
     count = 0;
     playerBest = "6";
+    table_.Clear();
 }
 
 void LeagueSnapshot::Put(const std::string& name, const std::string& stage, int32_t zaii) {
-    int k = IndexOf(name);
+    const uint64_t key = NameKey(name);
+    int k = IndexOf(name, key);
     if (k < 0) {
         k = count++;
         computers[static_cast<size_t>(k)].name = name;
-        computers[static_cast<size_t>(k)].key = NameKey(name);
+        computers[static_cast<size_t>(k)].key = key;
+        table_.Insert(key, k);
     }
     computers[static_cast<size_t>(k)].stage = stage;
     computers[static_cast<size_t>(k)].zaii = zaii;
 }
 
-int LeagueSnapshot::IndexOf(const std::string& name) const {
-    const uint64_t key = NameKey(name);
-    for (int k = 0; k < count; ++k) {
-        const Record& record = computers[static_cast<size_t>(k)];
-        if (record.key == key && record.name == name)
-            return k;
-    }
-    return -1;
+int LeagueSnapshot::IndexOf(const std::string& name, uint64_t key) const {
+    return table_.Find(key, [&](int k) { return computers[static_cast<size_t>(k)].name == name; });
 }
 
 const LeagueSnapshot::Record* LeagueSnapshot::Find(const std::string& name) const {
-    const int k = IndexOf(name);
+    const int k = IndexOf(name, NameKey(name));
     return k < 0 ? nullptr : &computers[static_cast<size_t>(k)];
 }
 
@@ -168,12 +156,14 @@ void LeagueStats::AddBasho(const GameState& s) {
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
     // Whoever is not found again as a stayer has left the league.
-    std::array<uint64_t, kSlots + 1> keys{};
-    for (int i = 1; i <= kSlots; ++i) keys[static_cast<size_t>(i)] = NameKey(s.NameOfWres[i]);
+    // A name in two slots counts in the later one.
+    NameTable slots;
+    for (int i = kSlots; i >= 1; --i) slots.Insert(NameKey(s.NameOfWres[i]), i);
     for (int k = 0; k < before_.count; ++k) {
         const LeagueSnapshot::Record& record = before_.computers[static_cast<size_t>(k)];
-        const int now = LastSlotOf(s, keys, record);
-        if (now != 0 && s.Zaii[now] == record.zaii + 1)
+        const int now =
+            slots.Find(record.key, [&](int i) { return s.NameOfWres[i] == record.name; });
+        if (now > 0 && s.Zaii[now] == record.zaii + 1)
             continue;
         if (record.stage == "5")
             ++drops_;

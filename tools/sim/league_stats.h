@@ -13,6 +13,33 @@
 
 namespace kelmar::sim {
 
+// Indices by a key of the name, open addressing over 64 cells for the
+// league's 32 names; the first index stored under a key is found first.
+class NameTable {
+  public:
+    void Clear() { cells_.fill(0); }
+    void Insert(uint64_t key, int index) {
+        size_t h = Home(key);
+        while (cells_[h] != 0) h = (h + 1) % kCells;
+        keys_[h] = key;
+        cells_[h] = static_cast<int8_t>(index + 1);
+    }
+    // The first index under the key that `same` accepts, -1 for none.
+    template <typename Same>
+    int Find(uint64_t key, Same same) const {
+        for (size_t h = Home(key); cells_[h] != 0; h = (h + 1) % kCells)
+            if (keys_[h] == key && same(cells_[h] - 1))
+                return cells_[h] - 1;
+        return -1;
+    }
+
+  private:
+    static constexpr size_t kCells = 64;
+    static size_t Home(uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> 58; }
+    std::array<uint64_t, kCells> keys_{};
+    std::array<int8_t, kCells> cells_{};
+};
+
 // The league as a call of RunBasho finds it: every computer rikishi's rank
 // and tenure by name (names are unique in the league; should one come twice,
 // the later slot counts), and the best rank the player's rikishi holds. Kept
@@ -33,7 +60,8 @@ struct LeagueSnapshot {
     const Record* Find(const std::string& name) const;
 
   private:
-    int IndexOf(const std::string& name) const;
+    int IndexOf(const std::string& name, uint64_t key) const;
+    NameTable table_;
 };
 
 class LeagueStats {
