@@ -44,10 +44,14 @@ void CheckPortrait(const std::string& shikona, const char* file, int line) {
 // Likewise a slot outside the league is refused with its line; a field that is
 // no number waits for the day that reads it.
 void CheckPairingLine(const std::string& line, int day) {
-    constexpr int kFields = 2 * 16;
-    for (int field = 1; field <= kFields; ++field) {
+    constexpr size_t kFields = 2 * 16;
+    const std::string_view text = line;
+    for (size_t field = 1; field <= kFields; ++field) {
+        // Copy(line, 2 * field - 1, 2), without making a string of it.
+        const size_t at = 2 * field - 2;
+        const std::string_view digits = at < text.size() ? text.substr(at, 2) : std::string_view();
         int32_t slot = 0;
-        if (TryStrToInt(Copy(line, 2 * field - 1, 2), slot) && (slot < 1 || slot > kSlots))
+        if (TryStrToInt(digits, slot) && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
                               "番付の位置 " + IntToStr(slot) + " は 1..32 の範囲外です");
     }
