@@ -2,11 +2,9 @@
 
 #include <QRect>
 
-#include "banzuke/procedures.h"
 #include "shell/picture_copy.h"
 #include "shell/pixel_view.h"
-#include "state/game_state.h"
-#include "state/strings.h"
+#include "state/picture_sheet.h"
 #include "state/text_file.h"
 
 namespace kelmar {
@@ -20,26 +18,8 @@ constexpr int kRowPitch = 18, kRowHeight = 17;
 constexpr int kRedFrom = 8;  // wins drawn red from here on
 constexpr QRgb kRed = 0xFF0000, kBlue = 0x0000FF;
 
-// The cells of the sheet's strip at y 222 and its grid of name plates.
-constexpr int kStripTop = 222;
-
-QRect StripCell(int left, int width) {
-    return QRect(left, kStripTop, width, kRowHeight);
-}
-QRect RankCell(int code) {
-    return StripCell(32 * (code - 1) + 4, 31);
-}
-QRect DigitCell(int d) {
-    return StripCell(16 * d + 164, 15);
-}
-QRect SeparatorCell() {
-    return StripCell(420, 15);
-}
-QRect StarCell() {
-    return StripCell(436, 15);
-}
-QRect PlateCell(int n) {
-    return QRect(48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, kRowHeight);
+QRect Rect(const sheet::Cell& cell) {
+    return QRect(cell.left, cell.top, cell.width, cell.height);
 }
 
 struct Row {
@@ -53,33 +33,32 @@ Row RowOf(int slot) {
                          : Row{kRightHalfLeft, kRowPitch * (slot - kHalf)};
 }
 
-void DrawRow(QImage& chart, const QImage& sheet, const GameState& state, int slot) {
+void DrawRow(QImage& chart, const QImage& sheet, const ChartRow& cells, int slot) {
     const Row row = RowOf(slot);
-    const ChartRow cells = ChartRowOf(state, slot);
-    // The rest of the row is bounded by the rules; the plates by the sheet read.
-    if (!sheet.rect().contains(PlateCell(cells.portrait)))
-        throw NoPortraitCell(cells.portrait);
-    CopyRect(chart, row.At(0, 31), sheet, RankCell(cells.rank));
+    CopyRect(chart, row.At(0, 31), sheet, Rect(sheet::RankCell(cells.rank)));
+    const QRect wins = Rect(sheet::DigitCell(cells.wins));
     if (cells.wins >= kRedFrom)
-        CopyRectHighlight(chart, row.At(100, 115), sheet, DigitCell(cells.wins), kRed);
+        CopyRectHighlight(chart, row.At(100, 115), sheet, wins, kRed);
     else
-        CopyRect(chart, row.At(100, 115), sheet, DigitCell(cells.wins));
-    CopyRect(chart, row.At(116, 131), sheet, SeparatorCell());
-    CopyRect(chart, row.At(132, 147), sheet, DigitCell(cells.losses));
+        CopyRect(chart, row.At(100, 115), sheet, wins);
+    CopyRect(chart, row.At(116, 131), sheet, Rect(sheet::SeparatorCell()));
+    CopyRect(chart, row.At(132, 147), sheet, Rect(sheet::DigitCell(cells.losses)));
     for (int j = 1; j <= cells.stars; ++j)
-        CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, StarCell());
+        CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, Rect(sheet::StarCell()));
+    const QRect plate = Rect(sheet::PlateCell(cells.portrait));
     if (cells.player)
-        CopyRectHighlight(chart, row.At(40, 93), sheet, PlateCell(cells.portrait), kBlue);
+        CopyRectHighlight(chart, row.At(40, 93), sheet, plate, kBlue);
     else
-        CopyRect(chart, row.At(40, 93), sheet, PlateCell(cells.portrait));
+        CopyRect(chart, row.At(40, 93), sheet, plate);
 }
 
 }  // namespace
 
-void DrawChart(const GameState& state, QImage& target) {
+void DrawChart(const ChartRows& rows, QImage& target) {
     const QImage sheet = LoadPicture(GameFolderPath("力士.bmp"));
     QImage chart = WhiteSurface(kChartSize);
-    for (int slot = 1; slot <= kSlots; ++slot) DrawRow(chart, sheet, state, slot);
+    for (int slot = 1; slot <= kSlots; ++slot)
+        DrawRow(chart, sheet, rows[static_cast<size_t>(slot - 1)], slot);
     DrawPicture(target, QPoint(0, 0), chart);
 }
 

@@ -4,17 +4,16 @@
 #include <algorithm>
 
 #include "banzuke/procedures.h"
+#include "state/picture_sheet.h"
 #include "state/strings.h"
 
 namespace kelmar {
 namespace {
 
-constexpr int32_t kRanks = 5;
-constexpr int64_t kDigits = 16;  // the strip holds the digits 0 to 15
 constexpr int32_t kMaxStars = 4, kExperiencePerStar = 10;
 
 int32_t Digit(int64_t value, const char* what) {
-    if (value < 0 || value >= kDigits)
+    if (value < 0 || value >= sheet::kDigits)
         throw NoSheetCell(what, value);
     return static_cast<int32_t>(value);
 }
@@ -24,14 +23,25 @@ int32_t Digit(int64_t value, const char* what) {
 ChartRow ChartRowOf(const GameState& s, int slot) {
     ChartRow row;
     row.rank = StrToInt(s.Stage[slot]);
-    if (row.rank < 1 || row.rank > kRanks)
+    if (row.rank < 1 || row.rank > sheet::kRanks)
         throw NoSheetCell("番付", row.rank);
     row.wins = Digit(s.W[slot], "勝ち数");
     row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], "負け数");
     row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);
     row.portrait = SheetPortraitNumber(s.NameOfWres[slot]);
+    if (!sheet::HasPlate(row.portrait))
+        throw NoPortraitCell(row.portrait);
+    // The chart's blue plate takes an age of 100 or more for the player's,
+    // one more than the rest of the game does.
     row.player = s.Age[slot] >= kPlayerAgeMark;
     return row;
+}
+
+ChartRows ChartRowsOf(const GameState& s) {
+    ChartRows rows;
+    for (int slot = 1; slot <= kSlots; ++slot)
+        rows[static_cast<size_t>(slot - 1)] = ChartRowOf(s, slot);
+    return rows;
 }
 
 }  // namespace kelmar

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar {
@@ -15,19 +15,12 @@ void AssessBasho(GameState& state, Clock& clock);
 void RewriteBanzuke(GameState& state);
 // banzuke/retirement.cpp: slot is the leaving rikishi's position.
 void RetireAndReplace(GameState& state, int slot, Clock& clock);
-// One row of the banzuke chart: the cells of the picture sheet that a slot
-// needs, in the order they are drawn.
-struct ChartRow {
-    int32_t rank = 0;      // rank code 1..5
-    int32_t wins = 0;      // 0..15; drawn red from 8
-    int32_t losses = 0;    // 0..15
-    int32_t stars = 0;     // 0..4
-    int32_t portrait = 0;  // 1 and up; the sheet's plates bound it from above
-    bool player = false;   // the plate drawn blue
-};
-// banzuke/chart_rows.cpp: ConversionError for a rank code or portrait digits
-// that are no number, RangeError naming a value that has no cell.
+// banzuke/chart_rows.cpp: the chart's row of a slot. ConversionError for a
+// rank code or portrait digits that are no number, RangeError naming a value
+// the picture sheet has no cell for.
 ChartRow ChartRowOf(const GameState& state, int slot);
+// The 32 rows, slot 1 first.
+ChartRows ChartRowsOf(const GameState& state);
 
 // banzuke/newspaper.cpp: the page (line ends LF then CR), composed in the
 // state's PaperPage; draws the chance headlines and empties the five name lists.

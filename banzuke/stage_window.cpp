@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "banzuke/chart_drawing.h"
+#include "banzuke/procedures.h"
 #include "shell/error_guard.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
@@ -57,7 +58,7 @@ bool TfrmStage::event(QEvent* event) {
 }
 
 void TfrmStage::FormActivate() {
-    DrawChart(state_, Image1->Surface());
+    DrawChart(rows_ != nullptr ? *rows_ : ChartRowsOf(state_), Image1->Surface());
     Image1->Changed();
     SetCaption(lblTitle, ChartColumnTitles());
 }

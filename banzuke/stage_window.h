@@ -5,13 +5,14 @@
 
 #include <QDialog>
 
+#include "state/frontend.h"
+
 class QLabel;
 class QPushButton;
 
 namespace kelmar {
 
 class PixelView;
-struct GameState;
 
 class TfrmStage : public QDialog {
     Q_OBJECT
@@ -24,6 +25,10 @@ class TfrmStage : public QDialog {
     QLabel* lblTitle;
     QPushButton* btnClose;
 
+    // The rows of the daily chart, drawn while it is shown after a day; null:
+    // the rows of the league as it stands, as the menu shows it.
+    void UseRows(const ChartRows* rows) { rows_ = rows; }
+
   protected:
     bool event(QEvent* event) override;
 
@@ -33,6 +38,7 @@ class TfrmStage : public QDialog {
     void btnCloseClick() { close(); }
 
     const GameState& state_;
+    const ChartRows* rows_ = nullptr;
     // The chart could not be drawn since the window was last shown.
     bool failedWhileShown_ = false;
 };

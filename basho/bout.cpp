@@ -13,7 +13,7 @@ constexpr int32_t kMatchupBonus = 80;
 int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
     const int32_t d = s.Rng.Draw(9) + 1;
     if (s.IsPlayerSlot(slot)) {
-        frontend.ShowTacticWindow(DisplayName(s.NameOfWres[slot]), TacticAgeLine(s));
+        frontend.AskTactic(TacticQuestionOf(s, slot));
         return s.SelectedTactic;
     }
     if (d <= s.Pw[slot])
@@ -70,7 +70,8 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     s.W[winner] = wins;
     s.Twin[winner] = careerWins;
     s.Tlose[loser] = careerLosses;
-    return BoutResult{eastWins ? Side::East : Side::West, eastWins ? eastTactic : westTactic};
+    return BoutResult{eastWins ? Side::East : Side::West, eastWins ? eastTactic : westTactic,
+                      eastTactic, westTactic};
 }
 
 }  // namespace kelmar

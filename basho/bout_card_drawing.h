@@ -6,20 +6,16 @@
 
 #include <QImage>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 
 namespace kelmar {
 
-struct GameState;
-
-// Reads the sheet from the game folder and paints the figures of day
-// Torikumiday on a fresh white 480 x 200 picture, which then covers the board
-// from (0, 0) and so wipes the previous day. Raises PictureError when the
-// sheet cannot be read (the board is left as it was), ConversionError for a
-// pairing field or portrait number that is not a number, and RangeError naming
-// a slot outside the league or a portrait number the sheet has no cell for;
-// then too the board is left as it was.
-void DrawBoutCard(const GameState& state, QImage& board);
+// Reads the sheet from the game folder and paints the figures of the day's
+// card on a fresh white 480 x 200 picture, which then covers the board from
+// (0, 0) and so wipes the previous day. Raises PictureError when the sheet
+// cannot be read; then the board is left as it was. The card's portrait
+// numbers all have a figure on the sheet (the rules refused any other).
+void DrawBoutCard(const DayCard& card, QImage& board);
 
 // The blank board of a new career: a white 480 x 200 picture drawn at (0, 0).
 void ClearBoard(QImage& board);

@@ -1,13 +1,10 @@
-#include <array>
-
 #include "basho/procedures.h"
+#include "state/rank_words.h"
 #include "state/strings.h"
 
 namespace kelmar {
 
 namespace {
-
-constexpr std::array<const char*, 5> kRankWords = {"横綱", "大関", "関脇", "小結", "前頭"};
 
 // The film of a win: by winner (east, west) and the winner's tactic 1..3.
 constexpr const char* kFilms[2][3] = {{"ahi", "ajk", "alm"}, {"abc", "ade", "afg"}};
@@ -20,44 +17,50 @@ const char* FilmFor(Side winner, int32_t tactic) {
 
 }  // namespace
 
-BoutLabel BoutLabelFor(const GameState& s, int slot) {
-    BoutLabel label;
-    const int32_t code = StrToInt(s.Stage[slot]);
-    if (code >= 1 && code <= 5)
-        label.text = kRankWords[static_cast<size_t>(code - 1)];
-    label.text += DisplayName(s.NameOfWres[slot]);
-    label.player = s.IsPlayerSlot(slot);
-    return label;
+BoutSide BoutSideOf(const GameState& s, int slot) {
+    BoutSide side;
+    side.slot = slot;
+    side.rank = RankWord(StrToInt(s.Stage[slot]));
+    side.name = DisplayNameView(s.NameOfWres[slot]);
+    side.player = s.IsPlayerSlot(slot);
+    return side;
 }
 
 void PlayDay(GameState& s, Frontend& frontend) {
-    frontend.DayStarted();
-    for (int bout = 1; bout <= 16; ++bout) {
-        frontend.LightLamps(bout);
-        const DayPair pair = DayCardPair(s, s.Torikumiday, bout);
-        s.EastSlot = pair.east;
-        s.WestSlot = pair.west;
-        frontend.SetBoutNames(BoutLabelFor(s, s.EastSlot), BoutLabelFor(s, s.WestSlot));
+    const DayCard card = DayCardOf(s);
+    frontend.DayBegins(card);
+    for (int bout = 1; bout <= kBoutsADay; ++bout) {
+        const CardPair& pair = card.pairs[static_cast<size_t>(bout - 1)];
+        s.EastSlot = pair.eastSlot;
+        s.WestSlot = pair.westSlot;
+        frontend.BoutBegins(BoutStart{bout, BoutSideOf(s, s.EastSlot), BoutSideOf(s, s.WestSlot)});
 
         s.AnimationStep = 0;
         const bool playerBout = s.IsPlayerSlot(s.EastSlot) || s.IsPlayerSlot(s.WestSlot);
         const BoutResult result = ResolveBout(s, frontend);
-        const char* film = FilmFor(result.winner, result.tactic);
-        if (film != nullptr && (frontend.AnimationSwitchOn() || playerBout)) {
-            s.AnimationFrames = film;
+        BoutOutcome outcome{bout,
+                            s.EastSlot,
+                            s.WestSlot,
+                            result.winner,
+                            result.tactic,
+                            result.eastTactic,
+                            result.westTactic,
+                            FilmFor(result.winner, result.tactic)};
+        // The player's own bouts are always filmed; the others when the
+        // animation switch is on.
+        if (outcome.film != nullptr && (s.AnimationSwitch || playerBout)) {
+            s.AnimationFrames = outcome.film;
             s.AnimationRunning = 1;
-            frontend.WaitForFilm();
+            outcome.filmed = true;
         }
-        if (film != nullptr)
-            frontend.DrawTechnique(bout, result.tactic);
-        frontend.PutOutLamp(bout, result.winner == Side::East ? Side::West : Side::East);
+        frontend.BoutFought(outcome);
 
         if (s.Paused && !s.QuitRequested)
-            frontend.WaitWhilePaused();
+            frontend.Paused();
         if (s.QuitRequested)
             return;  // the program is closing
     }
-    frontend.DayEnded();
+    frontend.DayEnds();
 }
 
 }  // namespace kelmar

@@ -1,7 +1,21 @@
 #include "basho/procedures.h"
+#include "state/picture_sheet.h"
 #include "state/strings.h"
 
 namespace kelmar {
+
+namespace {
+
+// A figure the sheet has no cell for is refused, naming its number, rather
+// than left out of the card or cut from the chart's strip below the figures.
+int32_t FigureOf(const GameState& state, int32_t slot) {
+    const int32_t portrait = SheetPortraitNumber(state.NameOfWres[slot]);
+    if (!sheet::HasFigure(portrait))
+        throw NoPortraitCell(portrait);
+    return portrait;
+}
+
+}  // namespace
 
 DayPair DayCardPair(const GameState& state, int day, int pair) {
     const std::string& line = state.Match[day];
@@ -9,10 +23,23 @@ DayPair DayCardPair(const GameState& state, int day, int pair) {
     return DayPair{StrToInt(Copy(line, at, 2)), StrToInt(Copy(line, at + 2, 2))};
 }
 
-PairFigures DayCardFigures(const GameState& state, int day, int pair) {
-    const DayPair slots = DayCardPair(state, day, pair);
-    const int32_t east = SheetPortraitNumber(state.NameOfWres[slots.east]);
-    return PairFigures{east, SheetPortraitNumber(state.NameOfWres[slots.west])};
+DayCard DayCardOf(const GameState& state) {
+    DayCard card;
+    card.month = 2 * static_cast<int64_t>(state.Basyo6) + 1;
+    card.day = state.Torikumiday;
+    for (int i = 1; i <= kBoutsADay; ++i) {
+        const DayPair slots = DayCardPair(state, state.Torikumiday, i);
+        CardPair& pair = card.pairs[static_cast<size_t>(i - 1)];
+        pair.eastSlot = slots.east;
+        pair.westSlot = slots.west;
+        pair.eastPortrait = FigureOf(state, slots.east);
+        pair.westPortrait = FigureOf(state, slots.west);
+    }
+    return card;
+}
+
+std::string DayCaption(const DayCard& card) {
+    return IntToStr(card.month) + "月場所" + IntToStr(card.day) + "日目";
 }
 
 }  // namespace kelmar

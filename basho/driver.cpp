@@ -7,10 +7,6 @@
 
 namespace kelmar {
 
-void Frontend::WriteTopTen(const GameState& state) {
-    SaveTopTen(state);
-}
-
 namespace {
 
 // Marks the basho as running for as long as the call lasts, errors included.
@@ -32,7 +28,7 @@ void EndCareer(GameState& s, Frontend& frontend) {
     s.Nengo = 2020;
     LoadRoster(s);
     EnterTopTen(s, frontend);
-    frontend.WriteTopTen(s);
+    frontend.CareerEnds(s);
 }
 
 // Ties go to the slot higher on the banzuke.
@@ -93,9 +89,8 @@ bool ScorePlayer(GameState& s) {
     return true;
 }
 
-std::string DayCaption(const GameState& s) {
-    return IntToStr(2 * static_cast<int64_t>(s.Basyo6) + 1) + "月場所" + IntToStr(s.Torikumiday) +
-           "日目";
+std::string ScoreCaption(int32_t score) {
+    return "得点 : " + IntToStr(score);
 }
 
 void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
@@ -126,19 +121,16 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
     for (s.Torikumiday = 1; s.Torikumiday <= kDays; ++s.Torikumiday) {
         if (s.QuitRequested)
             continue;
-        frontend.SetDayCaption(DayCaption(s));
-        frontend.DrawBoutCard();
         PlayDay(s, frontend);
         if (!s.QuitRequested)
-            frontend.ShowDailyChart();
+            frontend.ShowDailyChart(ChartRowsOf(s));
     }
 
     if (!ScorePlayer(s))
         return;
-    frontend.SetScore("得点 : " + IntToStr(s.MyP));
     if (s.Torikumiday > 15)
         s.Torikumiday = 15;
-    frontend.BashoEnded();
+    frontend.BashoEnds(s.MyP);
 }
 
 }  // namespace kelmar

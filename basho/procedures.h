@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar {
@@ -13,6 +13,8 @@ namespace kelmar {
 struct BoutResult {
     Side winner = Side::East;
     int32_t tactic = 0;  // the winner's tactic code
+    int32_t eastTactic = 0;
+    int32_t westTactic = 0;
 };
 
 struct DayPair {
@@ -27,19 +29,15 @@ struct FilmAction {
     bool hide = false;  // hide Image1
 };
 
-// The portrait numbers of the east and west figures of one pair.
-struct PairFigures {
-    int32_t east = 0;
-    int32_t west = 0;
-};
-
 // basho/day_card.cpp: pair i (1..16) of day d (1..15).
 DayPair DayCardPair(const GameState& state, int day, int pair);
-// The figures of that pair as DrawBoutCard paints them: ConversionError for a
-// field or portrait digits that are no number, RangeError naming a slot
-// outside the league or a portrait number below the sheet's first cell. The
-// windows check the upper end against the sheet they have read.
-PairFigures DayCardFigures(const GameState& state, int day, int pair);
+// The card of day Torikumiday, its pairs in the order they are drawn:
+// ConversionError for a field or portrait digits that are no number,
+// RangeError naming a slot outside the league or a portrait number without a
+// figure on the sheet.
+DayCard DayCardOf(const GameState& state);
+// lblBasyo's caption, e.g. 5月場所3日目.
+std::string DayCaption(const DayCard& card);
 
 // basho/bout.cpp: one bout between EastSlot and WestSlot; three draws.
 BoutResult ResolveBout(GameState& state, Frontend& frontend);
@@ -52,20 +50,22 @@ std::string TogglePause(GameState& state);  // returns btnStop's new caption
 // Twin + Tlose of the slot, the divisor of the win rate and of the score;
 // RangeError naming both when they cancel out to 0.
 int64_t CareerBouts(const GameState& state, int slot);
-std::string TacticAgeLine(const GameState& state);
+TacticQuestion TacticQuestionOf(const GameState& state, int slot);
+std::string TacticAgeLine(const TacticQuestion& question);
 ReportLines ComposeOpponentReport(const GameState& state);
 void OpenOpponentReport(GameState& state, Frontend& frontend);  // Button4Click
 ReportLines ComposeCareerReport(const GameState& state, int slot);
 
 // basho/day.cpp: one day of sixteen bouts.
 void PlayDay(GameState& state, Frontend& frontend);
-BoutLabel BoutLabelFor(const GameState& state, int slot);
+// A name label: ConversionError for a rank code that is no number.
+BoutSide BoutSideOf(const GameState& state, int slot);
 
 // basho/driver.cpp: one whole basho, from the assessment to the score.
 void RunBasho(GameState& state, Frontend& frontend, Clock& clock);
 // The career score of the player's rikishi; false when he has no bout yet.
 bool ScorePlayer(GameState& state);
-// lblBasyo's caption, e.g. 5月場所3日目.
-std::string DayCaption(const GameState& state);
+// lblMyP's caption.
+std::string ScoreCaption(int32_t score);
 
 }  // namespace kelmar

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,5 @@
 #include "basho/procedures.h"
+#include "state/rank_words.h"
 #include "state/strings.h"
 
 namespace kelmar {
@@ -13,19 +14,12 @@ int OpponentSide(const GameState& s) {
     return s.IsPlayerSlot(s.EastSlot) ? s.WestSlot : s.EastSlot;
 }
 
+// Maegashira is no best rank worth naming.
 std::string BestRankText(const std::string& saiko) {
-    switch (StrToInt(saiko)) {
-        case 1:
-            return "  最高位:横綱";
-        case 2:
-            return "  最高位:大関";
-        case 3:
-            return "  最高位:関脇";
-        case 4:
-            return "  最高位:小結";
-        default:
-            return "";
-    }
+    const int32_t code = StrToInt(saiko);
+    if (code < 1 || code > 4)
+        return "";
+    return "  最高位:" + std::string(RankWord(code));
 }
 
 std::string NameWithTenure(const GameState& s, int slot) {
@@ -61,8 +55,13 @@ int64_t CareerBouts(const GameState& s, int slot) {
     return bouts;
 }
 
-std::string TacticAgeLine(const GameState& s) {
-    return "年齢: " + IntToStr(static_cast<int64_t>(s.Age[PlayerSide(s)]) - 100) + "歳";
+TacticQuestion TacticQuestionOf(const GameState& s, int slot) {
+    return TacticQuestion{DisplayNameView(s.NameOfWres[slot]),
+                          static_cast<int64_t>(s.Age[PlayerSide(s)]) - kPlayerAgeMark};
+}
+
+std::string TacticAgeLine(const TacticQuestion& question) {
+    return "年齢: " + IntToStr(question.age) + "歳";
 }
 
 ReportLines ComposeOpponentReport(const GameState& s) {

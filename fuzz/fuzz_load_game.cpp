@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "basho/procedures.h"
 #include "silent_frontend.h"
 #include "state/errors.h"
 #include "state/saved_game.h"
@@ -53,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kelmar::fuzzing::SilentFrontend frontend(state);
     NoonClock clock;
     try {
-        kelmar::LoadGame(state, frontend, clock);
+        kelmar::LoadGame(state);
+        kelmar::RunBasho(state, frontend, clock);
     } catch (const kelmar::GameError&) {
         if (state.BashoRunning)
             __builtin_trap();

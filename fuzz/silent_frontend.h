@@ -3,9 +3,8 @@
 // runs its ticks at once; nothing is written to disk.
 #pragma once
 
-#include "banzuke/procedures.h"
-#include "basho/frontend.h"
 #include "basho/procedures.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar::fuzzing {
@@ -17,25 +16,20 @@ class SilentFrontend : public HeadlessFrontend {
     int bashoEnded = 0;
     int careerReports = 0;
 
-    void ShowTacticWindow(const std::string&, const std::string&) override {
+    void AskTactic(const TacticQuestion&) override {
         if (++presses % 4 != 0)
             state_.SelectedTactic = presses % 4;
     }
     void ShowCareerReport(const ReportLines&) override { ++careerReports; }
-    // The card and the chart read what the windows draw, with their refusals.
-    void DrawBoutCard() override {
-        for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
-    }
-    void WaitForFilm() override {
+    void BoutFought(const BoutOutcome& outcome) override {
+        if (!outcome.filmed)
+            return;
         // A film ends on its seventh tick.
         for (int tick = 1; tick <= 7; ++tick) FilmTick(state_);
         if (state_.AnimationRunning != 0)
             __builtin_trap();
     }
-    void ShowDailyChart() override {
-        for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
-    }
-    void BashoEnded() override { ++bashoEnded; }
+    void BashoEnds(int32_t) override { ++bashoEnded; }
 
   private:
     GameState& state_;

@@ -11,10 +11,12 @@
 #include "banzuke/paper_window.h"
 #include "banzuke/stage_window.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
 #include "shell/about_window.h"
 #include "shell/error_guard.h"
+#include "shell/game_text.h"
 #include "shell/help_window.h"
 #include "shell/pixel_view.h"
 #include "shell/window_layout.h"
@@ -179,7 +181,15 @@ void TfrmKelmar::KO2Click() {
     // As at a confirm: the resumed basho sets itself up with the chart closed.
     if (!state_.BashoRunning)
         frmStage->hide();
-    LoadGame(state_, *this, clock_);
+    // LoadGame in its two steps, each shown as soon as it is done. A game
+    // resumed while the new-career panel is open closes the whole panel, as a
+    // confirm does: a pick must not write into the resumed league.
+    const bool practice = ReadSavedGame(state_);
+    HidePanel();
+    KT1->setChecked(practice);
+    SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
+    lblMyP->show();
+    RunBasho(state_, *this, clock_);
 }
 
 void TfrmKelmar::KQ1Click() {
@@ -211,6 +221,10 @@ void TfrmKelmar::KT2Click() {
 
 void TfrmKelmar::KT1Click() {
     state_.Omake = KT1->isChecked() ? 10 : 0;
+}
+
+void TfrmKelmar::K1Click() {
+    state_.AnimationSwitch = K1->isChecked();
 }
 
 void TfrmKelmar::KP1Click() {

@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 
 class QAction;
 class QLabel;
@@ -90,28 +90,18 @@ class TfrmKelmar : public QMainWindow, public Frontend {
 
     // Frontend
     void ShowNewspaper(const std::string& page) override;
-    void ShowTacticWindow(const std::string& displayName, const std::string& ageLine) override;
+    void DayBegins(const DayCard& card) override;
+    void BoutBegins(const BoutStart& bout) override;
+    void AskTactic(const TacticQuestion& question) override;
     void ShowOpponentReport(const ReportLines& lines) override;
+    void BoutFought(const BoutOutcome& outcome) override;
+    void Paused() override;
+    void DayEnds() override;
+    void ShowDailyChart(const ChartRows& rows) override;
+    void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
-    std::optional<std::string> AskName(const std::string& caption, const std::string& prompt,
-                                       const std::string& preset) override;
-    void SetDayCaption(const std::string& caption) override;
-    void DrawBoutCard() override;
-    void DayStarted() override;
-    void LightLamps(int bout) override;
-    void SetBoutNames(const BoutLabel& east, const BoutLabel& west) override;
-    bool AnimationSwitchOn() override;
-    void WaitForFilm() override;
-    void DrawTechnique(int bout, int tactic) override;
-    void PutOutLamp(int bout, Side loser) override;
-    void WaitWhilePaused() override;
-    void DayEnded() override;
-    void ShowDailyChart() override;
-    void SetScore(const std::string& caption) override;
-    void ShowScore() override;
-    void BashoEnded() override;
-    void HideNextButton() override;
-    void SetPracticeCheck(bool on) override;
+    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
+                                       std::string_view preset) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,7 +123,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void KB1Click();
     void KT2Click();
     void KT1Click();
-    void K1Click() {}  // the check mark is all it changes
+    void K1Click();
     void KP1Click();
     void KA1Click();
 
@@ -152,7 +142,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
 
     GameState& state_;
     Clock& clock_;
-    // The lamps and technique pictures, held from DayStarted to DayEnded.
+    // The lamps and technique pictures, held from DayBegins to DayEnds.
     std::unique_ptr<DayPictures> dayPictures_;
     // Whether the juryo list's selection changed in the current mouse press,
     // so that the click that ends it is not a second pick.

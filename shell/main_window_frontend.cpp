@@ -30,9 +30,9 @@ const int kNamesTop = 224;
 // The longest name the text-input dialog takes.
 const int kNameLength = 255;
 
-void SetBoutLabel(QLabel* label, const BoutLabel& bout) {
-    SetTextColour(label, bout.player ? colour::Blue : colour::Black);
-    SetCaption(label, FromGame(bout.text));
+void SetBoutLabel(QLabel* label, const BoutSide& side) {
+    SetTextColour(label, side.player ? colour::Blue : colour::Black);
+    SetCaption(label, FromGame(side.Label()));
 }
 
 void WaitUntil(const GameState& state, bool (*done)(const GameState&)) {
@@ -53,8 +53,8 @@ void TfrmKelmar::ShowNewspaper(const std::string& page) {
     ShowModal(frmPaper);
 }
 
-void TfrmKelmar::ShowTacticWindow(const std::string& displayName, const std::string& ageLine) {
-    frmStrategy->Present(FromGame(displayName), FromGame(ageLine));
+void TfrmKelmar::AskTactic(const TacticQuestion& question) {
+    frmStrategy->Present(FromGame(question.name), FromGame(TacticAgeLine(question)));
     ShowModal(frmStrategy);
 }
 
@@ -68,9 +68,8 @@ void TfrmKelmar::ShowCareerReport(const ReportLines& lines) {
     ShowModal(frmReport);
 }
 
-std::optional<std::string> TfrmKelmar::AskName(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& preset) {
+std::optional<std::string> TfrmKelmar::AskName(std::string_view caption, std::string_view prompt,
+                                               std::string_view preset) {
     if (state_.QuitRequested != 0)
         return std::nullopt;
     QInputDialog dialog(this);
@@ -86,16 +85,10 @@ std::optional<std::string> TfrmKelmar::AskName(const std::string& caption,
     return ToGame(dialog.textValue());
 }
 
-void TfrmKelmar::SetDayCaption(const std::string& caption) {
-    SetCaption(lblBasyo, FromGame(caption));
-}
-
-void TfrmKelmar::DrawBoutCard() {
-    kelmar::DrawBoutCard(state_, Image2->Surface());
+void TfrmKelmar::DayBegins(const DayCard& card) {
+    SetCaption(lblBasyo, FromGame(DayCaption(card)));
+    kelmar::DrawBoutCard(card, Image2->Surface());
     Image2->Changed();
-}
-
-void TfrmKelmar::DayStarted() {
     dayPictures_ = std::make_unique<DayPictures>(DayPictures::Load());
     btnStop->show();
     btnStop->setEnabled(true);
@@ -103,40 +96,30 @@ void TfrmKelmar::DayStarted() {
     KT1->setEnabled(false);
 }
 
-void TfrmKelmar::LightLamps(int bout) {
-    dayPictures_->LightLamps(Image2->Surface(), bout);
+void TfrmKelmar::BoutBegins(const BoutStart& bout) {
+    dayPictures_->LightLamps(Image2->Surface(), bout.column);
     Image2->Changed();
-}
-
-void TfrmKelmar::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
-    SetBoutLabel(lblEast, east);
+    SetBoutLabel(lblEast, bout.east);
     lblEast->move(kEastRight - lblEast->width(), kNamesTop);
-    SetBoutLabel(lblWest, west);
+    SetBoutLabel(lblWest, bout.west);
 }
 
-bool TfrmKelmar::AnimationSwitchOn() {
-    return K1->isChecked();
-}
-
-void TfrmKelmar::WaitForFilm() {
-    WaitUntil(state_, [](const GameState& s) { return s.AnimationRunning == 0; });
-}
-
-void TfrmKelmar::DrawTechnique(int bout, int tactic) {
-    dayPictures_->DrawTechnique(Image2->Surface(), bout, tactic);
+void TfrmKelmar::BoutFought(const BoutOutcome& outcome) {
+    if (outcome.filmed)
+        WaitUntil(state_, [](const GameState& s) { return s.AnimationRunning == 0; });
+    if (outcome.film != nullptr) {
+        dayPictures_->DrawTechnique(Image2->Surface(), outcome.column, outcome.winnerTactic);
+        Image2->Changed();
+    }
+    dayPictures_->PutOutLamp(Image2->Surface(), outcome.column, outcome.Loser());
     Image2->Changed();
 }
 
-void TfrmKelmar::PutOutLamp(int bout, Side loser) {
-    dayPictures_->PutOutLamp(Image2->Surface(), bout, loser);
-    Image2->Changed();
-}
-
-void TfrmKelmar::WaitWhilePaused() {
+void TfrmKelmar::Paused() {
     WaitUntil(state_, [](const GameState& s) { return s.Paused == 0 || s.QuitRequested != 0; });
 }
 
-void TfrmKelmar::DayEnded() {
+void TfrmKelmar::DayEnds() {
     dayPictures_.reset();
     btnStop->hide();
     btnStop->setEnabled(false);
@@ -146,37 +129,22 @@ void TfrmKelmar::DayEnded() {
     SetCaption(lblEast, QString());
 }
 
-void TfrmKelmar::ShowDailyChart() {
+void TfrmKelmar::ShowDailyChart(const ChartRows& rows) {
     // The chart may still be open from the menu; a window already shown cannot
     // become modal, so it is closed first.
     frmStage->hide();
+    frmStage->UseRows(&rows);
     ShowModal(frmStage);
+    frmStage->UseRows(nullptr);
     repaint();
 }
 
-void TfrmKelmar::SetScore(const std::string& caption) {
-    SetCaption(lblMyP, FromGame(caption));
-}
-
-void TfrmKelmar::ShowScore() {
-    lblMyP->show();
-}
-
-void TfrmKelmar::BashoEnded() {
+void TfrmKelmar::BashoEnds(int32_t score) {
+    SetCaption(lblMyP, FromGame(ScoreCaption(score)));
     PlayerOkButton->show();
     PlayerOkButton->setEnabled(true);
     KB1->setEnabled(true);
     KS1->setEnabled(true);
-}
-
-void TfrmKelmar::HideNextButton() {
-    // A game resumed while the new-career panel is open closes the whole
-    // panel, as a confirm does: a pick must not write into the resumed league.
-    HidePanel();
-}
-
-void TfrmKelmar::SetPracticeCheck(bool on) {
-    KT1->setChecked(on);
 }
 
 void TfrmKelmar::Timer1Timer() {

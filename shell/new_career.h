@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar {

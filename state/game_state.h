@@ -100,6 +100,9 @@ struct GameState {
     int32_t AnimationStep = 0;
     uint8_t Paused = 0;
     uint8_t QuitRequested = 0;
+    // The animation switch K1: every bout with a film is filmed, not only the
+    // player's. On when the program starts.
+    bool AnimationSwitch = true;
     // The newspaper's last page, composed in place so that its buffer serves
     // every basho.
     std::string PaperPage;

@@ -1,6 +1,5 @@
 #include "state/saved_game.h"
 
-#include "basho/procedures.h"
 #include "state/errors.h"
 #include "state/ini.h"
 #include "state/roster.h"
@@ -79,7 +78,7 @@ void ReadLeague(GameState& s, const IniFile& ini) {
     }
 }
 
-void ReadSeason(GameState& s, const IniFile& ini, Frontend& frontend) {
+bool ReadSeason(GameState& s, const IniFile& ini) {
     s.PlayersWres = ini.ReadString("Game", "PlayersWres", "");
     s.Torikumiday = ini.ReadInteger("Game", "Torikumiday", kMissingInteger);
     s.Nengo = ini.ReadInteger("Game", "Nengo", kMissingInteger);
@@ -92,7 +91,7 @@ void ReadSeason(GameState& s, const IniFile& ini, Frontend& frontend) {
     s.MyP = ini.ReadInteger("Game", "MyP", kMissingInteger);
     const bool practice = ini.ReadInteger("Game", "Omake", kMissingInteger) == kPracticeLevel;
     s.Omake = practice ? kPracticeLevel : 0;
-    frontend.SetPracticeCheck(practice);
+    return practice;
 }
 
 }  // namespace
@@ -112,7 +111,7 @@ void SaveGame(const GameState& s) {
     ini->Flush();
 }
 
-void ReadSavedGame(GameState& s, Frontend& frontend) {
+bool ReadSavedGame(GameState& s) {
     // A second basho cannot start inside the one that runs.
     if (s.BashoRunning)
         throw GameError("対戦中はゲームを再開できません");
@@ -120,19 +119,22 @@ void ReadSavedGame(GameState& s, Frontend& frontend) {
     // Without a saved game there is nothing to resume: the career that runs stays.
     if (!ini.existed())
         throw InOutError(2);
-    frontend.HideNextButton();
     ReadLeague(s, ini);
-    ReadSeason(s, ini, frontend);
+    return ReadSeason(s, ini);
 }
 
-void LoadGame(GameState& s, Frontend& frontend, Clock& clock) {
-    ReadSavedGame(s, frontend);
+std::string TakeUpSavedGame(GameState& s) {
     LoadMatchTable(s);
     s.RosterLoaded = 1;
     s.PlayerRetired = 0;
-    frontend.SetScore("得点 : " + IntToStr(s.MyP));
-    frontend.ShowScore();
-    RunBasho(s, frontend, clock);
+    return "得点 : " + IntToStr(s.MyP);
+}
+
+ResumedGame LoadGame(GameState& s) {
+    ResumedGame resumed;
+    resumed.practice = ReadSavedGame(s);
+    resumed.score = TakeUpSavedGame(s);
+    return resumed;
 }
 
 }  // namespace kelmar

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 #include "state/text_file.h"
 
@@ -11,11 +11,25 @@ namespace kelmar {
 
 // state/saved_game.cpp
 void SaveGame(const GameState& state);
-void LoadGame(GameState& state, Frontend& frontend, Clock& clock);
-// The first part of LoadGame: PlayerOkButton hidden, the state read from the
-// saved game and the practice check set. Refused while a basho runs, and when
-// no game was saved; then nothing changes.
-void ReadSavedGame(GameState& state, Frontend& frontend);
+
+// What the main window shows of a resumed game.
+struct ResumedGame {
+    bool practice = false;  // KT1's check mark: the practice level
+    std::string score;      // lblMyP's caption, shown
+};
+
+// Resuming is LoadGame and then the basho driver, RunBasho. LoadGame shows
+// nothing: its caller shows what it returns. The main window takes its two
+// steps one by one, because it hides PlayerOkButton and sets KT1 as soon as
+// the saved game is read, even when the pairing table then fails.
+ResumedGame LoadGame(GameState& state);
+// The first step: the state read from the saved game; returns whether the
+// practice level is on. Refused while a basho runs, and when no game was
+// saved; then nothing changes.
+bool ReadSavedGame(GameState& state);
+// The second step: the pairing table read again and the career taken up;
+// returns lblMyP's caption. A pairing table that fails keeps what was read.
+std::string TakeUpSavedGame(GameState& state);
 
 // state/top_ten.cpp
 void LoadTopTen(GameState& state);

@@ -20,7 +20,11 @@ std::string Copy(std::string_view s, int64_t start, int64_t count) {
 }
 
 std::string DisplayName(std::string_view shikona) {
-    return Copy(shikona, 1, static_cast<int64_t>(shikona.size()) - 2);
+    return std::string(DisplayNameView(shikona));
+}
+
+std::string_view DisplayNameView(std::string_view shikona) {
+    return shikona.substr(0, shikona.size() < 2 ? 0 : shikona.size() - 2);
 }
 
 namespace {

@@ -14,6 +14,8 @@ std::string Copy(std::string_view s, int64_t start, int64_t count);
 
 // A stored shikona without its last two bytes, the portrait digits.
 std::string DisplayName(std::string_view shikona);
+// The same as a view into the shikona.
+std::string_view DisplayNameView(std::string_view shikona);
 
 // The integer value of the last two bytes of a stored shikona.
 int32_t PortraitNumber(std::string_view shikona);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "banzuke/procedures.h"
 #include "basho/procedures.h"
 #include "support/counting_new.h"
 #include "support/game_folder.h"
@@ -44,6 +45,28 @@ TEST(Allocation, NoBoutOfABashoTouchesTheHeap) {
         }
     }
     EXPECT_EQ(playerBouts, kDays) << "the player fights once a day";
+}
+
+// The moments of a day hand over numbers and views into the game's strings:
+// a whole day, every film requested, and its evening's chart stay off the heap
+// even with names too long for a string's own buffer.
+TEST(Allocation, ADayAndItsChartTouchNoHeap) {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    GameState s = testing::ShippedLeagueAfterFirstBasho(5);
+    for (int i = 1; i <= kSlots; ++i) {
+        s.W[i] = 0;
+        s.NameOfWres[i] = std::string(40, 'n') + s.NameOfWres[i];  // same portrait digits
+    }
+    s.AnimationSwitch = true;
+    testing::NullFrontend frontend;
+    for (int day = 1; day <= kDays; ++day) {
+        s.Torikumiday = day;
+        const uint64_t before = AllocationCount();
+        PlayDay(s, frontend);
+        frontend.ShowDailyChart(ChartRowsOf(s));
+        EXPECT_EQ(AllocationCount() - before, 0u) << "day " << day;
+    }
 }
 
 // A whole basho, the assessment, the rewrite, the newspaper and the days

@@ -121,7 +121,7 @@ TEST(ResolveBout, PlayerEastSeesTheWindowBetweenTheDrawsAndRecordsAreWritten) {
     const auto draws = Replay(5, 80 + 2);
     const auto result = ResolveBout(s, fe);
     ASSERT_EQ(fe.calls.size(), 1u);
-    EXPECT_EQ(fe.calls[0], "ShowTacticWindow 力士10 年齢: 22歳");
+    EXPECT_EQ(fe.calls[0], "AskTactic 力士10 年齢: 22歳");
     EXPECT_EQ(result.winner == Side::East, draws.outcome <= 80);
     const int winner = result.winner == Side::East ? 10 : 12;
     const int loser = 22 - winner;

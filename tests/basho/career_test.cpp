@@ -31,11 +31,11 @@ TEST(Career, TwoWholeCareersRunHeadless) {
     EXPECT_EQ(fe.careerReports[0].Label1, "力尽きて引退です｡");
     EXPECT_EQ(fe.Count("ShowNewspaper"), basho - 1);
     EXPECT_EQ(fe.Count("ShowDailyChart"), 15 * (basho - 1));
-    EXPECT_EQ(fe.Count("BashoEnded"), basho - 1);
+    EXPECT_EQ(fe.Count("BashoEnds"), basho - 1);
     EXPECT_EQ(s.Basyo6, 0);
     EXPECT_EQ(s.Nengo, 2020);
     EXPECT_EQ(s.PlayerRetired, 0);
-    EXPECT_EQ(fe.Count("WriteTopTen"), 1);
+    EXPECT_EQ(fe.Count("CareerEnds"), 1);
     EXPECT_EQ(folder.Read("Rank.txt").empty(), false);
 
     // The second career: what the new career carries over holds.
@@ -73,7 +73,7 @@ TEST(Career, FirstBashoOfACareerCrownsSlotOneAndTunesTheTerms) {
     EXPECT_NE(fe.pages[0].find("先場所優勝力士、"), std::string::npos);
     EXPECT_EQ(s.UnderdogBonus, 6);
     EXPECT_EQ(s.LeaderPenalty, 16);
-    EXPECT_EQ(fe.calls[1], "SetDayCaption 3月場所1日目");
+    EXPECT_EQ(fe.calls[1], "DayBegins 3月場所1日目");
     int wins = 0;
     for (int i = 1; i <= kSlots; ++i) wins += s.W[i];
     EXPECT_EQ(wins, 16 * 15);
@@ -91,20 +91,28 @@ TEST(Day, OrderOfCallsLampsAndFilms) {
     // Play one basho, then look at one day.
     ConfirmCareer(s, fe, clock);
     fe.calls.clear();
+    fe.filmed = 0;
     s.Torikumiday = 3;
     PlayDay(s, fe);
-    ASSERT_EQ(fe.calls.front(), "DayStarted");
-    EXPECT_EQ(fe.calls.back(), "DayEnded");
-    EXPECT_EQ(fe.Count("LightLamps"), 16);
-    EXPECT_EQ(fe.Count("PutOutLamp"), 16);
-    EXPECT_EQ(fe.Count("WaitForFilm"), 1) << "without the switch only the player's bout is filmed";
-    EXPECT_EQ(fe.Count("ShowTacticWindow"), 1);
+    ASSERT_EQ(fe.calls.size(), 2u + 2 * 16 + 1);
+    EXPECT_EQ(fe.calls.front(), "DayBegins 3月場所3日目");
+    EXPECT_EQ(fe.calls.back(), "DayEnds");
+    // Each bout begins, asks the player's tactic inside his bout only, and is fought.
+    size_t at = 1;
+    for (int bout = 1; bout <= 16; ++bout) {
+        const std::string column = IntToStr(bout) + " ";
+        EXPECT_EQ(fe.calls[at++].rfind("BoutBegins " + column, 0), 0u) << bout;
+        const bool players = fe.calls[at - 1].find('*') != std::string::npos;
+        if (players)
+            EXPECT_EQ(fe.calls[at++].rfind("AskTactic ", 0), 0u) << bout;
+        EXPECT_EQ(fe.calls[at++].rfind("BoutFought " + column, 0), 0u) << bout;
+    }
+    EXPECT_EQ(fe.filmed, 1) << "without the switch only the player's bout is filmed";
 
-    fe.calls.clear();
-    fe.animationSwitch = true;
+    fe.filmed = 0;
+    s.AnimationSwitch = true;
     PlayDay(s, fe);
-    EXPECT_EQ(fe.Count("WaitForFilm"), 16);
-    EXPECT_EQ(fe.Count("DrawTechnique"), 16);
+    EXPECT_EQ(fe.filmed, 16);
 }
 
 TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
@@ -115,17 +123,17 @@ TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
     FixedClock clock(77);
     NewGame(s);
     PickJuryo(s, 2, clock);
-    fe.animationSwitch = true;
+    s.AnimationSwitch = true;
     int films = 0;
     fe.onFilmTick = [&](int tick) {
         if (tick == 1 && ++films == 3)
             s.QuitRequested = 1;
     };
     ConfirmCareer(s, fe, clock);
-    EXPECT_EQ(fe.Count("WaitForFilm"), 3);
-    EXPECT_EQ(fe.Count("PutOutLamp"), 3) << "bout 3 is complete";
-    EXPECT_EQ(fe.Count("DayEnded"), 0);
-    EXPECT_EQ(fe.Count("DayStarted"), 1) << "no other day is played";
+    EXPECT_EQ(fe.filmed, 3);
+    EXPECT_EQ(fe.Count("BoutFought"), 3) << "bout 3 is complete";
+    EXPECT_EQ(fe.Count("DayEnds"), 0);
+    EXPECT_EQ(fe.Count("DayBegins"), 1) << "no other day is played";
     EXPECT_EQ(fe.Count("ShowDailyChart"), 0);
     int bouts = 0;
     for (int i = 1; i <= kSlots; ++i) bouts += s.Twin[i];
@@ -137,7 +145,7 @@ TEST(Day, QuitDuringAFilmEndsTheDayAfterThatBout) {
         if (s.IsPlayerSlot(i))
             player = i;
     const bool fought = s.Twin[player] + s.Tlose[player] > 0;
-    EXPECT_EQ(fe.Count("BashoEnded"), fought ? 1 : 0);
+    EXPECT_EQ(fe.Count("BashoEnds"), fought ? 1 : 0);
 }
 
 TEST(Day, PauseDuringAFilmHoldsTheNextBout) {
@@ -148,7 +156,7 @@ TEST(Day, PauseDuringAFilmHoldsTheNextBout) {
     FixedClock clock(77);
     NewGame(s);
     PickJuryo(s, 2, clock);
-    fe.animationSwitch = true;
+    s.AnimationSwitch = true;
     int films = 0;
     fe.onFilmTick = [&](int tick) {
         if (tick == 3 && ++films == 7)
@@ -158,8 +166,8 @@ TEST(Day, PauseDuringAFilmHoldsTheNextBout) {
     };
     fe.onPause = [&] { FAIL() << "the film ended the pause itself"; };
     ConfirmCareer(s, fe, clock);
-    EXPECT_EQ(fe.Count("WaitWhilePaused"), 0);
-    EXPECT_EQ(fe.Count("DayEnded"), 15);
+    EXPECT_EQ(fe.Count("Paused"), 0);
+    EXPECT_EQ(fe.Count("DayEnds"), 15);
 }
 
 TEST(Driver, ScoreRoundsHalvesToEven) {
@@ -187,11 +195,22 @@ TEST(Driver, ScoreRoundsHalvesToEven) {
     EXPECT_EQ(none.MyP, 55);
 }
 
-TEST(Driver, DayCaption) {
+// Day 3 of the May basho pairs slot 2i-1 with 2i; slot s carries portrait 40 - s.
+TEST(Day, CardOfTheDay) {
     GameState s;
     s.Basyo6 = 2;
     s.Torikumiday = 3;
-    EXPECT_EQ(DayCaption(s), "5月場所3日目");
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        s.Match[3] += (slot < 10 ? "0" : "") + IntToStr(slot);
+        s.NameOfWres[slot] = "N" + std::string(slot > 30 ? "0" : "") + IntToStr(40 - slot);
+    }
+    const DayCard card = DayCardOf(s);
+    EXPECT_EQ(DayCaption(card), "5月場所3日目");
+    EXPECT_EQ(card.pairs[0].eastSlot, 1);
+    EXPECT_EQ(card.pairs[0].westPortrait, 38);
+    EXPECT_EQ(card.pairs[15].eastSlot, 31);
+    EXPECT_EQ(card.pairs[15].westSlot, 32);
+    EXPECT_EQ(card.pairs[15].westPortrait, 8);
 }
 
 TEST(Reports, OpponentAndCareerTexts) {
@@ -223,7 +242,7 @@ TEST(Reports, OpponentAndCareerTexts) {
     EXPECT_EQ(ComposeOpponentReport(s).Label4, "優勝回数; 2  勝率  : 53%");
     s.Zaii[3] = 1;
     EXPECT_EQ(ComposeOpponentReport(s).Label4, "") << "a newcomer's fourth line is empty";
-    EXPECT_EQ(TacticAgeLine(s), "年齢: 22歳");
+    EXPECT_EQ(TacticAgeLine(TacticQuestionOf(s, 4)), "年齢: 22歳");
 
     GameState p;
     p.NameOfWres[9] = "若鷹07";
@@ -239,9 +258,17 @@ TEST(Day, BoutLabels) {
     s.NameOfWres[1] = "剛嶽01", s.Stage[1] = "1";
     s.NameOfWres[2] = "若楓32", s.Stage[2] = "5", s.Age[2] = 121;
     s.NameOfWres[3] = "x07", s.Stage[3] = "7";
-    EXPECT_EQ(BoutLabelFor(s, 1), (BoutLabel{"横綱剛嶽", false}));
-    EXPECT_EQ(BoutLabelFor(s, 2), (BoutLabel{"前頭若楓", true}));
-    EXPECT_EQ(BoutLabelFor(s, 3), (BoutLabel{"x", false}));
+    const struct {
+        int slot;
+        std::string label;
+        bool player;
+    } cases[] = {{1, "横綱剛嶽", false}, {2, "前頭若楓", true}, {3, "x", false}};
+    for (const auto& c : cases) {
+        const BoutSide side = BoutSideOf(s, c.slot);
+        EXPECT_EQ(side.Label(), c.label);
+        EXPECT_EQ(side.player, c.player);
+        EXPECT_EQ(side.slot, c.slot);
+    }
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <QImage>
 
 #include "banzuke/chart_drawing.h"
+#include "banzuke/procedures.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "shell/pixel_view.h"
 #include "support/game_folder.h"
 #include "ui/synthetic_pictures.h"
@@ -31,7 +33,7 @@ ShippedGame& Game() {
 void BM_DrawBoutCard(benchmark::State& run) {
     QImage board = WhiteSurface(QSize(425, 161));
     for (auto _ : run) {
-        DrawBoutCard(Game().state, board);
+        DrawBoutCard(DayCardOf(Game().state), board);
         benchmark::DoNotOptimize(board.constBits());
     }
 }
@@ -40,7 +42,7 @@ BENCHMARK(BM_DrawBoutCard)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repor
 void BM_DrawChart(benchmark::State& run) {
     QImage image1 = WhiteSurface(QSize(425, 321));
     for (auto _ : run) {
-        DrawChart(Game().state, image1);
+        DrawChart(ChartRowsOf(Game().state), image1);
         benchmark::DoNotOptimize(image1.constBits());
     }
 }

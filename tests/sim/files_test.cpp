@@ -10,7 +10,6 @@
 #include "state/encoding.h"
 #include "state/saved_game.h"
 #include "support/game_folder.h"
-#include "support/scripted_frontend.h"
 
 namespace kelmar {
 namespace {
@@ -73,8 +72,7 @@ std::string SaveOfLine(const Json& line) {
 
 GameState ReadBack() {
     GameState s;
-    testing::ScriptedFrontend fe(s);
-    ReadSavedGame(s, fe);
+    ReadSavedGame(s);
     return s;
 }
 

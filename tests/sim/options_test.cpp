@@ -127,15 +127,15 @@ TEST(ScriptedPlayer, AnswersTheTacticWindowsByPlan) {
     ScriptedPlayer cycle(s, kCycleTactics);
     std::vector<int32_t> codes;
     for (int k = 0; k < 7; ++k) {
-        cycle.ShowTacticWindow("", "");
+        cycle.AskTactic({});
         codes.push_back(s.SelectedTactic);
     }
     EXPECT_EQ(codes, (std::vector<int32_t>{1, 2, 3, 1, 2, 3, 1}));
     EXPECT_EQ(cycle.tacticWindows(), 7);
 
     ScriptedPlayer two(s, 2);
-    two.ShowTacticWindow("", "");
-    two.ShowTacticWindow("", "");
+    two.AskTactic({});
+    two.AskTactic({});
     EXPECT_EQ(s.SelectedTactic, 2);
     EXPECT_EQ(two.AskName("", "", "preset"), std::optional<std::string>("Unknown"));
 }

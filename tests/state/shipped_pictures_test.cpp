@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "state/picture_sheet.h"
 #include "state/text_file.h"
 
 namespace kelmar {
@@ -17,9 +18,7 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
-struct Rect {
-    int left, top, width, height;
-};
+using sheet::Cell;
 
 // A 24-bit uncompressed bitmap, as the generator writes them.
 class Bitmap {
@@ -47,7 +46,7 @@ class Bitmap {
         return Byte(at + 2) << 16 | Byte(at + 1) << 8 | Byte(at);
     }
 
-    std::vector<uint32_t> Cell(const Rect& r) const {
+    std::vector<uint32_t> CellPixels(const Cell& r) const {
         std::vector<uint32_t> pixels;
         for (int y = r.top; y < r.top + r.height; ++y)
             for (int x = r.left; x < r.left + r.width; ++x) pixels.push_back(Pixel(x, y));
@@ -82,20 +81,11 @@ constexpr int kPortraits = 58;
 // other literals.
 const std::string kSheet = reinterpret_cast<const char*>(u8"力士.bmp");
 
-Rect Tile(int n, int j) {
-    return {72 * ((n - 1) % 8) + 2 + 24 * (j - 1), 24 * ((n - 1) / 8) + 1, 24, 23};
-}
-Rect RankCell(int k) {
-    return {32 * (k - 1) + 4, 222, 31, 17};
-}
-Rect DigitCell(int d) {
-    return {16 * d + 164, 222, 15, 17};
-}
-Rect PlateCell(int n) {
-    return {48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17};
-}
-const Rect kSeparator{420, 222, 15, 17};
-const Rect kStar{436, 222, 15, 17};
+using sheet::DigitCell;
+using sheet::PlateCell;
+using sheet::RankCell;
+const Cell kSeparator = sheet::SeparatorCell();
+const Cell kStar = sheet::StarCell();
 
 TEST(ShippedPictures, SizesAsTheWindowsExpect) {
     struct Case {
@@ -114,21 +104,21 @@ TEST(ShippedPictures, SizesAsTheWindowsExpect) {
         EXPECT_EQ(picture.width(), c.width) << c.name;
         EXPECT_EQ(picture.height(), c.height) << c.name;
     }
-    // The sheet reaches the third tile of the eighth column and the plates
-    // of all 58 numbers.
-    const Bitmap sheet(kSheet);
-    EXPECT_GE(sheet.width(), 481);
-    EXPECT_GE(sheet.width(), Tile(8, 3).left + 24);
-    EXPECT_GE(sheet.height(), PlateCell(kPortraits).top + 17);
+    // The sheet has exactly the size the rules' refusals assume, and a
+    // figure and a plate for every shipped number.
+    const Bitmap bitmap(kSheet);
+    EXPECT_EQ(bitmap.width(), sheet::kWidth);
+    EXPECT_EQ(bitmap.height(), sheet::kHeight);
+    EXPECT_TRUE(sheet::HasFigure(kPortraits) && sheet::HasPlate(kPortraits));
 }
 
 TEST(ShippedPictures, EveryPortraitTileHoldsAFigureAndEveryRikishiLooksHisOwn) {
-    const Bitmap sheet(kSheet);
+    const Bitmap bitmap(kSheet);
     std::set<std::vector<uint32_t>> portraits;
     for (int n = 1; n <= kPortraits; ++n) {
         std::vector<uint32_t> whole;
         for (int j = 1; j <= 3; ++j) {
-            const auto tile = sheet.Cell(Tile(n, j));
+            const auto tile = bitmap.CellPixels(sheet::PortraitTile(n, j));
             EXPECT_GE(Inked(tile), 24 * 23 / 4) << "portrait " << n << " tile " << j;
             whole.insert(whole.end(), tile.begin(), tile.end());
         }
@@ -138,10 +128,10 @@ TEST(ShippedPictures, EveryPortraitTileHoldsAFigureAndEveryRikishiLooksHisOwn) {
 }
 
 TEST(ShippedPictures, ChartCellsAreBlackGlyphsAndAllDifferent) {
-    const Bitmap sheet(kSheet);
+    const Bitmap bitmap(kSheet);
     struct Group {
         const char* what;
-        std::vector<Rect> cells;
+        std::vector<Cell> cells;
     };
     std::vector<Group> groups = {{"rank word", {}}, {"digit", {}}, {"name plate", {}}};
     for (int k = 1; k <= 5; ++k) groups[0].cells.push_back(RankCell(k));
@@ -150,7 +140,7 @@ TEST(ShippedPictures, ChartCellsAreBlackGlyphsAndAllDifferent) {
     for (const auto& group : groups) {
         std::set<std::vector<uint32_t>> seen;
         for (size_t i = 0; i < group.cells.size(); ++i) {
-            const auto cell = sheet.Cell(group.cells[i]);
+            const auto cell = bitmap.CellPixels(group.cells[i]);
             EXPECT_GE(Inked(cell), 10) << group.what << " " << i;
             // The highlight copies recolour black pixels: a glyph is all black.
             EXPECT_TRUE(OnlyBlackAndWhite(cell)) << group.what << " " << i;
@@ -158,22 +148,23 @@ TEST(ShippedPictures, ChartCellsAreBlackGlyphsAndAllDifferent) {
         }
         EXPECT_EQ(seen.size(), group.cells.size()) << "two alike among the " << group.what << "s";
     }
-    const auto separator = sheet.Cell(kSeparator);
+    const auto separator = bitmap.CellPixels(kSeparator);
     EXPECT_GE(Inked(separator), 6);
     EXPECT_TRUE(OnlyBlackAndWhite(separator));
-    EXPECT_GE(Inked(sheet.Cell(kStar)), 40);
+    EXPECT_GE(Inked(bitmap.CellPixels(kStar)), 40);
 }
 
 TEST(ShippedPictures, LampsAndFilmPicturesDifferFromEachOther) {
-    EXPECT_NE(Bitmap("On.bmp").Cell({0, 0, 24, 18}), Bitmap("Off.bmp").Cell({0, 0, 24, 18}));
+    EXPECT_NE(Bitmap("On.bmp").CellPixels({0, 0, 24, 18}),
+              Bitmap("Off.bmp").CellPixels({0, 0, 24, 18}));
     std::set<std::vector<uint32_t>> techniques;
     for (const char* name : {"oshi.bmp", "hiki.bmp", "nage.bmp"})
-        techniques.insert(Bitmap(name).Cell({0, 0, 24, 18}));
+        techniques.insert(Bitmap(name).CellPixels({0, 0, 24, 18}));
     EXPECT_EQ(techniques.size(), 3u);
     // Thirteen different pictures: an east win is not the west win's picture.
     std::set<std::vector<uint32_t>> frames;
     for (char letter = 'a'; letter <= 'm'; ++letter)
-        frames.insert(Bitmap(std::string(1, letter) + ".bmp").Cell({0, 0, 240, 160}));
+        frames.insert(Bitmap(std::string(1, letter) + ".bmp").CellPixels({0, 0, 240, 160}));
     EXPECT_EQ(frames.size(), 13u);
 }
 

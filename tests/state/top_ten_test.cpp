@@ -180,7 +180,7 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
         const std::string end = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
         if (end != InOutErrorText(5))
             found += "end of career: " + end + "\n";
-        if (fe.Count("ShowCareerReport") != 1 || fe.Count("WriteTopTen") != 1)
+        if (fe.Count("ShowCareerReport") != 1 || fe.Count("CareerEnds") != 1)
             found += "no career report and top-ten write\n";
         if (s.TopTenScores[1] != score || s.TopTenNames[1] != "Unknown")
             found += "the new place is not kept\n";
@@ -189,7 +189,7 @@ TEST(TopTenFile, ReadOnlyFolderAtTheEndOfACareer) {
         NewGame(s);
         PickJuryo(s, 1, clock);
         const std::string next = testing::GameErrorOf([&] { ConfirmCareer(s, fe, clock); });
-        if (next != "no error" || fe.Count("BashoEnded") != 2)
+        if (next != "no error" || fe.Count("BashoEnds") != 2)
             found += "new career: " + next + "\n";
         return found;
     });

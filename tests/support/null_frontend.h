@@ -3,10 +3,9 @@
 // window is closed without a choice, the name dialog cancelled, no film shown.
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 
 namespace kelmar::testing {
 

@@ -1,10 +1,17 @@
 #include "support/scripted_frontend.h"
 
-#include "banzuke/procedures.h"
 #include "basho/procedures.h"
 #include "state/strings.h"
 
 namespace kelmar::testing {
+
+namespace {
+
+std::string Label(const BoutSide& side) {
+    return side.Label() + (side.player ? "*" : "");
+}
+
+}  // namespace
 
 int ScriptedFrontend::Count(const std::string& prefix) const {
     int n = 0;
@@ -17,9 +24,17 @@ void ScriptedFrontend::ShowNewspaper(const std::string& page) {
     pages.push_back(page);
 }
 
-void ScriptedFrontend::ShowTacticWindow(const std::string& displayName,
-                                        const std::string& ageLine) {
-    calls.push_back("ShowTacticWindow " + displayName + " " + ageLine);
+void ScriptedFrontend::DayBegins(const DayCard& card) {
+    calls.push_back("DayBegins " + DayCaption(card));
+}
+
+void ScriptedFrontend::BoutBegins(const BoutStart& bout) {
+    calls.push_back("BoutBegins " + IntToStr(bout.column) + " " + Label(bout.east) + " " +
+                    Label(bout.west));
+}
+
+void ScriptedFrontend::AskTactic(const TacticQuestion& question) {
+    calls.push_back("AskTactic " + std::string(question.name) + " " + TacticAgeLine(question));
     if (openReport)
         OpenOpponentReport(state_, *this);
     if (tactic)
@@ -31,89 +46,52 @@ void ScriptedFrontend::ShowOpponentReport(const ReportLines& lines) {
     opponentReports.push_back(lines);
 }
 
-void ScriptedFrontend::ShowCareerReport(const ReportLines& lines) {
-    calls.push_back("ShowCareerReport");
-    careerReports.push_back(lines);
-}
-
-std::optional<std::string> ScriptedFrontend::AskName(const std::string& caption,
-                                                     const std::string& prompt,
-                                                     const std::string& preset) {
-    calls.push_back("AskName " + caption + " " + prompt + " " + preset);
-    return name;
-}
-
-void ScriptedFrontend::SetDayCaption(const std::string& caption) {
-    calls.push_back("SetDayCaption " + caption);
-}
-// The card and the chart read what the windows read, so that a value they
-// refuse stops a headless basho where it stops the game.
-void ScriptedFrontend::DrawBoutCard() {
-    calls.push_back("DrawBoutCard");
-    for (int pair = 1; pair <= 16; ++pair) DayCardFigures(state_, state_.Torikumiday, pair);
-}
-void ScriptedFrontend::DayStarted() {
-    calls.push_back("DayStarted");
-}
-void ScriptedFrontend::LightLamps(int bout) {
-    calls.push_back("LightLamps " + IntToStr(bout));
-}
-void ScriptedFrontend::SetBoutNames(const BoutLabel& east, const BoutLabel& west) {
-    calls.push_back("SetBoutNames " + east.text + (east.player ? "*" : "") + " " + west.text +
-                    (west.player ? "*" : ""));
-}
-bool ScriptedFrontend::AnimationSwitchOn() {
-    return animationSwitch;
-}
-
-void ScriptedFrontend::WaitForFilm() {
-    calls.push_back("WaitForFilm " + state_.AnimationFrames);
+void ScriptedFrontend::BoutFought(const BoutOutcome& outcome) {
+    calls.push_back("BoutFought " + IntToStr(outcome.column) +
+                    (outcome.winner == Side::East ? " east " : " west ") +
+                    IntToStr(outcome.winnerTactic) + " " + (outcome.film ? outcome.film : "-"));
+    filmed += outcome.filmed;
     // The film is driven by the timer's ticks; a guard keeps a broken film
     // from hanging the test.
-    for (int tick = 1; state_.AnimationRunning != 0 && tick < 1000; ++tick) {
+    for (int tick = 1; outcome.filmed && state_.AnimationRunning != 0 && tick < 1000; ++tick) {
         if (onFilmTick)
             onFilmTick(tick);
         FilmTick(state_);
     }
 }
 
-void ScriptedFrontend::DrawTechnique(int bout, int tactic) {
-    calls.push_back("DrawTechnique " + IntToStr(bout) + " " + IntToStr(tactic));
-}
-void ScriptedFrontend::PutOutLamp(int bout, Side loser) {
-    calls.push_back("PutOutLamp " + IntToStr(bout) + (loser == Side::East ? " east" : " west"));
-}
-void ScriptedFrontend::WaitWhilePaused() {
-    calls.push_back("WaitWhilePaused");
+void ScriptedFrontend::Paused() {
+    calls.push_back("Paused");
     if (onPause)
         onPause();
 }
-void ScriptedFrontend::DayEnded() {
-    calls.push_back("DayEnded");
-}
-void ScriptedFrontend::ShowDailyChart() {
+
+void ScriptedFrontend::ShowDailyChart(const ChartRows& rows) {
     calls.push_back("ShowDailyChart");
-    for (int slot = 1; slot <= kSlots; ++slot) ChartRowOf(state_, slot);
+    lastChart = rows;
 }
-void ScriptedFrontend::SetScore(const std::string& caption) {
-    calls.push_back("SetScore " + caption);
+
+void ScriptedFrontend::BashoEnds(int32_t score) {
+    calls.push_back("BashoEnds " + ScoreCaption(score));
 }
-void ScriptedFrontend::ShowScore() {
-    calls.push_back("ShowScore");
+
+void ScriptedFrontend::ShowCareerReport(const ReportLines& lines) {
+    calls.push_back("ShowCareerReport");
+    careerReports.push_back(lines);
 }
-void ScriptedFrontend::BashoEnded() {
-    calls.push_back("BashoEnded");
+
+std::optional<std::string> ScriptedFrontend::AskName(std::string_view caption,
+                                                     std::string_view prompt,
+                                                     std::string_view preset) {
+    calls.push_back("AskName " + std::string(caption) + " " + std::string(prompt) + " " +
+                    std::string(preset));
+    return name;
 }
-void ScriptedFrontend::HideNextButton() {
-    calls.push_back("HideNextButton");
-}
-void ScriptedFrontend::SetPracticeCheck(bool on) {
-    calls.push_back(std::string("SetPracticeCheck ") + (on ? "1" : "0"));
-}
-void ScriptedFrontend::WriteTopTen(const GameState& state) {
-    calls.push_back("WriteTopTen");
+
+void ScriptedFrontend::CareerEnds(const GameState& state) {
+    calls.push_back("CareerEnds");
     if (writeTopTen)
-        Frontend::WriteTopTen(state);
+        Frontend::CareerEnds(state);
 }
 
 }  // namespace kelmar::testing

@@ -1,7 +1,6 @@
 // A Frontend that plays the player's part from a script and keeps a record of
-// every call, so that whole careers run headless and a test can check what the
-// rules showed and in which order. The bout card and the daily chart read the
-// values the windows draw, with the same refusals (all but the sheet's size).
+// every moment, so that whole careers run headless and a test can check what
+// the rules showed and in which order.
 #pragma once
 
 #include <functional>
@@ -9,26 +8,29 @@
 #include <string>
 #include <vector>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar::testing {
 
 class ScriptedFrontend : public Frontend {
   public:
-    explicit ScriptedFrontend(GameState& state) : state_(state) {}
+    // The player switches the films of other bouts off; a test may switch
+    // them on in the state.
+    explicit ScriptedFrontend(GameState& state) : state_(state) { state.AnimationSwitch = false; }
 
-    // The record: one entry per call, its name and its arguments.
+    // The record: one entry per moment, its name and the gist of its data.
     std::vector<std::string> calls;
     std::vector<std::string> pages;
     std::vector<ReportLines> careerReports;
     std::vector<ReportLines> opponentReports;
+    int filmed = 0;         // bouts whose film was run
+    ChartRows lastChart{};  // the rows of the last daily chart
 
     // The tactic the player presses; nullopt closes the window without one.
     std::optional<int> tactic = 1;
     bool openReport = false;  // press "対戦者の情報" first
     std::optional<std::string> name = std::string("Unknown");
-    bool animationSwitch = false;
     bool writeTopTen = true;
     // Called on every film tick with the tick's number in the film (1..).
     std::function<void(int)> onFilmTick;
@@ -38,29 +40,19 @@ class ScriptedFrontend : public Frontend {
     int Count(const std::string& prefix) const;
 
     void ShowNewspaper(const std::string& page) override;
-    void ShowTacticWindow(const std::string& displayName, const std::string& ageLine) override;
+    void DayBegins(const DayCard& card) override;
+    void BoutBegins(const BoutStart& bout) override;
+    void AskTactic(const TacticQuestion& question) override;
     void ShowOpponentReport(const ReportLines& lines) override;
+    void BoutFought(const BoutOutcome& outcome) override;
+    void Paused() override;
+    void DayEnds() override { calls.push_back("DayEnds"); }
+    void ShowDailyChart(const ChartRows& rows) override;
+    void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
-    std::optional<std::string> AskName(const std::string& caption, const std::string& prompt,
-                                       const std::string& preset) override;
-    void SetDayCaption(const std::string& caption) override;
-    void DrawBoutCard() override;
-    void DayStarted() override;
-    void LightLamps(int bout) override;
-    void SetBoutNames(const BoutLabel& east, const BoutLabel& west) override;
-    bool AnimationSwitchOn() override;
-    void WaitForFilm() override;
-    void DrawTechnique(int bout, int tactic) override;
-    void PutOutLamp(int bout, Side loser) override;
-    void WaitWhilePaused() override;
-    void DayEnded() override;
-    void ShowDailyChart() override;
-    void SetScore(const std::string& caption) override;
-    void ShowScore() override;
-    void BashoEnded() override;
-    void HideNextButton() override;
-    void SetPracticeCheck(bool on) override;
-    void WriteTopTen(const GameState& state) override;
+    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
+                                       std::string_view preset) override;
+    void CareerEnds(const GameState& state) override;
 
   private:
     GameState& state_;

@@ -5,10 +5,12 @@
 #include <QtTest>
 #include <set>
 
+#include "basho/procedures.h"
 #include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
+#include "state/picture_sheet.h"
 #include "support/game_folder.h"
 #include "synthetic_pictures.h"
 
@@ -36,8 +38,13 @@ GameState DayThree() {
 }
 
 QRect Tile(int portrait, int j) {
-    const int col = (portrait - 1) % 8, row = (portrait - 1) / 8;
-    return QRect(72 * col + 2 + 24 * (j - 1), 24 * row + 1, 24, 23);
+    const sheet::Cell tile = sheet::PortraitTile(portrait, j);
+    return QRect(tile.left, tile.top, tile.width, tile.height);
+}
+
+// The card of the state's day as the rules build it, refusals included, drawn.
+void DrawDay(const GameState& state, QImage& board) {
+    DrawBoutCard(DayCardOf(state), board);
 }
 
 QRect FigurePlace(int bout, bool west, int j) {
@@ -86,7 +93,7 @@ void BoutCardDrawingTest::tilesOfNamedPortraits() {
     GameState state = DayThree();
     state.NameOfWres[31] = "West16 " + std::to_string(portrait);  // " 9" reads as 9
     QImage board(kBoard, QImage::Format_RGB32);
-    DrawBoutCard(state, board);
+    DrawDay(state, board);
     for (int j = 1; j <= 3; ++j) {
         const QRect tile(tileLeft + 24 * (j - 1), tileTop, 24, 23);
         const QRect place(30, 18 * j + 72, 18, 18);
@@ -103,7 +110,7 @@ void BoutCardDrawingTest::everyFigureStandsInItsColumnOnWhite() {
     SavePicture(folder, "力士.bmp", SyntheticSheet());
     const GameState state = DayThree();
     QImage board = SolidPicture(kBoard, kOld);
-    DrawBoutCard(state, board);
+    DrawDay(state, board);
     QImage rest = board;
     const std::string& line = state.Match[3];
     for (int bout = 1; bout <= 16; ++bout) {
@@ -126,7 +133,7 @@ void BoutCardDrawingTest::workingPictureIs480By200() {
     GameFolder folder;
     SavePicture(folder, "力士.bmp", SyntheticSheet());
     QImage board = SolidPicture(QSize(500, 220), kOld);
-    DrawBoutCard(DayThree(), board);
+    DrawDay(DayThree(), board);
     QVERIFY(CheckFilled(board, Span(0, 144, 480, 200), qRgb(255, 255, 255)).isEmpty());
     QVERIFY(CheckFilled(board, Span(480, 0, 500, 220), kOld).isEmpty());
     QVERIFY(CheckFilled(board, Span(0, 200, 500, 220), kOld).isEmpty());
@@ -135,7 +142,7 @@ void BoutCardDrawingTest::workingPictureIs480By200() {
 void BoutCardDrawingTest::missingSheetLeavesTheBoard() {
     GameFolder folder;
     QImage board = SolidPicture(kBoard, kOld);
-    QCOMPARE(PictureErrorText([&] { DrawBoutCard(DayThree(), board); }),
+    QCOMPARE(PictureErrorText([&] { DrawDay(DayThree(), board); }),
              CannotOpen(folder, QStringLiteral("力士.bmp")));
     QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
 }
@@ -146,10 +153,10 @@ void BoutCardDrawingTest::fieldThatIsNoNumber() {
     GameState state = DayThree();
     state.NameOfWres[7] = "Nameless";
     QImage board = SolidPicture(kBoard, kOld);
-    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawBoutCard(state, board));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawDay(state, board));
     state = DayThree();
     state.Match[3] = "0132";  // the second pair's fields are empty
-    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawBoutCard(state, board));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawDay(state, board));
     QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
 }
 
@@ -177,7 +184,7 @@ void BoutCardDrawingTest::figureWithoutACell() {
     state.NameOfWres[20] = name.toStdString();
     QImage board = SolidPicture(kBoard, kOld);
     try {
-        DrawBoutCard(state, board);
+        DrawDay(state, board);
         QFAIL("no RangeError");
     } catch (const RangeError& e) {
         QCOMPARE(FromGame(e.what()),
@@ -185,7 +192,7 @@ void BoutCardDrawingTest::figureWithoutACell() {
     }
     QVERIFY(CheckFilled(board, board.rect(), kOld).isEmpty());
     state.NameOfWres[20] = "Name72";  // the last figure above the strip
-    DrawBoutCard(state, board);
+    DrawDay(state, board);
 }
 
 void BoutCardDrawingTest::blankBoardOfANewCareer() {
@@ -223,7 +230,7 @@ void BoutCardDrawingTest::finishedDay() {
     SavePicture(folder, "力士.bmp", SyntheticSheet());
     SaveDayPictures(folder);
     QImage board(kBoard, QImage::Format_RGB32);
-    DrawBoutCard(DayThree(), board);
+    DrawDay(DayThree(), board);
     const QImage card = board;
     const DayPictures pictures = DayPictures::Load();
     for (int bout = 1; bout <= 16; ++bout) {

@@ -145,7 +145,7 @@ class CareerWindowTest : public QObject {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
         w.K1->trigger();  // only the player's bouts are filmed
-        QVERIFY(!w.AnimationSwitchOn());
+        QVERIFY(!game.state.AnimationSwitch);
         StartCareer(w, 5);
         int basho = 1;
         while (game.state.PlayerRetired == 0 && Shown(w.PlayerOkButton) && basho < 400) {
@@ -181,11 +181,11 @@ class CareerWindowTest : public QObject {
         w.KT1->trigger();
         QVERIFY(!w.KT1->isChecked());
         QCOMPARE(game.state.Omake, 0);
-        QVERIFY(w.AnimationSwitchOn());
+        QVERIFY(w.K1->isChecked() && game.state.AnimationSwitch);
         w.K1->trigger();
-        QVERIFY(!w.AnimationSwitchOn());
+        QVERIFY(!w.K1->isChecked() && !game.state.AnimationSwitch);
         w.K1->trigger();
-        QVERIFY(w.AnimationSwitchOn());
+        QVERIFY(w.K1->isChecked() && game.state.AnimationSwitch);
     }
 
     void DuringADayTheOtherCommandsWorkAndAResumeIsRefused() {

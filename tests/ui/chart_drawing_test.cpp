@@ -5,10 +5,12 @@
 #include <QtTest>
 #include <vector>
 
+#include "banzuke/procedures.h"
 #include "shell/game_text.h"
 #include "shell/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
+#include "state/picture_sheet.h"
 #include "support/game_folder.h"
 #include "synthetic_pictures.h"
 
@@ -21,12 +23,15 @@ const QSize kImage1(425, 321);
 const QRgb kWhite = qRgb(255, 255, 255), kOld = qRgb(255, 0, 255);
 const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
-const QRect kSeparator = Span(420, 222, 435, 239), kStar = Span(436, 222, 451, 239);
+QRect Rect(const sheet::Cell& c) {
+    return QRect(c.left, c.top, c.width, c.height);
+}
+const QRect kSeparator = Rect(sheet::SeparatorCell()), kStar = Rect(sheet::StarCell());
 QRect Digit(int d) {
-    return Span(16 * d + 164, 222, 16 * d + 179, 239);
+    return Rect(sheet::DigitCell(d));
 }
 QRect Rank(int k) {
-    return Span(32 * (k - 1) + 4, 222, 32 * (k - 1) + 35, 239);
+    return Rect(sheet::RankCell(k));
 }
 
 // Day 10 of a league where slot s is a maegashira with s div 3 wins, portrait
@@ -60,9 +65,14 @@ QString CheckElements(const QImage& chart, const std::vector<Element>& elements)
     return {};
 }
 
+// The rows of the state as the rules build them, refusals included, drawn.
+void DrawChartOf(const GameState& state, QImage& target) {
+    DrawChart(ChartRowsOf(state), target);
+}
+
 QImage Chart(const GameState& state, QSize size = kImage1) {
     QImage target = SolidPicture(size, kOld);
-    DrawChart(state, target);
+    DrawChartOf(state, target);
     return target;
 }
 
@@ -252,7 +262,7 @@ void ChartDrawingTest::valuesWithoutACellAreRefused() {
     state.NameOfWres[5] = name.toStdString();
     QImage target = SolidPicture(kImage1, kOld);
     try {
-        DrawChart(state, target);
+        DrawChartOf(state, target);
         QFAIL("no RangeError");
     } catch (const RangeError& e) {
         QCOMPARE(FromGame(e.what()),
@@ -266,14 +276,14 @@ void ChartDrawingTest::rankCodeThatIsNoNumber() {
     GameState state = DayTen();
     state.Stage[20] = "";
     QImage target = SolidPicture(kImage1, kOld);
-    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawChart(state, target));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, DrawChartOf(state, target));
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }
 
 void ChartDrawingTest::missingSheetDrawsNoChart() {
     GameFolder folder;
     QImage target = SolidPicture(kImage1, kOld);
-    QCOMPARE(PictureErrorText([&] { DrawChart(DayTen(), target); }),
+    QCOMPARE(PictureErrorText([&] { DrawChartOf(DayTen(), target); }),
              CannotOpen(folder, QStringLiteral("力士.bmp")));
     QVERIFY(CheckFilled(target, target.rect(), kOld).isEmpty());
 }

@@ -7,7 +7,9 @@
 #include <cstdio>
 
 #include "banzuke/chart_drawing.h"
+#include "banzuke/procedures.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "shell/pixel_view.h"
 #include "state/game_state.h"
 #include "synthetic_pictures.h"
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
     try {
         const GameState state = testing::ShippedLeagueOnDay(kDay);
         QImage board = WhiteSurface(QSize(425, 161));
-        DrawBoutCard(state, board);
+        DrawBoutCard(DayCardOf(state), board);
         Save(board, folder, "card.png");
         const DayPictures pictures = DayPictures::Load();
         for (int bout = 1; bout <= 16; ++bout) {
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
         }
         Save(board, folder, "day-finished.png");
         QImage chart = WhiteSurface(QSize(425, 321));
-        DrawChart(state, chart);
+        DrawChart(ChartRowsOf(state), chart);
         Save(chart, folder, "chart.png");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -9,8 +9,8 @@ namespace kelmar::testing {
 
 namespace {
 
-constexpr int kGlyphsFrom = 222;  // the chart's strip and the name plates
-constexpr QRgb kMarker = 0x80;    // set in every coded colour's blue
+constexpr int kGlyphsFrom = sheet::kStripTop;  // the chart's strip and the name plates
+constexpr QRgb kMarker = 0x80;                 // set in every coded colour's blue
 
 bool IsGlyph(int x, int y) {
     return y >= kGlyphsFrom && (x + 2 * y) % 7 == 0;

@@ -12,13 +12,14 @@
 #include <string>
 
 #include "state/game_state.h"
+#include "state/picture_sheet.h"
 
 namespace kelmar::testing {
 
 class GameFolder;
 
-// The shipped sheet's size: eight cells of 72, the last tile ending at x 578.
-inline const QSize kSheetSize(578, 358);
+// The shipped sheet's size.
+inline const QSize kSheetSize(sheet::kWidth, sheet::kHeight);
 
 // The colour of sheet pixel (x, y): never black outside the glyphs.
 QRgb SheetColour(int x, int y);

@@ -5,12 +5,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 #include <filesystem>
 
 #include "banzuke/chart_drawing.h"
+#include "banzuke/procedures.h"
 #include "banzuke/stage_window.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
+#include "shell/game_text.h"
 #include "shell/pixel_view.h"
 #include "synthetic_pictures.h"
 #include "window_test_support.h"
@@ -38,23 +42,31 @@ class WindowDrawingTest : public QObject {
         TfrmKelmar& window = *game.window;
         QImage expected = WhiteSurface(QSize(425, 161));
 
-        window.DrawBoutCard();
-        DrawBoutCard(game.state, expected);
+        const DayCard card = DayCardOf(game.state);
+        window.DayBegins(card);
+        DrawBoutCard(card, expected);
         QCOMPARE(window.Image2->Surface(), expected);
+        QCOMPARE(window.lblBasyo->text(), FromGame(DayCaption(card)));
 
-        window.DayStarted();
         const DayPictures pictures = DayPictures::Load();
         for (int bout = 1; bout <= 16; ++bout) {
-            const Side loser = bout % 3 == 0 ? Side::East : Side::West;
-            window.LightLamps(bout);
-            window.DrawTechnique(bout, bout % 4);
-            window.PutOutLamp(bout, loser);
+            const CardPair& pair = card.pairs[bout - 1];
+            window.BoutBegins(BoutStart{bout, BoutSideOf(game.state, pair.eastSlot),
+                                        BoutSideOf(game.state, pair.westSlot)});
             pictures.LightLamps(expected, bout);
-            pictures.DrawTechnique(expected, bout, bout % 4);
-            pictures.PutOutLamp(expected, bout, loser);
+            QCOMPARE(window.Image2->Surface(), expected);
+            // Tactic code 0 wins without a film and draws no technique.
+            BoutOutcome outcome;
+            outcome.column = bout;
+            outcome.winner = bout % 3 == 0 ? Side::West : Side::East;
+            outcome.winnerTactic = bout % 4;
+            outcome.film = outcome.winnerTactic == 0 ? nullptr : "abc";
+            window.BoutFought(outcome);
+            pictures.DrawTechnique(expected, bout, outcome.winnerTactic);
+            pictures.PutOutLamp(expected, bout, outcome.Loser());
             QCOMPARE(window.Image2->Surface(), expected);
         }
-        window.DayEnded();
+        window.DayEnds();
         QCOMPARE(window.Image2->Surface(), expected);  // the finished day stays
     }
 
@@ -62,11 +74,13 @@ class WindowDrawingTest : public QObject {
         GameUnderTest game;
         game.state = ShippedLeagueOnDay(1);
         std::filesystem::remove("nage.bmp");
-        QCOMPARE(PictureErrorText([&] { game.window->DayStarted(); }),
+        const DayCard card = DayCardOf(game.state);
+        QCOMPARE(PictureErrorText([&] { game.window->DayBegins(card); }),
                  CannotOpen(game.folder, QStringLiteral("nage.bmp")));
+        QVERIFY(!game.window->btnStop->isVisible());
         std::filesystem::remove("力士.bmp");
         const QImage before = game.window->Image2->Surface();
-        QCOMPARE(PictureErrorText([&] { game.window->DrawBoutCard(); }),
+        QCOMPARE(PictureErrorText([&] { game.window->DayBegins(card); }),
                  CannotOpen(game.folder, QStringLiteral("力士.bmp")));
         QCOMPARE(game.window->Image2->Surface(), before);
     }
@@ -76,13 +90,13 @@ class WindowDrawingTest : public QObject {
         game.state = ShippedLeagueOnDay(10);
         TfrmStage* stage = game.window->frmStage;
         QImage expected = WhiteSurface(QSize(425, 321));
-        DrawChart(game.state, expected);
+        DrawChart(ChartRowsOf(game.state), expected);
         Activate(stage);
         QCOMPARE(stage->Image1->Surface(), expected);
         QCOMPARE(stage->lblTitle->text(), ChartColumnTitles());
 
         game.state.W[1] = 9;  // the next activation shows the change
-        DrawChart(game.state, expected);
+        DrawChart(ChartRowsOf(game.state), expected);
         Activate(stage);
         QCOMPARE(stage->Image1->Surface(), expected);
 

@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #include "banzuke/chart_drawing.h"
+#include "banzuke/procedures.h"
 #include "basho/bout_card_drawing.h"
+#include "basho/procedures.h"
 #include "pictures/canvas.h"
 #include "pictures/figure.h"
 #include "pictures/look.h"
@@ -45,7 +47,7 @@ GameState DayTen(GameState league) {
 // code, from the pictures in the current folder.
 QImage Scoreboard(const GameState& state, bool finished) {
     QImage board = WhiteSurface(QSize(425, 161));
-    DrawBoutCard(state, board);
+    DrawBoutCard(DayCardOf(state), board);
     const DayPictures pictures = DayPictures::Load();
     for (int bout = 1; bout <= 16; ++bout) {
         pictures.LightLamps(board, bout);
@@ -59,7 +61,7 @@ QImage Scoreboard(const GameState& state, bool finished) {
 
 QImage Chart(const GameState& state) {
     QImage chart = WhiteSurface(QSize(425, 321));
-    DrawChart(state, chart);
+    DrawChart(ChartRowsOf(state), chart);
     return chart;
 }
 

@@ -12,13 +12,26 @@
 #include "pictures/look.h"
 #include "pictures/palette.h"
 #include "shell/picture_copy.h"
+#include "state/picture_sheet.h"
+#include "state/rank_words.h"
 
 namespace kelmar::pictures {
 
 namespace {
 
-constexpr int kTileWidth = 24, kTileHeight = 23, kShown = 18;
-constexpr const char* kRankWords[] = {"横綱", "大関", "関脇", "小結", "前頭"};
+using sheet::kTileHeight;
+using sheet::kTileWidth;
+constexpr int kShown = 18;
+
+QRect Rect(const sheet::Cell& cell) {
+    return QRect(cell.left, cell.top, cell.width, cell.height);
+}
+QRect PortraitTile(int n, int j) {
+    return Rect(sheet::PortraitTile(n, j));
+}
+QRect StarCell() {
+    return Rect(sheet::StarCell());
+}
 
 // For each pixel of a 24 x 23 tile, the pixel of the 18 x 18 design it
 // repeats. The day card squeezes a tile into 18 x 18 with the game's own
@@ -86,28 +99,6 @@ QImage DrawStar() {
 
 }  // namespace
 
-QRect PortraitTile(int n, int j) {
-    const int col = (n - 1) % 8, row = (n - 1) / 8;
-    return QRect(72 * col + 2 + 24 * (j - 1), 24 * row + 1, kTileWidth, kTileHeight);
-}
-
-QRect RankCell(int code) {
-    return QRect(32 * (code - 1) + 4, 222, 31, 17);
-}
-QRect DigitCell(int d) {
-    return QRect(16 * d + 164, 222, 15, 17);
-}
-QRect SeparatorCell() {
-    return QRect(420, 222, 15, 17);
-}
-QRect StarCell() {
-    return QRect(436, 222, 15, 17);
-}
-
-QRect PlateCell(int n) {
-    return QRect(48 * ((n - 1) % 10) + 2, 18 * ((n - 1) / 10) + 250, 47, 17);
-}
-
 QImage DrawPortrait(int n) {
     const Look look = LookFor(n);
     return Supersampled(QSize(kShown, 3 * kShown), 8, [&look](QPainter& p) {
@@ -117,17 +108,20 @@ QImage DrawPortrait(int n) {
 }
 
 QImage DrawSheet(const std::map<int, QString>& names) {
-    QImage sheet = WhitePicture(QSize(kSheetWidth, kSheetHeight));
+    QImage sheet = WhitePicture(QSize(sheet::kWidth, sheet::kHeight));
     for (const auto& [n, name] : names) {
-        if (n < 1 || n > kMaxPortrait)
+        if (n < 1 || n > sheet::kPortraits)
             throw std::runtime_error("portrait number " + std::to_string(n) + " has no cell");
         PutPortrait(sheet, n);
-        DrawSpreadText(sheet, PlateCell(n), name, 15);
+        DrawSpreadText(sheet, Rect(sheet::PlateCell(n)), name, 15);
     }
-    for (int code = 1; code <= 5; ++code)
-        DrawSpreadText(sheet, RankCell(code), QString::fromUtf8(kRankWords[code - 1]), 15);
-    for (int d = 0; d <= 15; ++d) DrawNumber(sheet, DigitCell(d), d);
-    DrawSeparator(sheet, SeparatorCell());
+    for (int code = 1; code <= sheet::kRanks; ++code) {
+        const std::string_view word = RankWord(code);
+        DrawSpreadText(sheet, Rect(sheet::RankCell(code)),
+                       QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())), 15);
+    }
+    for (int d = 0; d < sheet::kDigits; ++d) DrawNumber(sheet, Rect(sheet::DigitCell(d)), d);
+    DrawSeparator(sheet, Rect(sheet::SeparatorCell()));
     QPainter p(&sheet);
     p.drawImage(StarCell().topLeft(), DrawStar());
     return sheet;

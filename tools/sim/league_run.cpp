@@ -1,5 +1,6 @@
 #include "tools/sim/league_run.h"
 
+#include "basho/procedures.h"
 #include "shell/new_career.h"
 #include "state/encoding.h"
 #include "state/saved_game.h"
@@ -40,7 +41,8 @@ void LeagueRun::PlayBasho() {
     next_ = Start::Next;
     ++calls_;
     if (start == Start::Resume) {
-        LoadGame(state_, player_, clock_);
+        LoadGame(state_);
+        RunBasho(state_, player_, clock_);
     } else {
         if (start == Start::NewCareer) {
             NewGame(state_);

@@ -87,8 +87,7 @@ void LeagueStats::Before(const LeagueRun& run) {
             return;
         case LeagueRun::Start::Resume: {
             GameState league = run.state();
-            ScriptedPlayer reader(league, 1);
-            ReadSavedGame(league, reader);
+            ReadSavedGame(league);
             Snapshot(league, kSlots, before_);
             return;
         }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "basho/frontend.h"
+#include "state/frontend.h"
 #include "state/game_state.h"
 
 namespace kelmar::sim {
@@ -20,7 +20,10 @@ inline constexpr int kCycleTactics = 0;
 
 class ScriptedPlayer : public HeadlessFrontend {
   public:
-    ScriptedPlayer(GameState& state, int tactic) : state_(state), tactic_(tactic) {}
+    // He switches the films of other bouts off.
+    ScriptedPlayer(GameState& state, int tactic) : state_(state), tactic_(tactic) {
+        state.AnimationSwitch = false;
+    }
 
     // Forgets what the last call showed.
     void BeginCall();
@@ -32,13 +35,20 @@ class ScriptedPlayer : public HeadlessFrontend {
     bool writeTopTen = false;
 
     void ShowNewspaper(const std::string& page) override { paper_ = page; }
-    void ShowTacticWindow(const std::string& displayName, const std::string& ageLine) override;
+    void AskTactic(const TacticQuestion&) override;
     void ShowCareerReport(const ReportLines& lines) override { careerReport_ = lines; }
-    std::optional<std::string> AskName(const std::string& caption, const std::string& prompt,
-                                       const std::string& preset) override;
-    void WaitForFilm() override;
-    void WaitWhilePaused() override;
-    void WriteTopTen(const GameState& state) override;
+    std::optional<std::string> AskName(std::string_view, std::string_view,
+                                       std::string_view) override {
+        return std::string("Unknown");
+    }
+    void BoutFought(const BoutOutcome& outcome) override;
+    // Nobody pauses a scripted run; should the day find it paused, the
+    // player presses the button again rather than wait forever.
+    void Paused() override { state_.Paused = 0; }
+    void CareerEnds(const GameState& state) override {
+        if (writeTopTen)
+            Frontend::CareerEnds(state);
+    }
 
   private:
     GameState& state_;

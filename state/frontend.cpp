@@ -1,0 +1,11 @@
+#include "state/frontend.h"
+
+#include "state/saved_game.h"
+
+namespace kelmar {
+
+void Frontend::CareerEnds(const GameState& state) {
+    SaveTopTen(state);
+}
+
+}  // namespace kelmar

@@ -1,0 +1,172 @@
+// The seam between the rules and the windows. Wherever a procedure of the game
+// shows something, waits, or asks the player, it calls this interface at one
+// of the game's moments and hands over the data of that moment: the main
+// window turns them into its controls, the tests and the simulator play the
+// player's part. The core builds these data, and refuses bad ones, before the
+// moment is called, so every frontend gets the same.
+//
+// The data are cheap to build: numbers, slots, and views into the game's own
+// strings, valid for the duration of the call.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/game_state.h"
+
+namespace kelmar {
+
+enum class Side { East, West };
+
+inline constexpr int kBoutsADay = 16;
+
+// The four lines of the report window: Label3 (name), Label1, Label2, Label4.
+struct ReportLines {
+    std::string Label3;
+    std::string Label1;
+    std::string Label2;
+    std::string Label4;
+    bool operator==(const ReportLines&) const = default;
+};
+
+// One pair of the day card: the slots and the portrait numbers of their figures.
+struct CardPair {
+    int32_t eastSlot = 0;
+    int32_t westSlot = 0;
+    int32_t eastPortrait = 0;
+    int32_t westPortrait = 0;
+};
+
+// A day of bouts: lblBasyo's month and day, and the sixteen pairs, bout 1 first.
+struct DayCard {
+    int64_t month = 0;
+    int32_t day = 0;
+    std::array<CardPair, kBoutsADay> pairs{};
+};
+
+// One side of a bout as its name label shows it.
+struct BoutSide {
+    int32_t slot = 0;
+    std::string_view rank;  // the rank word, empty for a code outside 1..5
+    std::string_view name;  // the display name
+    bool player = false;    // blue for the player's rikishi, black otherwise
+    std::string Label() const { return std::string(rank) + std::string(name); }
+};
+
+// A bout begins: its column 1..16 (bout 1 stands rightmost) and both sides.
+struct BoutStart {
+    int32_t column = 0;
+    BoutSide east;
+    BoutSide west;
+};
+
+// The tactic window's name label and age line.
+struct TacticQuestion {
+    std::string_view name;
+    int64_t age = 0;
+};
+
+// A bout is fought. The film is the three letters of the winner's film, or
+// null when the winner's tactic has none (and then no technique picture).
+struct BoutOutcome {
+    int32_t column = 0;
+    int32_t eastSlot = 0;
+    int32_t westSlot = 0;
+    Side winner = Side::East;
+    int32_t winnerTactic = 0;
+    int32_t eastTactic = 0;
+    int32_t westTactic = 0;
+    const char* film = nullptr;
+    // The film was requested (AnimationRunning is 1) and is to be waited for.
+    bool filmed = false;
+    Side Loser() const { return winner == Side::East ? Side::West : Side::East; }
+};
+
+// One row of the banzuke chart: the cells of the picture sheet that a slot
+// needs, in the order they are drawn.
+struct ChartRow {
+    int32_t rank = 0;      // rank code 1..5
+    int32_t portrait = 0;  // a number with a name plate on the sheet
+    int32_t wins = 0;      // 0..15; drawn red from 8
+    int32_t losses = 0;    // 0..15
+    int32_t stars = 0;     // 0..4
+    bool player = false;   // the plate drawn blue
+};
+// Slot 1 first.
+using ChartRows = std::array<ChartRow, kSlots>;
+
+class Frontend {
+  public:
+    virtual ~Frontend() = default;
+
+    // The newspaper page in frmPaper, shown modally.
+    virtual void ShowNewspaper(const std::string& page) = 0;
+
+    // A day begins: lblBasyo shows the caption, the scoreboard the day's
+    // figures (the sheet is read: PictureError), the five pictures of the day
+    // are read (PictureError), btnStop is shown and enabled, KN1 and KT1 are
+    // disabled.
+    virtual void DayBegins(const DayCard& card) = 0;
+    // Both lamps of the bout's column lit, then both name labels set. It comes
+    // before the tactic window.
+    virtual void BoutBegins(const BoutStart& bout) = 0;
+    // The tactic window, shown modally inside the player's bout. Its buttons
+    // set SelectedTactic; closing it without one leaves SelectedTactic alone.
+    virtual void AskTactic(const TacticQuestion& question) = 0;
+    // The report window with the opponent report, modal over the tactic window.
+    virtual void ShowOpponentReport(const ReportLines& lines) = 0;
+    // The bout is decided: a filmed bout is waited for (window messages are
+    // processed until AnimationRunning is 0), then the technique picture of a
+    // win with a film is drawn and the loser's lamp put out.
+    virtual void BoutFought(const BoutOutcome& outcome) = 0;
+    // Paused is 1: process window messages until it is 0 or QuitRequested is 1.
+    virtual void Paused() = 0;
+    // The day's sixteen bouts are done: btnStop hidden and disabled, KN1 and
+    // KT1 enabled, both name labels emptied, the five pictures released.
+    virtual void DayEnds() = 0;
+    // The banzuke chart frmStage, shown modally until the player closes it;
+    // then the main window is repainted.
+    virtual void ShowDailyChart(const ChartRows& rows) = 0;
+    // The end of a basho: lblMyP shows the career score, PlayerOkButton is
+    // shown and enabled, KB1 and KS1 are enabled.
+    virtual void BashoEnds(int32_t score) = 0;
+
+    // The report window with the career report of the retired player.
+    virtual void ShowCareerReport(const ReportLines& lines) = 0;
+    // The text-input dialog; nullopt when the player cancels.
+    virtual std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
+                                               std::string_view preset) = 0;
+    // A career has ended and its score has entered the top-ten table (or not).
+    // The game writes the table to "Rank.txt" (SaveTopTen); a scripted run may
+    // keep its disk untouched.
+    virtual void CareerEnds(const GameState& state);
+};
+
+// A Frontend without windows, for runs of the rules alone (the simulator, the
+// fuzzers, the tests): it shows nothing and waits for nothing, the tactic
+// window and the name dialog are closed without an answer, no film is run and
+// nothing is written to disk. A headless player overrides what he does.
+class HeadlessFrontend : public Frontend {
+  public:
+    void ShowNewspaper(const std::string&) override {}
+    void DayBegins(const DayCard&) override {}
+    void BoutBegins(const BoutStart&) override {}
+    void AskTactic(const TacticQuestion&) override {}
+    void ShowOpponentReport(const ReportLines&) override {}
+    void BoutFought(const BoutOutcome&) override {}
+    void Paused() override {}
+    void DayEnds() override {}
+    void ShowDailyChart(const ChartRows&) override {}
+    void BashoEnds(int32_t) override {}
+    void ShowCareerReport(const ReportLines&) override {}
+    std::optional<std::string> AskName(std::string_view, std::string_view,
+                                       std::string_view) override {
+        return std::nullopt;
+    }
+    void CareerEnds(const GameState&) override {}
+};
+
+}  // namespace kelmar
