@@ -29,8 +29,10 @@ std::string_view DisplayNameView(std::string_view shikona) {
 
 namespace {
 
-std::string PortraitDigits(std::string_view shikona) {
-    return Copy(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
+// The last two bytes (the whole of a shorter name): Copy(shikona, size - 1, 2)
+// without making a string of it.
+std::string_view PortraitDigits(std::string_view shikona) {
+    return shikona.substr(shikona.size() < 2 ? 0 : shikona.size() - 2);
 }
 
 }  // namespace
