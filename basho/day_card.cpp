@@ -17,20 +17,10 @@ int32_t FigureOf(const GameState& state, int32_t slot) {
 
 }  // namespace
 
-namespace {
-
-// Copy(line, at, 2) for a position from 1 on, without making a string of it.
-std::string_view Field(std::string_view line, int64_t at) {
-    const auto from = static_cast<size_t>(at - 1);
-    return from < line.size() ? line.substr(from, 2) : std::string_view();
-}
-
-}  // namespace
-
 DayPair DayCardPair(const GameState& state, int day, int pair) {
     const std::string& line = state.Match[day];
     const int64_t at = 4 * static_cast<int64_t>(pair) - 3;
-    return DayPair{StrToInt(Field(line, at)), StrToInt(Field(line, at + 2))};
+    return DayPair{StrToInt(CopyView(line, at, 2)), StrToInt(CopyView(line, at + 2, 2))};
 }
 
 DayCard DayCardOf(const GameState& state, bool figures) {

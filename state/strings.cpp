@@ -8,15 +8,19 @@
 
 namespace kelmar {
 
-std::string Copy(std::string_view s, int64_t start, int64_t count) {
+std::string_view CopyView(std::string_view s, int64_t start, int64_t count) {
     const auto length = static_cast<int64_t>(s.size());
     if (start < 1)
         start = 1;
     if (count < 0 || start > length)
         return {};
     const int64_t available = length - start + 1;
-    return std::string(s.substr(static_cast<size_t>(start - 1),
-                                static_cast<size_t>(count < available ? count : available)));
+    return s.substr(static_cast<size_t>(start - 1),
+                    static_cast<size_t>(count < available ? count : available));
+}
+
+std::string Copy(std::string_view s, int64_t start, int64_t count) {
+    return std::string(CopyView(s, start, count));
 }
 
 std::string DisplayName(std::string_view shikona) {
@@ -29,10 +33,8 @@ std::string_view DisplayNameView(std::string_view shikona) {
 
 namespace {
 
-// The last two bytes (the whole of a shorter name): Copy(shikona, size - 1, 2)
-// without making a string of it.
 std::string_view PortraitDigits(std::string_view shikona) {
-    return shikona.substr(shikona.size() < 2 ? 0 : shikona.size() - 2);
+    return CopyView(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
 }
 
 }  // namespace
@@ -119,6 +121,9 @@ bool TryStrToInt(std::string_view text, int32_t& value) {
 }
 
 int32_t StrToInt(std::string_view text) {
+    // The texts the rules read most, a rank code or a slot: one or two digits.
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+        return text[0] - '0';
     int32_t value = 0;
     if (!TryStrToInt(text, value))
         throw ConversionError(std::string(text));

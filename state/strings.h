@@ -11,6 +11,8 @@ namespace kelmar {
 // The bytes from position `start` on, at most `count` of them. A start below 1
 // counts as 1; a start beyond the end or a negative count gives "".
 std::string Copy(std::string_view s, int64_t start, int64_t count);
+// The same bytes as a view into `s`, for reading them without a copy.
+std::string_view CopyView(std::string_view s, int64_t start, int64_t count);
 
 // A stored shikona without its last two bytes, the portrait digits.
 std::string DisplayName(std::string_view shikona);
