@@ -8,17 +8,6 @@
 
 namespace kelmar {
 
-std::string_view CopyView(std::string_view s, int64_t start, int64_t count) {
-    const auto length = static_cast<int64_t>(s.size());
-    if (start < 1)
-        start = 1;
-    if (count < 0 || start > length)
-        return {};
-    const int64_t available = length - start + 1;
-    return s.substr(static_cast<size_t>(start - 1),
-                    static_cast<size_t>(count < available ? count : available));
-}
-
 std::string Copy(std::string_view s, int64_t start, int64_t count) {
     return std::string(CopyView(s, start, count));
 }
@@ -69,16 +58,8 @@ int HexDigit(char c) {
 }  // namespace
 
 bool TryStrToInt(std::string_view text, int32_t& value) {
-    // The texts the rules read most: one or two digits.
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (text.size() == 1 && digit(text[0])) {
-        value = text[0] - '0';
+    if (TryShortDecimal(text, value))
         return true;
-    }
-    if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
-        value = 10 * (text[0] - '0') + (text[1] - '0');
-        return true;
-    }
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
@@ -120,10 +101,7 @@ bool TryStrToInt(std::string_view text, int32_t& value) {
     return true;
 }
 
-int32_t StrToInt(std::string_view text) {
-    // The texts the rules read most, a rank code or a slot: one or two digits.
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
-        return text[0] - '0';
+int32_t StrToIntInFull(std::string_view text) {
     int32_t value = 0;
     if (!TryStrToInt(text, value))
         throw ConversionError(std::string(text));
