@@ -13,8 +13,15 @@ void Put(const char (&text)[N], std::string& out) {
 }
 
 void AppendNumber(int64_t value, std::string& out) {
+    // Most figures of a slot are below 100.
     if (value >= 0 && value < 10) {
         out += static_cast<char>('0' + value);
+        return;
+    }
+    if (value >= 10 && value < 100) {
+        const char digits[2] = {static_cast<char>('0' + value / 10),
+                                static_cast<char>('0' + value % 10)};
+        out.append(digits, 2);
         return;
     }
     char digits[24];
