@@ -44,4 +44,14 @@ ChartRows ChartRowsOf(const GameState& s) {
     return rows;
 }
 
+DailyChart DailyChartOf(const GameState& s) {
+    DailyChart chart;
+    try {
+        chart.rows = ChartRowsOf(s);
+    } catch (const GameError& refusal) {
+        chart.refusal = refusal.what();
+    }
+    return chart;
+}
+
 }  // namespace kelmar

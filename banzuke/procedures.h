@@ -21,6 +21,8 @@ void RetireAndReplace(GameState& state, int slot, Clock& clock);
 ChartRow ChartRowOf(const GameState& state, int slot);
 // The 32 rows, slot 1 first.
 ChartRows ChartRowsOf(const GameState& state);
+// The rows of the evening's chart, or the message refusing them.
+DailyChart DailyChartOf(const GameState& state);
 
 // banzuke/newspaper.cpp: the page (line ends LF then CR), composed in the
 // state's PaperPage; draws the chance headlines and empties the five name lists.

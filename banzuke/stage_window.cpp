@@ -58,7 +58,9 @@ bool TfrmStage::event(QEvent* event) {
 }
 
 void TfrmStage::FormActivate() {
-    DrawChart(rows_ != nullptr ? *rows_ : ChartRowsOf(state_), Image1->Surface());
+    if (chart_ != nullptr && !chart_->refusal.empty())
+        throw GameError(chart_->refusal);
+    DrawChart(chart_ != nullptr ? chart_->rows : ChartRowsOf(state_), Image1->Surface());
     Image1->Changed();
     SetCaption(lblTitle, ChartColumnTitles());
 }

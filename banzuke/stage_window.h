@@ -25,9 +25,9 @@ class TfrmStage : public QDialog {
     QLabel* lblTitle;
     QPushButton* btnClose;
 
-    // The rows of the daily chart, drawn while it is shown after a day; null:
-    // the rows of the league as it stands, as the menu shows it.
-    void UseRows(const ChartRows* rows) { rows_ = rows; }
+    // The daily chart, drawn while it is shown after a day; null: the rows of
+    // the league as it stands, as the menu shows it.
+    void UseRows(const DailyChart* chart) { chart_ = chart; }
 
   protected:
     bool event(QEvent* event) override;
@@ -38,7 +38,7 @@ class TfrmStage : public QDialog {
     void btnCloseClick() { close(); }
 
     const GameState& state_;
-    const ChartRows* rows_ = nullptr;
+    const DailyChart* chart_ = nullptr;
     // The chart could not be drawn since the window was last shown.
     bool failedWhileShown_ = false;
 };

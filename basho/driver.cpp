@@ -123,7 +123,7 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
             continue;
         PlayDay(s, frontend);
         if (!s.QuitRequested && frontend.Watched())
-            frontend.ShowDailyChart(ChartRowsOf(s));
+            frontend.ShowDailyChart(DailyChartOf(s));
     }
 
     if (!ScorePlayer(s))

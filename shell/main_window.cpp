@@ -14,6 +14,8 @@
 #include "basho/procedures.h"
 #include "basho/report_window.h"
 #include "basho/strategy_window.h"
+#include "record/career_record.h"
+#include "record/recording_frontend.h"
 #include "shell/about_window.h"
 #include "shell/error_guard.h"
 #include "shell/game_text.h"
@@ -51,6 +53,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 
 TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
     : state_(state), clock_(clock) {
+    CreateRecord();
     SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
                 Frame::Sizeable, GothicFont(16), colour::White);
     SetTextColour(this, colour::Black);
@@ -108,6 +111,7 @@ void TfrmKelmar::CreateMenu() {
     KQ1 = AddItem(File1, this, "KQ1", QStringLiteral("終わり(&Q)"));
     KB1 = AddItem(bar, this, "KB1", QStringLiteral("番付と成績(&B)"));
     KT2 = AddItem(bar, this, "KT2", QStringLiteral("トップ１０(&T)"));
+    CreateRecordMenu(bar);
     KO1 = AddMenu(bar, "KO1", QStringLiteral("オプション(&O)"));
     KT1 = AddItem(KO1, this, "KT1", QStringLiteral("練習レベル(&T)"));
     K1 = AddItem(KO1, this, "K1", QStringLiteral("アニメーション(&A)"));
@@ -130,7 +134,7 @@ void TfrmKelmar::ConnectHandlers() {
         {KN1, &TfrmKelmar::KN1Click}, {KS1, &TfrmKelmar::KS1Click}, {KO2, &TfrmKelmar::KO2Click},
         {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
         {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
-        {KA1, &TfrmKelmar::KA1Click}};
+        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click}};
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, guard(handler));
     connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
@@ -175,6 +179,7 @@ void TfrmKelmar::CreateOtherWindows() {
 
 void TfrmKelmar::KS1Click() {
     SaveGame(state_);
+    RecordSave();
 }
 
 void TfrmKelmar::KO2Click() {
@@ -185,11 +190,13 @@ void TfrmKelmar::KO2Click() {
     // resumed while the new-career panel is open closes the whole panel, as a
     // confirm does: a pick must not write into the resumed league.
     const bool practice = ReadSavedGame(state_);
+    RecordResume();
     HidePanel();
     KT1->setChecked(practice);
     SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
     lblMyP->show();
-    RunBasho(state_, *this, clock_);
+    RunBasho(state_, Recording(), clock_);
+    RefreshRecordWindows();
 }
 
 void TfrmKelmar::KQ1Click() {

@@ -14,13 +14,18 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 
 namespace kelmar {
 
+class CareerRecord;
+class CareerRecordWindow;
 class Clock;
 class DayPictures;
+class PastCareersWindow;
+class RecordingFrontend;
 class PixelView;
 class TAboutForm;
 class TfrmBest10;
@@ -51,6 +56,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     TfrmPaper* frmPaper = nullptr;
     TfrmBest10* frmBest10 = nullptr;
     THelpWindow* HelpWindow = nullptr;  // made at the first KP1Click
+    // The career record's windows, made when first opened.
+    CareerRecordWindow* frmCareerRecord = nullptr;
+    PastCareersWindow* frmPastCareers = nullptr;
 
     PixelView* Image2;
     PixelView* Image1;
@@ -81,6 +89,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     QAction* KQ1;
     QAction* KB1;
     QAction* KT2;
+    QMenu* KR1;
+    QAction* KC1;
+    QAction* KH2;
     QMenu* KO1;
     QAction* KT1;
     QAction* K1;
@@ -97,7 +108,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void BoutFought(const BoutOutcome& outcome) override;
     void Paused() override;
     void DayEnds() override;
-    void ShowDailyChart(const ChartRows& rows) override;
+    void ShowDailyChart(const DailyChart& chart) override;
     void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
@@ -126,6 +137,8 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void K1Click();
     void KP1Click();
     void KA1Click();
+    void KC1Click();
+    void KH2Click();
 
     // The new-career panel.
     void JuryoListClick();
@@ -140,8 +153,21 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // A modal window of the basho; none opens once quit was chosen.
     void ShowModal(QDialog* window);
 
+    // The career record "Kelmar.db" (shell/main_window_record.cpp): the
+    // Frontend a basho runs through, which feeds the record and shows itself
+    // through this window, and what the commands tell the record.
+    void CreateRecord();
+    void CreateRecordMenu(QMenuBar* bar);
+    Frontend& Recording();
+    void RecordNewGame();
+    void RecordSave();
+    void RecordResume();
+    void RefreshRecordWindows();
+
     GameState& state_;
     Clock& clock_;
+    std::unique_ptr<CareerRecord> record_;
+    std::unique_ptr<RecordingFrontend> recording_;
     // The lamps and technique pictures, held from DayBegins to DayEnds.
     std::unique_ptr<DayPictures> dayPictures_;
     // Whether the juryo list's selection changed in the current mouse press,

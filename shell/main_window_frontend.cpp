@@ -129,11 +129,11 @@ void TfrmKelmar::DayEnds() {
     SetCaption(lblEast, QString());
 }
 
-void TfrmKelmar::ShowDailyChart(const ChartRows& rows) {
+void TfrmKelmar::ShowDailyChart(const DailyChart& chart) {
     // The chart may still be open from the menu; a window already shown cannot
     // become modal, so it is closed first.
     frmStage->hide();
-    frmStage->UseRows(&rows);
+    frmStage->UseRows(&chart);
     ShowModal(frmStage);
     frmStage->UseRows(nullptr);
     repaint();

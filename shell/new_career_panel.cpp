@@ -96,6 +96,7 @@ void TfrmKelmar::KN1Click() {
     Image2->Changed();
     SetCaption(lblMyP, QStringLiteral("得点 : 0"));
     const std::vector<std::string> names = NewGame(state_);  // MyP is 0 from here
+    RecordNewGame();
     {
         // Refilling the list is no pick.
         const QSignalBlocker quiet(JuryoList);
@@ -139,7 +140,8 @@ void TfrmKelmar::PlayerOkButtonClick() {
     CompleteLeague(state_);  // a file that cannot be read ends the confirm here
     PlayerOkButton->setText(QStringLiteral("次へ"));
     lblMyP->show();
-    RunBasho(state_, *this, clock_);
+    RunBasho(state_, Recording(), clock_);
+    RefreshRecordWindows();
 }
 
 }  // namespace kelmar

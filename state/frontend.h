@@ -98,6 +98,15 @@ struct ChartRow {
 // Slot 1 first.
 using ChartRows = std::array<ChartRow, kSlots>;
 
+// The evening's chart. A value of the league that the sheet has no cell for
+// does not stop the basho: the chart shows the refusal's message when it is
+// activated, as it does a sheet it cannot read, and the player closes it and
+// plays on.
+struct DailyChart {
+    ChartRows rows{};
+    std::string refusal;  // empty: the rows are good
+};
+
 class Frontend {
   public:
     virtual ~Frontend() = default;
@@ -134,7 +143,7 @@ class Frontend {
     virtual void DayEnds() = 0;
     // The banzuke chart frmStage, shown modally until the player closes it;
     // then the main window is repainted. Only for a frontend that is watched.
-    virtual void ShowDailyChart(const ChartRows& rows) = 0;
+    virtual void ShowDailyChart(const DailyChart& chart) = 0;
     // The end of a basho: lblMyP shows the career score, PlayerOkButton is
     // shown and enabled, KB1 and KS1 are enabled.
     virtual void BashoEnds(int32_t score) = 0;
@@ -164,7 +173,7 @@ class HeadlessFrontend : public Frontend {
     void BoutFought(const BoutOutcome&) override {}
     void Paused() override {}
     void DayEnds() override {}
-    void ShowDailyChart(const ChartRows&) override {}
+    void ShowDailyChart(const DailyChart&) override {}
     void BashoEnds(int32_t) override {}
     void ShowCareerReport(const ReportLines&) override {}
     std::optional<std::string> AskName(std::string_view, std::string_view,

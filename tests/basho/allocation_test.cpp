@@ -64,7 +64,7 @@ TEST(Allocation, ADayAndItsChartTouchNoHeap) {
         s.Torikumiday = day;
         const uint64_t before = AllocationCount();
         PlayDay(s, frontend);
-        frontend.ShowDailyChart(ChartRowsOf(s));
+        frontend.ShowDailyChart(DailyChartOf(s));
         EXPECT_EQ(AllocationCount() - before, 0u) << "day " << day;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <limits>
 
+#include "record/career_record.h"
+#include "state/text_file.h"
 #include "support/game_folder.h"
 #include "tools/sim/basho_line.h"
 #include "tools/sim/league_run.h"
@@ -23,10 +25,18 @@ SimOptions EndlessRun(bool practice) {
     return o;
 }
 
-void PlayBasho(benchmark::State& bench, bool practice, bool composeLine) {
+// recordBatch: 0 for no career record, 1 for one transaction per basho as in
+// the game, more as kelmar-sim --record batches them.
+void PlayBasho(benchmark::State& bench, bool practice, bool composeLine, int recordBatch = 0) {
     testing::GameFolder folder;
     folder.CopyAllData();
     LeagueRun run(EndlessRun(practice));
+    CareerRecord record(GameFolderPath("Kelmar.db"));
+    if (recordBatch > 0) {
+        record.Open();
+        record.SetBatch(recordBatch);
+        run.AttachRecord(record);
+    }
     BashoLineWriter writer;
     std::string line;
     for (auto _ : bench) {
@@ -56,12 +66,29 @@ void BM_RunBashoWithLine(benchmark::State& bench) {
     PlayBasho(bench, false, true);
 }
 
+// With the career record: a transaction per basho as the game writes it, and
+// batched as kelmar-sim --record writes it.
+void BM_RunBashoRecorded(benchmark::State& bench) {
+    PlayBasho(bench, false, false, 1);
+}
+void BM_RunBashoRecordedInBatches(benchmark::State& bench) {
+    PlayBasho(bench, false, false, 64);
+}
+
 BENCHMARK(BM_RunBasho)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
 BENCHMARK(BM_RunBashoPractice)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_RunBashoWithLine)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoRecorded)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_RunBashoRecordedInBatches)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly();

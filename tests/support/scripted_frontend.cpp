@@ -66,9 +66,9 @@ void ScriptedFrontend::Paused() {
         onPause();
 }
 
-void ScriptedFrontend::ShowDailyChart(const ChartRows& rows) {
-    calls.push_back("ShowDailyChart");
-    lastChart = rows;
+void ScriptedFrontend::ShowDailyChart(const DailyChart& chart) {
+    calls.push_back(chart.refusal.empty() ? "ShowDailyChart" : "ShowDailyChart " + chart.refusal);
+    lastChart = chart.rows;
 }
 
 void ScriptedFrontend::BashoEnds(int32_t score) {

@@ -47,7 +47,7 @@ class ScriptedFrontend : public Frontend {
     void BoutFought(const BoutOutcome& outcome) override;
     void Paused() override;
     void DayEnds() override { calls.push_back("DayEnds"); }
-    void ShowDailyChart(const ChartRows& rows) override;
+    void ShowDailyChart(const DailyChart& chart) override;
     void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,

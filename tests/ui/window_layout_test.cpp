@@ -252,12 +252,15 @@ class WindowLayoutTest : public QObject {
             QVERIFY2(item->isCheckable() == e.checkable, e.name);
             QVERIFY2(item->isChecked() == e.checked, e.name);
         }
-        // The bar: File1, KB1, KT2, KO1, KH1; the submenus hold their items.
+        // The bar: File1, KB1, KT2, the career record's KR1, KO1, KH1; the
+        // submenus hold their items.
         QList<QString> bar;
         for (QAction* a : main.menuBar()->actions()) bar << a->text();
         QCOMPARE(bar,
                  (QList<QString>{QStringLiteral("ﾌｧｲﾙ(&F)"), main.KB1->text(), main.KT2->text(),
-                                 QStringLiteral("オプション(&O)"), QStringLiteral("ヘルプ(&H)")}));
+                                 QStringLiteral("記録(&R)"), QStringLiteral("オプション(&O)"),
+                                 QStringLiteral("ヘルプ(&H)")}));
+        QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2}));
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
         QCOMPARE(main.KO1->actions(), (QList<QAction*>{main.KT1, main.K1}));
         QCOMPARE(main.KH1->actions(), (QList<QAction*>{main.KP1, main.KA1}));

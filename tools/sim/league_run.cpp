@@ -4,6 +4,7 @@
 #include "shell/new_career.h"
 #include "state/encoding.h"
 #include "state/saved_game.h"
+#include "state/text_file.h"
 
 namespace kelmar::sim {
 
@@ -31,6 +32,11 @@ LeagueRun::LeagueRun(const SimOptions& options)
     }
 }
 
+void LeagueRun::AttachRecord(CareerRecord& record) {
+    record_ = &record;
+    recording_ = std::make_unique<RecordingFrontend>(player_, state_, record);
+}
+
 bool LeagueRun::Done() const {
     return calls_ >= options_.basho || careersEnded_ >= options_.careers;
 }
@@ -40,15 +46,21 @@ void LeagueRun::PlayBasho() {
     const Start start = next_;
     next_ = Start::Next;
     ++calls_;
+    Frontend& frontend = recording_ ? static_cast<Frontend&>(*recording_) : player_;
     if (start == Start::Resume) {
+        if (record_)
+            if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
+                record_->Resuming(*fingerprint);
         LoadGame(state_);
-        RunBasho(state_, player_, clock_);
+        RunBasho(state_, frontend, clock_);
     } else {
         if (start == Start::NewCareer) {
             NewGame(state_);
+            if (record_)
+                record_->NewGame();
             PickJuryo(state_, options_.pick, clock_);
         }
-        ConfirmCareer(state_, player_, clock_);
+        ConfirmCareer(state_, frontend, clock_);
     }
     if (retired()) {
         ++careersEnded_;
@@ -61,6 +73,9 @@ void LeagueRun::PlayBasho() {
         } else {
             SaveGame(state_);
             saved_ = true;
+            if (record_)
+                if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
+                    record_->Saved(*fingerprint);
         }
     }
 }

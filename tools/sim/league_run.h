@@ -6,10 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "record/career_record.h"
+#include "record/recording_frontend.h"
 #include "state/game_state.h"
 #include "tools/sim/options.h"
 #include "tools/sim/scripted_player.h"
@@ -22,6 +25,9 @@ class LeagueRun {
     explicit LeagueRun(const SimOptions& options);
     LeagueRun(const LeagueRun&) = delete;
     LeagueRun& operator=(const LeagueRun&) = delete;
+
+    // Keeps the careers of the run in this record from the next call on.
+    void AttachRecord(CareerRecord& record);
 
     // Whether the run has made its calls or ended its careers.
     bool Done() const;
@@ -57,6 +63,8 @@ class LeagueRun {
     Start next_;
     bool saved_ = false;
     std::vector<std::string> notices_;
+    CareerRecord* record_ = nullptr;
+    std::unique_ptr<RecordingFrontend> recording_;
 };
 
 }  // namespace kelmar::sim

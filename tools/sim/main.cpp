@@ -1,12 +1,22 @@
 // kelmar-sim: careers of the game played headless by a scripted player, one
 // JSON line per basho or a summary for balance work. Reads the data files of
-// the current directory; only --files and --save-after write to disk.
+// the current directory; only --files, --save-after and --record write to disk.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "record/career_record.h"
 #include "tools/sim/options.h"
 #include "tools/sim/simulation.h"
+
+namespace {
+
+// Basho kept in one transaction of the record: a killed run loses at most
+// these, never half of one.
+constexpr int kRecordBatch = 64;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace kelmar::sim;
@@ -23,7 +33,28 @@ int main(int argc, char** argv) {
         std::fputs(kHelpText, stdout);
         return 0;
     }
-    const int status = Simulate(options);
+    // The record is opened before the first basho: a FILE that cannot be
+    // used stops the run before it begins.
+    std::unique_ptr<kelmar::CareerRecord> record;
+    if (!options.record.empty()) {
+        record = std::make_unique<kelmar::CareerRecord>(options.record);
+        record->SetFailureHandler([](const std::string& path, const kelmar::RecordError& e) {
+            std::fprintf(stderr, "kelmar-sim: the career record %s cannot be written: %s\n",
+                         path.c_str(), e.what());
+        });
+        try {
+            record->Open();
+        } catch (const kelmar::RecordError&) {
+            return 1;
+        }
+        record->SetBatch(kRecordBatch);
+    }
+    int status = Simulate(options, record.get());
+    if (record) {
+        record->Flush();
+        if (record->failed())
+            status = 1;
+    }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "kelmar-sim: the output could not be written\n");
         return 1;

@@ -13,7 +13,8 @@ namespace kelmar::sim {
 const char* const kUsageLine =
     "usage: kelmar-sim [--seed S] [--clock START[,STEP]] [--pick K] [--tactic 1|2|3|cycle]\n"
     "                  [--practice] [--basho N] [--careers N] [--stats]\n"
-    "                  [--files] [--save-after N] [--resume] [--runs N] [--jobs J]\n";
+    "                  [--files] [--save-after N] [--resume] [--record FILE]\n"
+    "                  [--runs N] [--jobs J]\n";
 
 const char* const kHelpText =
     "Plays careers of Kelmar headless with a scripted player, using the data files of the\n"
@@ -33,13 +34,16 @@ const char* const kHelpText =
     "  --save-after N        save the game to Kelmar.ini right after call N of RunBasho,\n"
     "                        unless that call ended a career\n"
     "  --resume              begin by resuming the game saved in Kelmar.ini\n"
+    "  --record FILE         keep every career of the run in the career record FILE (SQLite,\n"
+    "                        as the game keeps Kelmar.db); careers are added to a FILE that\n"
+    "                        exists\n"
     "  --runs N              play N independent runs, as N starts of the program: run r\n"
     "                        (from 0) has the seed S+r and the clock START+r*3600000;\n"
     "                        every line begins with \"run\":r, --stats sums the runs\n"
     "  --jobs J              play the runs on J threads (default: one per core); the\n"
     "                        output is the same for every J\n"
     "  --help                print this text\n"
-    "Only --files (Rank.txt) and --save-after (Kelmar.ini) write to disk.\n";
+    "Only --files (Rank.txt), --save-after (Kelmar.ini) and --record (FILE) write to disk.\n";
 
 namespace {
 
@@ -105,6 +109,12 @@ const ValueOption kValueOptions[] = {
      [](const std::string& v, SimOptions& o) { o.basho = IntegerIn("--basho", v, 1, kUnbounded); }},
     {"--careers", [](const std::string& v,
                      SimOptions& o) { o.careers = IntegerIn("--careers", v, 1, kUnbounded); }},
+    {"--record",
+     [](const std::string& v, SimOptions& o) {
+         if (v.empty())
+             throw UsageError("--record wants a file name");
+         o.record = v;
+     }},
     {"--save-after",
      [](const std::string& v, SimOptions& o) {
          o.saveAfter = IntegerIn("--save-after", v, 1, kUnbounded);

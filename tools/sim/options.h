@@ -32,6 +32,8 @@ struct SimOptions {
     int64_t runs = 1;
     bool runsGiven = false;
     int64_t jobs = 0;
+    // The career record written for the run; empty for none.
+    std::string record;
     bool help = false;
 };
 

@@ -29,7 +29,8 @@ void Tell(LeagueRun& run) {
 
 class Runs {
   public:
-    explicit Runs(const SimOptions& options) : options_(options), output_(stdout) {
+    Runs(const SimOptions& options, CareerRecord* record)
+        : options_(options), record_(record), output_(stdout) {
         if (options.stats)
             stats_.resize(static_cast<size_t>(options.runs));
     }
@@ -69,6 +70,8 @@ class Runs {
         const std::optional<int64_t> shown =
             options_.runsGiven ? std::optional<int64_t>(number) : std::nullopt;
         LeagueRun run(OptionsOfRun(options_, number));
+        if (record_ != nullptr)
+            run.AttachRecord(*record_);
         std::string text;
         try {
             PlayLines(run, number, shown, text);
@@ -122,6 +125,7 @@ class Runs {
     }
 
     const SimOptions& options_;
+    CareerRecord* record_;
     OrderedOutput output_;
     std::vector<LeagueStats> stats_;
     std::atomic<int64_t> next_{0};
@@ -131,7 +135,9 @@ class Runs {
     std::string failedMessage_;
 };
 
-int64_t JobsFor(const SimOptions& options) {
+int64_t JobsFor(const SimOptions& options, const CareerRecord* record) {
+    if (record != nullptr)
+        return 1;  // one writer of the record, in run order
     int64_t jobs = options.jobs;
     if (jobs == 0)
         jobs = std::max<int64_t>(1, std::thread::hardware_concurrency());
@@ -140,9 +146,9 @@ int64_t JobsFor(const SimOptions& options) {
 
 }  // namespace
 
-int Simulate(const SimOptions& options) {
-    Runs runs(options);
-    const int64_t jobs = JobsFor(options);
+int Simulate(const SimOptions& options, CareerRecord* record) {
+    Runs runs(options, record);
+    const int64_t jobs = JobsFor(options, record);
     // Runs ahead of the one being written wait with their lines on disk; a
     // few per thread keep every thread busy behind a long run.
     runs.SetWindow(4 * jobs);

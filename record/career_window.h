@@ -1,0 +1,46 @@
+// The window "力士の記録": one career of the record, its rank trajectory as a
+// chart, its basho and its rivals. An ordinary window, not modal; it may stay
+// open while a basho runs and is refreshed when one ends.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+class QChartView;
+class QLabel;
+class QTableWidget;
+
+namespace kelmar {
+
+class CareerRecord;
+
+class CareerRecordWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    CareerRecordWindow(QWidget* parent, CareerRecord& record);
+
+    // The running career, or the last one; it follows the record as careers
+    // come and go.
+    void ShowCurrent();
+    // One career of the record.
+    void ShowCareer(int64_t career);
+    // Reads the record again (after a basho).
+    void Refresh();
+
+    std::optional<int64_t> career() const { return career_; }
+    QLabel* Summary;
+    QChartView* Trajectory;
+    QTableWidget* BashoTable;
+    QTableWidget* RivalsTable;
+
+  private:
+    void Fill();
+
+    CareerRecord& record_;
+    bool followCurrent_ = true;
+    std::optional<int64_t> career_;
+};
+
+}  // namespace kelmar

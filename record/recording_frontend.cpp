@@ -1,0 +1,75 @@
+#include "record/recording_frontend.h"
+
+#include <cstdlib>
+
+#include "state/encoding.h"
+#include "state/strings.h"
+
+namespace kelmar {
+
+namespace {
+
+int32_t RankCode(const GameState& s, int slot) {
+    const int32_t code = std::atoi(s.Stage[slot].c_str());
+    return code >= 1 && code <= 5 ? code : 0;
+}
+
+std::string ShikonaOf(const GameState& s, int slot) {
+    return ShiftJisToUtf8(DisplayName(s.NameOfWres[slot]));
+}
+
+}  // namespace
+
+// The newspaper opens the basho: the banzuke is rewritten, the player's slot
+// is known and the champion of the basho before has just been named.
+void RecordingFrontend::ShowNewspaper(const std::string& page) {
+    const GameState& s = state_;
+    const int p = s.PlayerIndex;
+    BashoStart start;
+    start.nengo = s.Nengo;
+    start.month = 2 * s.Basyo6 + 1;
+    start.slot = p;
+    start.rank = RankCode(s, p);
+    start.shikona = ShikonaOf(s, p);
+    start.crowned = s.LastWin == p;
+    start.careerWins = s.Twin[p];
+    start.careerLosses = s.Tlose[p];
+    start.score = s.MyP;
+    record_.BeginBasho(start);
+    inner_.ShowNewspaper(page);
+}
+
+void RecordingFrontend::BoutFought(const BoutOutcome& outcome) {
+    const GameState& s = state_;
+    const bool playerEast = s.IsPlayerSlot(outcome.eastSlot);
+    if (playerEast || s.IsPlayerSlot(outcome.westSlot)) {
+        const int opponent = playerEast ? outcome.westSlot : outcome.eastSlot;
+        BoutEntry entry;
+        entry.day = s.Torikumiday;
+        entry.opponent = ShikonaOf(s, opponent);
+        entry.opponentSlot = opponent;
+        entry.opponentRank = RankCode(s, opponent);
+        entry.won = (outcome.winner == Side::East) == playerEast;
+        entry.tactic = playerEast ? outcome.eastTactic : outcome.westTactic;
+        entry.opponentTactic = playerEast ? outcome.westTactic : outcome.eastTactic;
+        record_.AddBout(entry);
+    }
+    inner_.BoutFought(outcome);
+}
+
+// A basho cut short by quitting is not kept: only whole basho are written.
+void RecordingFrontend::BashoEnds(int32_t score) {
+    const GameState& s = state_;
+    if (!s.QuitRequested) {
+        const int p = s.PlayerIndex;
+        record_.EndBasho(BashoEnd{s.Twin[p], s.Tlose[p], score});
+    }
+    inner_.BashoEnds(score);
+}
+
+void RecordingFrontend::ShowCareerReport(const ReportLines& lines) {
+    record_.Retire(state_.MyP);
+    inner_.ShowCareerReport(lines);
+}
+
+}  // namespace kelmar

@@ -1,0 +1,44 @@
+// The career record fed from the game's moments: a Frontend that hands every
+// moment on to the real one (the windows, or the simulator's player) and
+// tells the record what the moment says about the player's career.
+#pragma once
+
+#include "record/career_record.h"
+#include "state/frontend.h"
+#include "state/game_state.h"
+
+namespace kelmar {
+
+class RecordingFrontend : public Frontend {
+  public:
+    RecordingFrontend(Frontend& inner, const GameState& state, CareerRecord& record)
+        : inner_(inner), state_(state), record_(record) {}
+
+    // Moments that carry the record.
+    void ShowNewspaper(const std::string& page) override;
+    void BoutFought(const BoutOutcome& outcome) override;
+    void BashoEnds(int32_t score) override;
+    void ShowCareerReport(const ReportLines& lines) override;
+
+    // The others, handed on as they are.
+    bool Watched() const override { return inner_.Watched(); }
+    void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
+    void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
+    void AskTactic(const TacticQuestion& question) override { inner_.AskTactic(question); }
+    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
+    void Paused() override { inner_.Paused(); }
+    void DayEnds() override { inner_.DayEnds(); }
+    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
+    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
+                                       std::string_view preset) override {
+        return inner_.AskName(caption, prompt, preset);
+    }
+    void CareerEnds(const GameState& state) override { inner_.CareerEnds(state); }
+
+  private:
+    Frontend& inner_;
+    const GameState& state_;
+    CareerRecord& record_;
+};
+
+}  // namespace kelmar

@@ -1,0 +1,76 @@
+// Pictures of the career record's windows, to be looked at (not a test):
+// "歴代の力士" over three careers, and "力士の記録" for a career of 1 basho
+// and one of 100 basho; then a career played through the game's windows.
+//     build/dev/tests/ui/kelmar-record-shots /tmp/shots
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cstdio>
+
+#include "record/career_record.h"
+#include "record/career_window.h"
+#include "record/past_careers_window.h"
+#include "shell/game_application.h"
+#include "state/text_file.h"
+#include "synthetic_record.h"
+#include "window_test_support.h"
+
+using namespace kelmar;
+using namespace kelmar::testing;
+
+namespace {
+
+void Save(QWidget* window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder + "/" + name + ".png";
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+void OpenCareerOfBasho(PastCareersWindow* hall, int basho) {
+    const auto found = hall->CareersTable->findItems(QString::number(basho), Qt::MatchExactly);
+    hall->CareersTable->setCurrentCell(found[0]->row(), 0);
+    hall->OpenButton->click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    SetUpApplication(application);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(folder);
+
+    GameUnderTest game;
+    {
+        CareerRecord record(GameFolderPath("Kelmar.db"));
+        RecordSyntheticCareer(record, "若楓", 1, 7);
+        RecordSyntheticCareer(record, "千代雷", 100, 11);
+        RecordSyntheticCareer(record, "霧昇", 20, 3, false);
+    }
+    TfrmKelmar& window = *game.window;
+    window.show();
+    window.KH2->trigger();
+    Save(window.frmPastCareers, folder, "past-careers");
+    OpenCareerOfBasho(window.frmPastCareers, 1);
+    Save(window.frmCareerRecord, folder, "career-1-basho");
+    OpenCareerOfBasho(window.frmPastCareers, 100);
+    Save(window.frmCareerRecord, folder, "career-100-basho");
+
+    // A career of the game itself, to its end.
+    window.K1->trigger();
+    StartCareer(window, 6);
+    for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
+        window.PlayerOkButton->click();
+    window.KC1->trigger();
+    Save(window.frmCareerRecord, folder, "career-played");
+
+    for (const QString& error : game.player.errors) std::fprintf(stderr, "%s\n", qPrintable(error));
+    std::printf("pictures in %s\n", qPrintable(folder));
+    return game.player.errors.isEmpty() ? 0 : 1;
+}
