@@ -286,7 +286,7 @@ TEST(Career, AnUnwatchedPlayerGetsNoFiguresAndNoChart) {
             for (const CardPair& pair : card.pairs)
                 figures += (pair.eastPortrait != 0) + (pair.westPortrait != 0);
         }
-        void ShowDailyChart(const ChartRows&) override { ++charts; }
+        void ShowDailyChart(const DailyChart&) override { ++charts; }
     };
     GameFolder folder;
     folder.CopyAllData();
