@@ -20,10 +20,10 @@ int32_t FigureOf(const GameState& state, int32_t slot) {
 DayPair DayCardPair(const GameState& state, int day, int pair) {
     const std::string& line = state.Match[day];
     const int64_t at = 4 * static_cast<int64_t>(pair) - 3;
-    return DayPair{StrToInt(Copy(line, at, 2)), StrToInt(Copy(line, at + 2, 2))};
+    return DayPair{StrToInt(CopyView(line, at, 2)), StrToInt(CopyView(line, at + 2, 2))};
 }
 
-DayCard DayCardOf(const GameState& state) {
+DayCard DayCardOf(const GameState& state, bool figures) {
     DayCard card;
     card.month = 2 * static_cast<int64_t>(state.Basyo6) + 1;
     card.day = state.Torikumiday;
@@ -32,8 +32,10 @@ DayCard DayCardOf(const GameState& state) {
         CardPair& pair = card.pairs[static_cast<size_t>(i - 1)];
         pair.eastSlot = slots.east;
         pair.westSlot = slots.west;
-        pair.eastPortrait = FigureOf(state, slots.east);
-        pair.westPortrait = FigureOf(state, slots.west);
+        if (figures) {
+            pair.eastPortrait = FigureOf(state, slots.east);
+            pair.westPortrait = FigureOf(state, slots.west);
+        }
     }
     return card;
 }

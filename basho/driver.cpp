@@ -123,7 +123,7 @@ void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
         if (s.QuitRequested)
             continue;
         PlayDay(s, frontend);
-        if (!s.QuitRequested)
+        if (!s.QuitRequested && frontend.Watched())
             frontend.ShowDailyChart(DailyChartOf(s));
     }
 

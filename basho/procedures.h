@@ -42,8 +42,9 @@ DayPair DayCardPair(const GameState& state, int day, int pair);
 // The card of day Torikumiday, its pairs in the order they are drawn:
 // ConversionError for a field or portrait digits that are no number,
 // RangeError naming a slot outside the league or a portrait number without a
-// figure on the sheet.
-DayCard DayCardOf(const GameState& state);
+// figure on the sheet. Without figures (nobody watches the scoreboard) the
+// portraits are left 0 and not read.
+DayCard DayCardOf(const GameState& state, bool figures = true);
 // lblBasyo's caption, e.g. 5月場所3日目.
 std::string DayCaption(const DayCard& card);
 

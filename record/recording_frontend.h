@@ -21,6 +21,7 @@ class RecordingFrontend : public Frontend {
     void ShowCareerReport(const ReportLines& lines) override;
 
     // The others, handed on as they are.
+    bool Watched() const override { return inner_.Watched(); }
     void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
     void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
     void AskTactic(const TacticQuestion& question) override { inner_.AskTactic(question); }

@@ -111,6 +111,11 @@ class Frontend {
   public:
     virtual ~Frontend() = default;
 
+    // Whether anybody looks at the pictures. For a player who does not (the
+    // simulator's), the core builds nothing that only a picture needs: the
+    // day card comes without its figures, and the daily chart is not shown.
+    virtual bool Watched() const { return true; }
+
     // The newspaper page in frmPaper, shown modally.
     virtual void ShowNewspaper(const std::string& page) = 0;
 
@@ -137,7 +142,7 @@ class Frontend {
     // KT1 enabled, both name labels emptied, the five pictures released.
     virtual void DayEnds() = 0;
     // The banzuke chart frmStage, shown modally until the player closes it;
-    // then the main window is repainted.
+    // then the main window is repainted. Only for a frontend that is watched.
     virtual void ShowDailyChart(const DailyChart& chart) = 0;
     // The end of a basho: lblMyP shows the career score, PlayerOkButton is
     // shown and enabled, KB1 and KS1 are enabled.

@@ -104,6 +104,9 @@ struct GameState {
     // The animation switch K1: every bout with a film is filmed, not only the
     // player's. On when the program starts.
     bool AnimationSwitch = true;
+    // The newspaper's last page, composed in place so that its buffer serves
+    // every basho.
+    std::string PaperPage;
 
     IndexedArray<std::string, 1, kPlaces> TopTenNames;
     IndexedArray<int32_t, 1, kPlaces> TopTenScores;

@@ -46,8 +46,9 @@ void CheckPortrait(const std::string& shikona, const char* file, int line) {
 void CheckPairingLine(const std::string& line, int day) {
     constexpr int kFields = 2 * 16;
     for (int field = 1; field <= kFields; ++field) {
+        const std::string_view digits = CopyView(line, 2 * field - 1, 2);
         int32_t slot = 0;
-        if (TryStrToInt(Copy(line, 2 * field - 1, 2), slot) && (slot < 1 || slot > kSlots))
+        if (TryStrToInt(digits, slot) && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
                               "番付の位置 " + IntToStr(slot) + " は 1..32 の範囲外です");
     }
@@ -69,13 +70,13 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
         CheckPortrait(state.NameOfWres[i], kRosterFile, 2 * i - 1);
 
         const std::string figures = file.ReadLine();
-        state.E[i] = StrToInt(Copy(figures, 1, 2));
-        state.LB[i] = StrToInt(Copy(figures, 3, 2));
-        state.L[i] = StrToInt(Copy(figures, 5, 2));
-        state.Age[i] = StrToInt(Copy(figures, 7, 2));
-        state.Pw[i] = StrToInt(Copy(figures, 9, 1));
-        state.Sp[i] = StrToInt(Copy(figures, 10, 1));
-        state.Tc[i] = StrToInt(Copy(figures, 11, 1));
+        state.E[i] = StrToInt(CopyView(figures, 1, 2));
+        state.LB[i] = StrToInt(CopyView(figures, 3, 2));
+        state.L[i] = StrToInt(CopyView(figures, 5, 2));
+        state.Age[i] = StrToInt(CopyView(figures, 7, 2));
+        state.Pw[i] = StrToInt(CopyView(figures, 9, 1));
+        state.Sp[i] = StrToInt(CopyView(figures, 10, 1));
+        state.Tc[i] = StrToInt(CopyView(figures, 11, 1));
         ZaiiForAge(state.Age[i], state.Zaii[i]);
     }
     state.RosterLoaded = 1;

@@ -9,14 +9,7 @@
 namespace kelmar {
 
 std::string Copy(std::string_view s, int64_t start, int64_t count) {
-    const auto length = static_cast<int64_t>(s.size());
-    if (start < 1)
-        start = 1;
-    if (count < 0 || start > length)
-        return {};
-    const int64_t available = length - start + 1;
-    return std::string(s.substr(static_cast<size_t>(start - 1),
-                                static_cast<size_t>(count < available ? count : available)));
+    return std::string(CopyView(s, start, count));
 }
 
 std::string DisplayName(std::string_view shikona) {
@@ -29,8 +22,8 @@ std::string_view DisplayNameView(std::string_view shikona) {
 
 namespace {
 
-std::string PortraitDigits(std::string_view shikona) {
-    return Copy(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
+std::string_view PortraitDigits(std::string_view shikona) {
+    return CopyView(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
 }
 
 }  // namespace
@@ -65,6 +58,8 @@ int HexDigit(char c) {
 }  // namespace
 
 bool TryStrToInt(std::string_view text, int32_t& value) {
+    if (TryShortDecimal(text, value))
+        return true;
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
@@ -106,7 +101,7 @@ bool TryStrToInt(std::string_view text, int32_t& value) {
     return true;
 }
 
-int32_t StrToInt(std::string_view text) {
+int32_t StrToIntInFull(std::string_view text) {
     int32_t value = 0;
     if (!TryStrToInt(text, value))
         throw ConversionError(std::string(text));

@@ -11,6 +11,17 @@ namespace kelmar {
 // The bytes from position `start` on, at most `count` of them. A start below 1
 // counts as 1; a start beyond the end or a negative count gives "".
 std::string Copy(std::string_view s, int64_t start, int64_t count);
+// The same bytes as a view into `s`, for reading them without a copy.
+inline std::string_view CopyView(std::string_view s, int64_t start, int64_t count) {
+    const auto length = static_cast<int64_t>(s.size());
+    if (start < 1)
+        start = 1;
+    if (count < 0 || start > length)
+        return {};
+    const int64_t available = length - start + 1;
+    return s.substr(static_cast<size_t>(start - 1),
+                    static_cast<size_t>(count < available ? count : available));
+}
 
 // A stored shikona without its last two bytes, the portrait digits.
 std::string DisplayName(std::string_view shikona);
@@ -26,13 +37,34 @@ bool TryPortraitNumber(std::string_view shikona, int32_t& value);
 // against the sheet they have read.
 int32_t SheetPortraitNumber(std::string_view shikona);
 
+// The same rules, but reports failure by returning false instead of raising.
+bool TryStrToInt(std::string_view text, int32_t& value);
+
+// The texts the rules read most, rank codes and slots: one or two decimal
+// digits, read at once; false for any other text.
+inline bool TryShortDecimal(std::string_view text, int32_t& value) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.size() == 1 && digit(text[0])) {
+        value = text[0] - '0';
+        return true;
+    }
+    if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+        value = 10 * (text[0] - '0') + (text[1] - '0');
+        return true;
+    }
+    return false;
+}
+
+// StrToInt for a text that is not a short decimal.
+int32_t StrToIntInFull(std::string_view text);
+
 // The strict conversion: optional leading spaces, an optional sign, then
 // decimal digits to the end, or "$" and hexadecimal digits. Anything else, the
 // empty text and a value outside 32 bits included, raises ConversionError.
-int32_t StrToInt(std::string_view text);
-
-// The same rules, but reports failure by returning false instead of raising.
-bool TryStrToInt(std::string_view text, int32_t& value);
+inline int32_t StrToInt(std::string_view text) {
+    int32_t value = 0;
+    return TryShortDecimal(text, value) ? value : StrToIntInFull(text);
+}
 
 // Decimal text: no leading zeros or spaces, "-" before a negative number.
 std::string IntToStr(int64_t value);

@@ -60,9 +60,9 @@ std::string ReadWholeFile(const std::string& path) {
     if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
         throw InOutError(5);
     std::string bytes;
-    std::vector<char> chunk(1 << 16);
+    char chunk[1 << 14];
     for (;;) {
-        const ssize_t n = ::read(fd.get(), chunk.data(), chunk.size());
+        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -70,13 +70,14 @@ std::string ReadWholeFile(const std::string& path) {
         }
         if (n == 0)
             break;
-        bytes.append(chunk.data(), static_cast<size_t>(n));
+        bytes.append(chunk, static_cast<size_t>(n));
     }
     return bytes;
 }
 
 TextReader::TextReader(const std::string& path) : bytes_(ReadWholeFile(path)) {
-    bytes_ = bytes_.substr(0, bytes_.find(kEndOfFile));
+    if (const size_t end = bytes_.find(kEndOfFile); end != std::string::npos)
+        bytes_.resize(end);
 }
 
 TextReader TextReader::FromBytes(std::string bytes) {

@@ -69,6 +69,28 @@ TEST(Allocation, ADayAndItsChartTouchNoHeap) {
     }
 }
 
+// A whole basho, the assessment, the rewrite, the newspaper and the days
+// included, stays off the heap once a first basho has sized the buffers it
+// reuses. The practice level keeps the player's career going.
+TEST(Allocation, AWholeBashoAfterTheFirstTouchesNoHeap) {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    GameState s = testing::ShippedLeagueAfterFirstBasho(5);
+    s.Omake = 10;
+    testing::NullFrontend frontend;
+    testing::FixedClock clock(777);
+    RunBasho(s, frontend, clock);
+    int played = 0;
+    for (int n = 0; n < 30; ++n) {
+        const uint64_t before = AllocationCount();
+        RunBasho(s, frontend, clock);
+        EXPECT_EQ(AllocationCount() - before, 0u) << "basho " << n + 2;
+        ASSERT_EQ(frontend.careerReports, 0) << "the career should last";
+        ++played;
+    }
+    EXPECT_EQ(frontend.newspapers, played + 1);
+}
+
 // A computer bout reads no string at all, however long the names are.
 TEST(Allocation, ComputerBoutWithLongNamesTouchesNoHeap) {
     GameState s;

@@ -4,8 +4,10 @@
 #include "shell/new_career.h"
 #include "state/strings.h"
 #include "support/fixed_clock.h"
+#include "support/game_error.h"
 #include "support/game_folder.h"
 #include "support/scripted_frontend.h"
+#include "support/shipped_league.h"
 
 namespace kelmar {
 namespace {
@@ -279,6 +281,42 @@ TEST(Day, BoutLabels) {
         EXPECT_EQ(side.Label(), c.label);
         EXPECT_EQ(side.player, c.player);
         EXPECT_EQ(side.slot, c.slot);
+    }
+}
+
+// The simulator's player looks at no picture: his days come without figures
+// and no chart is built for him, so a portrait without a figure on the sheet,
+// which a watched game refuses at the start of the day, does not stop his basho.
+TEST(Career, AnUnwatchedPlayerGetsNoFiguresAndNoChart) {
+    struct Player : testing::NullFrontend {
+        bool watched = true;
+        int days = 0, figures = 0, charts = 0;
+        bool Watched() const override { return watched; }
+        void DayBegins(const DayCard& card) override {
+            ++days;
+            for (const CardPair& pair : card.pairs)
+                figures += (pair.eastPortrait != 0) + (pair.westPortrait != 0);
+        }
+        void ShowDailyChart(const DailyChart&) override { ++charts; }
+    };
+    GameFolder folder;
+    folder.CopyAllData();
+    GameState league = testing::ShippedLeagueAfterFirstBasho(5);
+    for (int i = 1; i <= kSlots; ++i)
+        if (!league.IsPlayerSlot(i))
+            league.NameOfWres[i] = DisplayName(league.NameOfWres[i]) + "99";  // no figure
+    for (const bool watched : {true, false}) {
+        SCOPED_TRACE(watched ? "watched" : "unwatched");
+        GameState s = league;
+        Player player;
+        player.watched = watched;
+        FixedClock clock(5);
+        const bool refused =
+            testing::GameErrorOf([&] { RunBasho(s, player, clock); }) != "no error";
+        EXPECT_EQ(refused, watched);
+        EXPECT_EQ(player.days, watched ? 0 : kDays);
+        EXPECT_EQ(player.figures, 0);
+        EXPECT_EQ(player.charts, 0);
     }
 }
 

@@ -37,10 +37,15 @@ void PlayBasho(benchmark::State& bench, bool practice, bool composeLine, int rec
         record.SetBatch(recordBatch);
         run.AttachRecord(record);
     }
+    BashoLineWriter writer;
+    std::string line;
     for (auto _ : bench) {
         run.PlayBasho();
-        if (composeLine)
-            benchmark::DoNotOptimize(BashoLineText(run));
+        if (composeLine) {
+            line.clear();
+            writer.Append(run, std::nullopt, line);
+            benchmark::DoNotOptimize(line.data());
+        }
     }
     const int64_t played = run.calls() - run.careersEnded();
     bench.counters["basho/s"] =

@@ -80,6 +80,14 @@ TEST(SimOptions, BadArgumentsExitWithStatusTwoAndSayWhy) {
         {{"--save-after", "1001"}, "comes after the last call of the run (--basho 1000)"},
         {{"--files=1"}, "--files takes no value"},
         {{"--resume", "x"}, "unknown argument \"x\""},
+        {{"--runs", "0"}, "--runs wants a whole number 1 or more, not \"0\""},
+        {{"--jobs", "0"}, "--jobs wants a whole number from 1 to 256"},
+        // The runs would share the game's files.
+        {{"--runs", "2", "--files"},
+         "--files works on the game's files and cannot be used with --runs 2"},
+        {{"--save-after", "3", "--runs=5"},
+         "--save-after works on the game's files and cannot be used with --runs 5"},
+        {{"--resume", "--runs", "9", "--jobs", "1"}, "--resume works on the game's files"},
     };
     for (const auto& c : cases) {
         const auto r = RunSim(c.args);

@@ -105,10 +105,10 @@ TEST(SimStats, LeagueEventsAgreeWithTheNewspapers) {
     const std::vector<std::string> names = DisplayNames();
     bool afterRetirement = false;
     while (!run.Done()) {
-        const LeagueSnapshot before = SnapshotBeforeCall(run);
+        stats.Before(run);
         const PaperCounts was = Counted(stats);
         run.PlayBasho();
-        stats.Add(before, run);
+        stats.Add(run);
         const bool compare = !afterRetirement && !run.retired();
         afterRetirement = run.retired();
         if (!compare)
@@ -149,9 +149,9 @@ TEST(SimStats, CareersAreCountedWithTheirLengths) {
     std::vector<int64_t> lengths;
     int64_t played = 0;
     while (!run.Done()) {
-        const LeagueSnapshot before = SnapshotBeforeCall(run);
+        stats.Before(run);
         run.PlayBasho();
-        stats.Add(before, run);
+        stats.Add(run);
         if (run.retired()) {
             lengths.push_back(played);
             played = 0;
@@ -163,7 +163,8 @@ TEST(SimStats, CareersAreCountedWithTheirLengths) {
     EXPECT_EQ(run.careersEnded(), 4);
 
     std::ostringstream text;
-    stats.Print(text, run);
+    stats.EndRun(run);
+    stats.Print(text);
     EXPECT_NE(text.str().find("careers ended: 4"), std::string::npos) << text.str();
 
     const auto r = testing::RunSim({"--stats", "--careers", "4", "--basho", "100000"});

@@ -19,17 +19,23 @@ int RankIndex(const std::string& code) {
     return code.size() == 1 && code[0] >= '1' && code[0] <= '6' ? code[0] - '0' : 0;
 }
 
+uint64_t NameKey(const std::string& name) {
+    uint64_t key = name.size();
+    for (size_t k = 0; k < name.size() && k < 7; ++k)
+        key |= uint64_t{static_cast<unsigned char>(name[k])} << (8 * (k + 1));
+    return key;
+}
+
 // The computer rikishi of slots 1..last, and the player's best rank as the
 // next assessment will find it.
-LeagueSnapshot Snapshot(const GameState& s, int last) {
-    LeagueSnapshot snapshot;
+void Snapshot(const GameState& s, int last, LeagueSnapshot& snapshot) {
+    snapshot.Clear();
     for (int i = 1; i <= last; ++i) {
         if (s.IsPlayerSlot(i))
             snapshot.playerBest = std::min(s.Saiko[i], s.Stage[i]);
         else
-            snapshot.computers[s.NameOfWres[i]] = {s.Stage[i], s.Zaii[i]};
+            snapshot.Put(s.NameOfWres[i], s.Stage[i], s.Zaii[i]);
     }
-    return snapshot;
 }
 
 std::string PerHundred(int64_t count, int64_t basho) {
@@ -46,41 +52,80 @@ std::string Mean(int64_t sum, int64_t count) {
 
 }  // namespace
 
-LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run) {
+void LeagueSnapshot::Clear() {
+    count = 0;
+    playerBest = "6";
+    table_.Clear();
+}
+
+void LeagueSnapshot::Put(const std::string& name, const std::string& stage, int32_t zaii) {
+    const uint64_t key = NameKey(name);
+    int k = IndexOf(name, key);
+    if (k < 0) {
+        k = count++;
+        computers[static_cast<size_t>(k)].name = name;
+        computers[static_cast<size_t>(k)].key = key;
+        table_.Insert(key, k);
+    }
+    computers[static_cast<size_t>(k)].stage = stage;
+    computers[static_cast<size_t>(k)].zaii = zaii;
+}
+
+int LeagueSnapshot::IndexOf(const std::string& name, uint64_t key) const {
+    return table_.Find(key, [&](int k) { return computers[static_cast<size_t>(k)].name == name; });
+}
+
+const LeagueSnapshot::Record* LeagueSnapshot::Find(const std::string& name) const {
+    const int k = IndexOf(name, NameKey(name));
+    return k < 0 ? nullptr : &computers[static_cast<size_t>(k)];
+}
+
+void LeagueStats::Before(const LeagueRun& run) {
     switch (run.nextStart()) {
         case LeagueRun::Start::Next:
-            return Snapshot(run.state(), kSlots);
+            Snapshot(run.state(), kSlots, before_);
+            return;
         case LeagueRun::Start::Resume: {
-            // The league as the load will read it from the saved game.
             GameState league = run.state();
             ReadSavedGame(league);
-            return Snapshot(league, kSlots);
+            Snapshot(league, kSlots, before_);
+            return;
         }
         case LeagueRun::Start::NewCareer:
             break;
     }
-    // The confirm of a new career reads slots 1..31 from the roster file; the
-    // player enters in slot 32.
-    GameState league = run.state();
-    LoadRoster(league);
-    LeagueSnapshot snapshot = Snapshot(league, kRosterSlots);
-    snapshot.playerBest = "5";
-    return snapshot;
+    // The confirm reads slots 1..31 from the roster file; the player enters
+    // in slot 32. A roster age without a tenure leaves the slot's tenure as
+    // it was.
+    if (!roster_) {
+        GameState roster;
+        LoadRoster(roster);
+        roster_ = std::move(roster);
+    }
+    const GameState& s = run.state();
+    before_.Clear();
+    for (int i = 1; i <= kRosterSlots; ++i) {
+        int32_t zaii = s.Zaii[i];
+        ZaiiForAge(roster_->Age[i], zaii);
+        if (!GameState::IsPlayer(roster_->Age[i]))
+            before_.Put(roster_->NameOfWres[i], roster_->Stage[i], zaii);
+    }
+    before_.playerBest = "5";
 }
 
-void LeagueStats::Add(const LeagueSnapshot& before, const LeagueRun& after) {
+void LeagueStats::Add(const LeagueRun& after) {
     if (after.retired()) {
         careerLengths_.push_back(currentCareer_);
-        bestRanks_[static_cast<size_t>(RankIndex(before.playerBest))] += 1;
+        bestRanks_[static_cast<size_t>(RankIndex(before_.playerBest))] += 1;
         currentCareer_ = 0;
         currentBest_ = "6";
         return;
     }
     ++currentCareer_;
-    AddBasho(before, after.state());
+    AddBasho(after.state());
 }
 
-void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
+void LeagueStats::AddBasho(const GameState& s) {
     ++bashoPlayed_;
     int32_t championWins = 0;
     for (int i = 1; i <= kSlots; ++i) {
@@ -94,12 +139,12 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
             currentBest_ = std::min(currentBest_, s.Saiko[i]);
             continue;
         }
-        const auto old = before.computers.find(s.NameOfWres[i]);
+        const LeagueSnapshot::Record* old = before_.Find(s.NameOfWres[i]);
         // A rikishi who stayed has served one basho more; a newcomer has one
         // basho, even when his name came back from juryo in the same draw.
-        if (old == before.computers.end() || old->second.zaii + 1 != s.Zaii[i])
+        if (old == nullptr || old->zaii + 1 != s.Zaii[i])
             continue;
-        const std::string& was = old->second.stage;
+        const std::string& was = old->stage;
         if (was != "1" && s.Stage[i] == "1")
             ++yokozunaPromotions_;
         if (was != "1" && was != "2" && s.Stage[i] == "2")
@@ -110,11 +155,14 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
     // Whoever is not found again as a stayer has left the league.
-    std::unordered_map<std::string, int32_t> stayers;
-    for (int i = 1; i <= kSlots; ++i) stayers[s.NameOfWres[i]] = s.Zaii[i];
-    for (const auto& [name, record] : before.computers) {
-        const auto now = stayers.find(name);
-        if (now != stayers.end() && now->second == record.zaii + 1)
+    // A name in two slots counts in the later one.
+    NameTable slots;
+    for (int i = kSlots; i >= 1; --i) slots.Insert(NameKey(s.NameOfWres[i]), i);
+    for (int k = 0; k < before_.count; ++k) {
+        const LeagueSnapshot::Record& record = before_.computers[static_cast<size_t>(k)];
+        const int now =
+            slots.Find(record.key, [&](int i) { return s.NameOfWres[i] == record.name; });
+        if (now > 0 && s.Zaii[now] == record.zaii + 1)
             continue;
         if (record.stage == "5")
             ++drops_;
@@ -123,9 +171,38 @@ void LeagueStats::AddBasho(const LeagueSnapshot& before, const GameState& s) {
     }
 }
 
-void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
-    out << "calls of RunBasho: " << run.calls() << ", basho played: " << bashoPlayed_
-        << ", clock readings: " << run.clock().readings() << "\n";
+void LeagueStats::EndRun(const LeagueRun& run, std::optional<int64_t> runNumber) {
+    calls_ += run.calls();
+    clockReadings_ += run.clock().readings();
+    if (currentCareer_ > 0)
+        inProgress_.push_back({runNumber, currentCareer_, currentBest_, run.state().MyP});
+    currentCareer_ = 0;
+    currentBest_ = "6";
+}
+
+void LeagueStats::Merge(const LeagueStats& other) {
+    calls_ += other.calls_;
+    clockReadings_ += other.clockReadings_;
+    inProgress_.insert(inProgress_.end(), other.inProgress_.begin(), other.inProgress_.end());
+    bashoPlayed_ += other.bashoPlayed_;
+    careerLengths_.insert(careerLengths_.end(), other.careerLengths_.begin(),
+                          other.careerLengths_.end());
+    ozekiPromotions_ += other.ozekiPromotions_;
+    yokozunaPromotions_ += other.yokozunaPromotions_;
+    ozekiDemotions_ += other.ozekiDemotions_;
+    retirements_ += other.retirements_;
+    drops_ += other.drops_;
+    for (size_t i = 0; i < bestRanks_.size(); ++i) bestRanks_[i] += other.bestRanks_[i];
+    for (size_t i = 0; i < championWins_.size(); ++i) championWins_[i] += other.championWins_[i];
+    for (size_t i = 0; i < eSum_.size(); ++i) {
+        eSum_[i] += other.eSum_[i];
+        eCount_[i] += other.eCount_[i];
+    }
+}
+
+void LeagueStats::Print(std::ostream& out) const {
+    out << "calls of RunBasho: " << calls_ << ", basho played: " << bashoPlayed_
+        << ", clock readings: " << clockReadings_ << "\n";
 
     out << "careers ended: " << careerLengths_.size();
     if (!careerLengths_.empty()) {
@@ -138,9 +215,11 @@ void LeagueStats::Print(std::ostream& out, const LeagueRun& run) const {
         for (int64_t n : careerLengths_) out << ' ' << n;
     }
     out << "\n";
-    if (currentCareer_ > 0) {
-        out << "career in progress: " << currentCareer_ << " basho, best rank so far "
-            << kRankNames[RankIndex(currentBest_)] << ", score " << run.state().MyP << "\n";
+    for (const CareerInProgress& career : inProgress_) {
+        if (career.run)
+            out << "run " << *career.run << ": ";
+        out << "career in progress: " << career.basho << " basho, best rank so far "
+            << kRankNames[RankIndex(career.best)] << ", score " << career.score << "\n";
     }
     out << "player's best rank in the careers ended:";
     for (int r = 1; r <= 6; ++r)

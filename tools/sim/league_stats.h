@@ -4,37 +4,81 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "tools/sim/league_run.h"
 
 namespace kelmar::sim {
 
+// Indices by a key of the name, open addressing over 64 cells for the
+// league's 32 names; the first index stored under a key is found first.
+class NameTable {
+  public:
+    void Clear() { cells_.fill(0); }
+    void Insert(uint64_t key, int index) {
+        size_t h = Home(key);
+        while (cells_[h] != 0) h = (h + 1) % kCells;
+        keys_[h] = key;
+        cells_[h] = static_cast<int8_t>(index + 1);
+    }
+    // The first index under the key that `same` accepts, -1 for none.
+    template <typename Same>
+    int Find(uint64_t key, Same same) const {
+        for (size_t h = Home(key); cells_[h] != 0; h = (h + 1) % kCells)
+            if (keys_[h] == key && same(cells_[h] - 1))
+                return cells_[h] - 1;
+        return -1;
+    }
+
+  private:
+    static constexpr size_t kCells = 64;
+    static size_t Home(uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> 58; }
+    std::array<uint64_t, kCells> keys_{};
+    std::array<int8_t, kCells> cells_{};
+};
+
 // The league as a call of RunBasho finds it: every computer rikishi's rank
-// and tenure by name (names are unique in the league), and the best rank the
-// player's rikishi holds.
+// and tenure by name (names are unique in the league; should one come twice,
+// the later slot counts), and the best rank the player's rikishi holds. Kept
+// in place, so that taking it costs no allocation.
 struct LeagueSnapshot {
     struct Record {
+        std::string name;
+        uint64_t key = 0;  // the name's length and first bytes, to compare quickly
         std::string stage;
         int32_t zaii = 0;
     };
-    std::unordered_map<std::string, Record> computers;
+    std::array<Record, kSlots> computers;
+    int count = 0;
     std::string playerBest = "6";
-};
 
-// Taken right before the next call of the run. When that call begins a
-// career, the league is the one the confirm reads from the roster file; when
-// it resumes a saved game, the one the load reads.
-LeagueSnapshot SnapshotBeforeCall(const LeagueRun& run);
+    void Clear();
+    void Put(const std::string& name, const std::string& stage, int32_t zaii);
+    const Record* Find(const std::string& name) const;
+
+  private:
+    int IndexOf(const std::string& name, uint64_t key) const;
+    NameTable table_;
+};
 
 class LeagueStats {
   public:
-    // One call of RunBasho, from the league before it to the run after it.
-    void Add(const LeagueSnapshot& before, const LeagueRun& after);
-    void Print(std::ostream& out, const LeagueRun& run) const;
+    // The league right before the next call of the run. When that call
+    // begins a career, it is the one the confirm reads from the roster file
+    // (the file does not change during a run, so it is read once); when it
+    // resumes a saved game, the one the load reads.
+    void Before(const LeagueRun& run);
+    // That call, from the league before it to the run after it.
+    void Add(const LeagueRun& after);
+    // The run is over: its calls, and its career in progress if any. With a
+    // run number (the program's --runs), the summary names the run.
+    void EndRun(const LeagueRun& run, std::optional<int64_t> runNumber = std::nullopt);
+    // The summary of this run's and the other's, the other's counted after.
+    void Merge(const LeagueStats& other);
+    void Print(std::ostream& out) const;
 
     int64_t bashoPlayed() const { return bashoPlayed_; }
     const std::vector<int64_t>& careerLengths() const { return careerLengths_; }
@@ -45,8 +89,20 @@ class LeagueStats {
     int64_t drops() const { return drops_; }
 
   private:
-    void AddBasho(const LeagueSnapshot& before, const GameState& s);
+    void AddBasho(const GameState& s);
 
+    LeagueSnapshot before_;
+    std::optional<GameState> roster_;
+    struct CareerInProgress {
+        std::optional<int64_t> run;
+        int64_t basho = 0;
+        std::string best;
+        int32_t score = 0;
+    };
+
+    int64_t calls_ = 0;
+    int64_t clockReadings_ = 0;
+    std::vector<CareerInProgress> inProgress_;  // of the runs ended
     int64_t bashoPlayed_ = 0;
     int64_t currentCareer_ = 0;  // basho of the career in progress
     std::vector<int64_t> careerLengths_;

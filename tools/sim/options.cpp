@@ -13,7 +13,8 @@ namespace kelmar::sim {
 const char* const kUsageLine =
     "usage: kelmar-sim [--seed S] [--clock START[,STEP]] [--pick K] [--tactic 1|2|3|cycle]\n"
     "                  [--practice] [--basho N] [--careers N] [--stats]\n"
-    "                  [--files] [--save-after N] [--resume] [--record FILE]\n";
+    "                  [--files] [--save-after N] [--resume] [--record FILE]\n"
+    "                  [--runs N] [--jobs J]\n";
 
 const char* const kHelpText =
     "Plays careers of Kelmar headless with a scripted player, using the data files of the\n"
@@ -36,6 +37,11 @@ const char* const kHelpText =
     "  --record FILE         keep every career of the run in the career record FILE (SQLite,\n"
     "                        as the game keeps Kelmar.db); careers are added to a FILE that\n"
     "                        exists\n"
+    "  --runs N              play N independent runs, as N starts of the program: run r\n"
+    "                        (from 0) has the seed S+r and the clock START+r*3600000;\n"
+    "                        every line begins with \"run\":r, --stats sums the runs\n"
+    "  --jobs J              play the runs on J threads (default: one per core); the\n"
+    "                        output is the same for every J\n"
     "  --help                print this text\n"
     "Only --files (Rank.txt), --save-after (Kelmar.ini) and --record (FILE) write to disk.\n";
 
@@ -63,6 +69,7 @@ int64_t IntegerIn(const std::string& option, const std::string& text, int64_t lo
 }
 
 constexpr int64_t kUnbounded = std::numeric_limits<int64_t>::max();
+constexpr int64_t kMaxJobs = 256;
 
 void ParseClock(const std::string& text, SimOptions& o) {
     const size_t comma = text.find(',');
@@ -112,6 +119,13 @@ const ValueOption kValueOptions[] = {
      [](const std::string& v, SimOptions& o) {
          o.saveAfter = IntegerIn("--save-after", v, 1, kUnbounded);
      }},
+    {"--runs",
+     [](const std::string& v, SimOptions& o) {
+         o.runs = IntegerIn("--runs", v, 1, kUnbounded);
+         o.runsGiven = true;
+     }},
+    {"--jobs",
+     [](const std::string& v, SimOptions& o) { o.jobs = IntegerIn("--jobs", v, 1, kMaxJobs); }},
 };
 
 const ValueOption* FindValueOption(const std::string& name) {
@@ -172,6 +186,24 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
         throw UsageError("--save-after " + std::to_string(o.saveAfter) +
                          " comes after the last call of the run (--basho " +
                          std::to_string(o.basho) + ")");
+    if (o.runs > 1) {
+        // The runs would read and write the same game files at once.
+        for (const char* option : {"--files", "--save-after", "--resume"})
+            if (seen.count(option) > 0)
+                throw UsageError(std::string(option) +
+                                 " works on the game's files and cannot be used with --runs " +
+                                 std::to_string(o.runs) + ": the runs would share them");
+    }
+    return o;
+}
+
+SimOptions OptionsOfRun(const SimOptions& options, int64_t run) {
+    constexpr int64_t kHour = 3'600'000;
+    constexpr int64_t kDay = 24 * kHour;
+    SimOptions o = options;
+    // Modulo 2^32, as the generator's state.
+    o.seed = static_cast<uint32_t>(options.seed + static_cast<uint64_t>(run));
+    o.clockStart = (options.clockStart % kDay + run % 24 * kHour) % kDay;
     return o;
 }
 

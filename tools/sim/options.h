@@ -26,6 +26,12 @@ struct SimOptions {
     bool files = false;
     int64_t saveAfter = 0;
     bool resume = false;
+    // Independent runs, as that many starts of the program; run r starts with
+    // the seed plus r and the clock an hour per run later. Given, every line
+    // says its run; 0 jobs: one per core.
+    int64_t runs = 1;
+    bool runsGiven = false;
+    int64_t jobs = 0;
     // The career record written for the run; empty for none.
     std::string record;
     bool help = false;
@@ -38,6 +44,9 @@ class UsageError : public std::runtime_error {
 };
 
 SimOptions ParseOptions(const std::vector<std::string>& args);
+
+// The options of run r (counted from 0) of --runs.
+SimOptions OptionsOfRun(const SimOptions& options, int64_t run);
 
 // The synopsis, and the full help that --help prints.
 extern const char* const kUsageLine;

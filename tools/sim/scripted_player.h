@@ -34,6 +34,8 @@ class ScriptedPlayer : public HeadlessFrontend {
     // Whether the top-ten table is written to "Rank.txt" at the end of a career.
     bool writeTopTen = false;
 
+    // Nobody looks at the pictures of a simulated run.
+    bool Watched() const override { return false; }
     void ShowNewspaper(const std::string& page) override { paper_ = page; }
     void AskTactic(const TacticQuestion&) override;
     void ShowCareerReport(const ReportLines& lines) override { careerReport_ = lines; }

@@ -1,0 +1,162 @@
+#include "tools/sim/simulation.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "state/encoding.h"
+#include "state/errors.h"
+#include "tools/sim/basho_line.h"
+#include "tools/sim/league_run.h"
+#include "tools/sim/league_stats.h"
+#include "tools/sim/ordered_output.h"
+
+namespace kelmar::sim {
+
+namespace {
+
+// A run's lines go out in writes of about this size.
+constexpr size_t kWriteSize = 1 << 20;
+
+void Tell(LeagueRun& run) {
+    for (const std::string& notice : run.TakeNotices())
+        std::fprintf(stderr, "kelmar-sim: %s\n", notice.c_str());
+}
+
+class Runs {
+  public:
+    Runs(const SimOptions& options, CareerRecord* record)
+        : options_(options), record_(record), output_(stdout) {
+        if (options.stats)
+            stats_.resize(static_cast<size_t>(options.runs));
+    }
+
+    // Each thread takes the next run to play until none is left.
+    void Play() {
+        for (int64_t run; (run = next_.fetch_add(1)) < options_.runs;) {
+            output_.WaitForTurn(run, window_);
+            if (output_.Dropped(run))
+                return;
+            PlayRun(run);
+        }
+    }
+
+    void SetWindow(int64_t window) { window_ = window; }
+
+    // Once every run is over: the summary, or the message of the first run
+    // that failed.
+    int Finish() {
+        if (failed_) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "kelmar-sim: %s\n", failedMessage_.c_str());
+            return 1;
+        }
+        if (options_.stats) {
+            LeagueStats total;
+            for (const LeagueStats& stats : stats_) total.Merge(stats);
+            std::ostringstream text;
+            total.Print(text);
+            std::fputs(text.str().c_str(), stdout);
+        }
+        return 0;
+    }
+
+  private:
+    void PlayRun(int64_t number) {
+        const std::optional<int64_t> shown =
+            options_.runsGiven ? std::optional<int64_t>(number) : std::nullopt;
+        LeagueRun run(OptionsOfRun(options_, number));
+        if (record_ != nullptr)
+            run.AttachRecord(*record_);
+        std::string text;
+        try {
+            PlayLines(run, number, shown, text);
+        } catch (const GameError& e) {
+            // The game's own message, as its message box would show it.
+            Failed(number, text, ShiftJisToUtf8(e.what()));
+            return;
+        } catch (const std::exception& e) {
+            Failed(number, text, e.what());
+            return;
+        }
+        if (options_.stats)
+            stats_[static_cast<size_t>(number)].EndRun(run, shown);
+        output_.Finish(number, text);
+        if (options_.saveAfter > run.calls())
+            std::fprintf(stderr, "kelmar-sim: the run ended after call %lld: no game is saved\n",
+                         static_cast<long long>(run.calls()));
+    }
+
+    void PlayLines(LeagueRun& run, int64_t number, std::optional<int64_t> shown,
+                   std::string& text) {
+        Tell(run);
+        if (options_.stats) {
+            LeagueStats& stats = stats_[static_cast<size_t>(number)];
+            while (!run.Done()) {
+                stats.Before(run);
+                run.PlayBasho();
+                stats.Add(run);
+                Tell(run);
+            }
+            return;
+        }
+        BashoLineWriter writer;
+        text.reserve(kWriteSize + (1 << 16));
+        while (!run.Done()) {
+            run.PlayBasho();
+            writer.Append(run, shown, text);
+            if (text.size() >= kWriteSize)
+                output_.Write(number, text);
+            Tell(run);
+        }
+    }
+
+    void Failed(int64_t number, std::string& text, const std::string& message) {
+        const std::lock_guard lock(failure_);
+        const int64_t first = output_.Fail(number, text);
+        if (first == number) {
+            failed_ = true;
+            failedMessage_ = message;
+        }
+    }
+
+    const SimOptions& options_;
+    CareerRecord* record_;
+    OrderedOutput output_;
+    std::vector<LeagueStats> stats_;
+    std::atomic<int64_t> next_{0};
+    int64_t window_ = 1;
+    std::mutex failure_;
+    bool failed_ = false;
+    std::string failedMessage_;
+};
+
+int64_t JobsFor(const SimOptions& options, const CareerRecord* record) {
+    if (record != nullptr)
+        return 1;  // one writer of the record, in run order
+    int64_t jobs = options.jobs;
+    if (jobs == 0)
+        jobs = std::max<int64_t>(1, std::thread::hardware_concurrency());
+    return std::min(jobs, options.runs);
+}
+
+}  // namespace
+
+int Simulate(const SimOptions& options, CareerRecord* record) {
+    Runs runs(options, record);
+    const int64_t jobs = JobsFor(options, record);
+    // Runs ahead of the one being written wait with their lines on disk; a
+    // few per thread keep every thread busy behind a long run.
+    runs.SetWindow(4 * jobs);
+    std::vector<std::thread> threads;
+    for (int64_t j = 1; j < jobs; ++j) threads.emplace_back([&runs] { runs.Play(); });
+    runs.Play();
+    for (std::thread& thread : threads) thread.join();
+    return runs.Finish();
+}
+
+}  // namespace kelmar::sim
