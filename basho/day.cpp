@@ -27,7 +27,7 @@ BoutSide BoutSideOf(const GameState& s, int slot) {
 }
 
 void PlayDay(GameState& s, Frontend& frontend) {
-    const DayCard card = DayCardOf(s, frontend.Watched());
+    const DayCard card = DayCardOf(s);
     frontend.DayBegins(card);
     for (int bout = 1; bout <= kBoutsADay; ++bout) {
         const CardPair& pair = card.pairs[static_cast<size_t>(bout - 1)];

@@ -23,7 +23,7 @@ DayPair DayCardPair(const GameState& state, int day, int pair) {
     return DayPair{StrToInt(CopyView(line, at, 2)), StrToInt(CopyView(line, at + 2, 2))};
 }
 
-DayCard DayCardOf(const GameState& state, bool figures) {
+DayCard DayCardOf(const GameState& state) {
     DayCard card;
     card.month = 2 * static_cast<int64_t>(state.Basyo6) + 1;
     card.day = state.Torikumiday;
@@ -32,10 +32,8 @@ DayCard DayCardOf(const GameState& state, bool figures) {
         CardPair& pair = card.pairs[static_cast<size_t>(i - 1)];
         pair.eastSlot = slots.east;
         pair.westSlot = slots.west;
-        if (figures) {
-            pair.eastPortrait = FigureOf(state, slots.east);
-            pair.westPortrait = FigureOf(state, slots.west);
-        }
+        pair.eastPortrait = FigureOf(state, slots.east);
+        pair.westPortrait = FigureOf(state, slots.west);
     }
     return card;
 }

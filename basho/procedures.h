@@ -44,7 +44,7 @@ DayPair DayCardPair(const GameState& state, int day, int pair);
 // RangeError naming a slot outside the league or a portrait number without a
 // figure on the sheet. Without figures (nobody watches the scoreboard) the
 // portraits are left 0 and not read.
-DayCard DayCardOf(const GameState& state, bool figures = true);
+DayCard DayCardOf(const GameState& state);
 // lblBasyo's caption, e.g. 5月場所3日目.
 std::string DayCaption(const DayCard& card);
 

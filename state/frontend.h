@@ -112,8 +112,8 @@ class Frontend {
     virtual ~Frontend() = default;
 
     // Whether anybody looks at the pictures. For a player who does not (the
-    // simulator's), the core builds nothing that only a picture needs: the
-    // day card comes without its figures, and the daily chart is not shown.
+    // simulator's), the daily chart is neither built nor shown. The day card
+    // is built for everyone: its figures are refused alike for every player.
     virtual bool Watched() const { return true; }
 
     // The newspaper page in frmPaper, shown modally.

@@ -284,10 +284,10 @@ TEST(Day, BoutLabels) {
     }
 }
 
-// The simulator's player looks at no picture: his days come without figures
-// and no chart is built for him, so a portrait without a figure on the sheet,
-// which a watched game refuses at the start of the day, does not stop his basho.
-TEST(Career, AnUnwatchedPlayerGetsNoFiguresAndNoChart) {
+// The simulator's player looks at no picture: no chart is built for him. A
+// portrait without a figure on the sheet stops his basho at the start of the
+// day all the same, with the game's refusal.
+TEST(Career, AnUnwatchedPlayerGetsNoChartButTheSameRefusals) {
     struct Player : testing::NullFrontend {
         bool watched = true;
         int days = 0, figures = 0, charts = 0;
@@ -301,22 +301,28 @@ TEST(Career, AnUnwatchedPlayerGetsNoFiguresAndNoChart) {
     };
     GameFolder folder;
     folder.CopyAllData();
-    GameState league = testing::ShippedLeagueAfterFirstBasho(5);
+    const GameState league = testing::ShippedLeagueAfterFirstBasho(5);
+    GameState broken = league;
     for (int i = 1; i <= kSlots; ++i)
-        if (!league.IsPlayerSlot(i))
-            league.NameOfWres[i] = DisplayName(league.NameOfWres[i]) + "99";  // no figure
+        if (!broken.IsPlayerSlot(i))
+            broken.NameOfWres[i] = DisplayName(broken.NameOfWres[i]) + "99";  // no figure
     for (const bool watched : {true, false}) {
         SCOPED_TRACE(watched ? "watched" : "unwatched");
+        FixedClock clock(5);
         GameState s = league;
         Player player;
         player.watched = watched;
-        FixedClock clock(5);
-        const bool refused =
-            testing::GameErrorOf([&] { RunBasho(s, player, clock); }) != "no error";
-        EXPECT_EQ(refused, watched);
-        EXPECT_EQ(player.days, watched ? 0 : kDays);
-        EXPECT_EQ(player.figures, 0);
-        EXPECT_EQ(player.charts, 0);
+        EXPECT_EQ(testing::GameErrorOf([&] { RunBasho(s, player, clock); }), "no error");
+        EXPECT_EQ(player.days, kDays);
+        EXPECT_EQ(player.figures, 2 * kBoutsADay * kDays);
+        EXPECT_EQ(player.charts, watched ? kDays : 0);
+
+        GameState t = broken;
+        Player refused;
+        refused.watched = watched;
+        EXPECT_EQ(testing::GameErrorOf([&] { RunBasho(t, refused, clock); }),
+                  "力士.bmp には四股名の番号 99 の絵がありません");
+        EXPECT_EQ(refused.days, 0);
     }
 }
 
