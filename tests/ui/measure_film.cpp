@@ -112,13 +112,8 @@ int main(int argc, char** argv) {
     SetUpApplication(application);
     const int timedDays = std::clamp(argc > 1 ? std::atoi(argv[1]) : 8, 2, 14);
     GameFolder folder;
-    folder.CopyAllData();
-    std::string emptyTable;
-    for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
-    folder.Write("Rank.txt", emptyTable);
-    // The player's own settings are neither read nor changed.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(folder.path()) + QStringLiteral("/config"));
+    // The player's own settings (the film's pace) are neither read nor changed.
+    SetUpInstalledGame(folder);
 
     GameState state;
     SystemClock clock;

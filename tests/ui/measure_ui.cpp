@@ -68,13 +68,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
     GameFolder folder;
-    folder.CopyAllData();
-    std::string emptyTable;
-    for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
-    folder.Write("Rank.txt", emptyTable);
     // The player's own settings (the film's pace) are neither read nor changed.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(folder.path()) + QStringLiteral("/config"));
+    SetUpInstalledGame(folder);
 
     GameState state;
     SystemClock clock;

@@ -90,15 +90,25 @@ OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
     timer_.start();
 }
 
+void KeepSettingsIn(const GameFolder& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(folder.path()) + QStringLiteral("/config"));
+}
+
+void SetUpInstalledGame(GameFolder& folder) {
+    folder.CopyAllData();
+    // The empty table that an installed game starts with.
+    std::string emptyTable;
+    for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
+    folder.Write("Rank.txt", emptyTable);
+    KeepSettingsIn(folder);
+}
+
 GameUnderTest::GameUnderTest(bool copyData, int standardTickMs) : standardTickMs_(standardTickMs) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ConfigFolder());
-    if (copyData) {
-        folder.CopyAllData();
-        // The empty table that an installed game starts with.
-        std::string emptyTable;
-        for (int place = 1; place <= kPlaces; ++place) emptyTable += "\r\n0\r\n";
-        folder.Write("Rank.txt", emptyTable);
-    }
+    if (copyData)
+        SetUpInstalledGame(folder);
+    else
+        KeepSettingsIn(folder);
     Restart();
 }
 

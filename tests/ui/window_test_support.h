@@ -54,6 +54,13 @@ class SteppingClock : public Clock {
     int32_t readings = 0;
 };
 
+// The platform's settings (the film's pace) kept in the folder's "config",
+// never in the user's.
+void KeepSettingsIn(const GameFolder& folder);
+// A game folder as an installed game starts with it: the shipped data files
+// and an empty top-ten table; the settings kept in the folder.
+void SetUpInstalledGame(GameFolder& folder);
+
 // The main window over a fresh game folder holding the shipped data files,
 // and an empty top-ten table, its timer ticking every millisecond (at the
 // standard film pace), and a player answering its windows from the start.
