@@ -40,10 +40,13 @@ class IndexedArray {
     bool operator==(const IndexedArray&) const = default;
 
   private:
+    // One unsigned comparison covers both ends: an index below First wraps
+    // round to a huge offset.
     static size_t Offset(int64_t i) {
-        if (i < First || i > Last)
+        const uint64_t offset = static_cast<uint64_t>(i) - static_cast<uint64_t>(First);
+        if (offset > uint64_t{Last - First}) [[unlikely]]
             ThrowOutOfRange(i, First, Last);
-        return static_cast<size_t>(i - First);
+        return static_cast<size_t>(offset);
     }
     std::array<T, Last - First + 1> values_{};
 };
