@@ -57,7 +57,7 @@ void CheckPairingLine(const std::string& line, int day) {
 }  // namespace
 
 void LoadRoster(GameState& state) {
-    TextReader file(kRosterFile);
+    TextReader file(kRosterFile, state.DataFiles);
     LoadRosterFrom(state, file);
 }
 
@@ -84,7 +84,7 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
 }
 
 void LoadMatchTable(GameState& state) {
-    TextReader file(kMatchFile);
+    TextReader file(kMatchFile, state.DataFiles);
     LoadMatchTableFrom(state, file);
 }
 
@@ -97,7 +97,7 @@ void LoadMatchTableFrom(GameState& state, TextReader& file) {
 }
 
 std::vector<std::string> LoadJuryoNames(GameState& state) {
-    TextReader file(kJuryoFile);
+    TextReader file(kJuryoFile, state.DataFiles);
     return LoadJuryoNamesFrom(state, file);
 }
 
