@@ -32,6 +32,12 @@ int32_t FigureOf(const GameState& state, int32_t slot) {
 DayPair DayCardPair(const GameState& state, int day, int pair) {
     const std::string& line = state.Match[day];
     const int64_t at = 4 * static_cast<int64_t>(pair) - 3;
+    // A whole pair of fields, the common case, is read in place.
+    if (at >= 1 && static_cast<uint64_t>(at + 3) <= line.size()) [[likely]] {
+        const char* field = line.data() + at - 1;
+        return DayPair{StrToInt(std::string_view(field, 2)),
+                       StrToInt(std::string_view(field + 2, 2))};
+    }
     return DayPair{StrToInt(CopyView(line, at, 2)), StrToInt(CopyView(line, at + 2, 2))};
 }
 

@@ -31,8 +31,11 @@ inline std::string_view DisplayNameView(std::string_view shikona) {
 }
 
 // The last two bytes of a stored shikona, which number its portrait.
+// (A shikona shorter than two bytes is all digits.)
 inline std::string_view PortraitDigits(std::string_view shikona) {
-    return CopyView(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
+    if (shikona.size() < 2)
+        return shikona;
+    return std::string_view(shikona.data() + shikona.size() - 2, 2);
 }
 // The integer value of those bytes. (Read for every bout: defined below,
 // inline, after StrToInt.)
