@@ -107,12 +107,16 @@ void TextReader::SkipLineEnd() {
 }
 
 std::string TextReader::ReadLine() {
+    return std::string(ReadLineView());
+}
+
+std::string_view TextReader::ReadLineView() {
     if (AtEnd())
         return {};
     size_t end = bytes_.find('\r', pos_);
     if (end == std::string::npos)
         end = bytes_.size();
-    std::string line = bytes_.substr(pos_, end - pos_);
+    const std::string_view line = std::string_view(bytes_).substr(pos_, end - pos_);
     pos_ = end;
     SkipLineEnd();
     return line;

@@ -36,6 +36,8 @@ class TextReader {
     static TextReader FromBytes(std::string bytes);
 
     std::string ReadLine();
+    // The same line as a view into the reader's bytes, valid while it lives.
+    std::string_view ReadLineView();
 
     // Reads an integer as the top-ten file stores its scores: blanks and line
     // ends are skipped, then up to 32 bytes are taken up to the next blank or
