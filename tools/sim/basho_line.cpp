@@ -72,6 +72,12 @@ class LinePieces {
 };
 
 void BashoLineWriter::AppendText(std::string_view sjis, LinePieces& out) {
+    // The rank codes: one digit, the same in both encodings.
+    if (sjis.size() == 1 && sjis[0] >= '0' && sjis[0] <= '9') {
+        const char quoted[] = {'"', sjis[0], '"'};
+        out.Put(std::string_view(quoted, sizeof quoted));
+        return;
+    }
     out.Put('"');
     out.Put(texts_.Escaped(sjis));
     out.Put('"');
