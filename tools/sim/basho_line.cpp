@@ -39,9 +39,14 @@ class LinePieces {
             Flush();
         *end_++ = c;
     }
-    void Number(int64_t value) {
-        if (Room() < kLongestNumber)
+    // A key and its figure, with one look at the room left for both.
+    template <size_t N>
+    void Field(const char (&key)[N], int64_t value) {
+        static_assert(N - 1 + kLongestNumber <= sizeof buffer_);
+        if (Room() < N - 1 + kLongestNumber)
             Flush();
+        std::memcpy(end_, key, N - 1);
+        end_ += N - 1;
         // Most figures of a slot are below 100.
         if (value >= 0 && value < 100) {
             if (value >= 10)
@@ -50,11 +55,6 @@ class LinePieces {
             return;
         }
         end_ = std::to_chars(end_, end_ + kLongestNumber, value).ptr;
-    }
-    template <size_t N>
-    void Field(const char (&key)[N], int64_t value) {
-        Put(key);
-        Number(value);
     }
     void Flush() {
         out_.append(buffer_, end_);
