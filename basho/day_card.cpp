@@ -1,3 +1,5 @@
+#include <array>
+
 #include "basho/procedures.h"
 #include "state/picture_sheet.h"
 #include "state/strings.h"
@@ -6,12 +8,22 @@ namespace kelmar {
 
 namespace {
 
+// The portrait numbers with a figure, worked out once when the program is
+// built: the card asks for two figures in every bout.
+constexpr int kLastNumber = 1000;
+constexpr auto kHasFigure = [] {
+    std::array<bool, kLastNumber + 1> has{};
+    for (int n = 0; n <= kLastNumber; ++n) has[static_cast<size_t>(n)] = sheet::HasFigure(n);
+    return has;
+}();
+static_assert(!sheet::HasFigure(kLastNumber + 1));
+
 // A figure the sheet has no cell for is refused, naming its number, rather
 // than left out of the card or cut from the chart's strip below the figures.
 int32_t FigureOf(const GameState& state, int32_t slot) {
     const int32_t portrait = SheetPortraitNumber(state.NameOfWres[slot]);
-    if (!sheet::HasFigure(portrait))
-        throw NoPortraitCell(portrait);
+    if (portrait > kLastNumber || !kHasFigure[static_cast<size_t>(portrait)]) [[unlikely]]
+        ThrowNoPortraitCell(portrait);
     return portrait;
 }
 
@@ -20,6 +32,12 @@ int32_t FigureOf(const GameState& state, int32_t slot) {
 DayPair DayCardPair(const GameState& state, int day, int pair) {
     const std::string& line = state.Match[day];
     const int64_t at = 4 * static_cast<int64_t>(pair) - 3;
+    // A whole pair of fields, the common case, is read in place.
+    if (at >= 1 && static_cast<uint64_t>(at + 3) <= line.size()) [[likely]] {
+        const char* field = line.data() + at - 1;
+        return DayPair{StrToInt(std::string_view(field, 2)),
+                       StrToInt(std::string_view(field + 2, 2))};
+    }
     return DayPair{StrToInt(CopyView(line, at, 2)), StrToInt(CopyView(line, at + 2, 2))};
 }
 

@@ -23,6 +23,8 @@ inline constexpr int kPlayerEntrySlot = 32;
 // The player's rikishi is marked by his age: 100 is added to it.
 inline constexpr int32_t kPlayerAgeMark = 100;
 
+class FileCopies;
+
 [[noreturn]] void ThrowOutOfRange(int64_t index, int first, int last);
 
 // An array indexed First..Last, as the game counts. An index outside the range
@@ -40,10 +42,13 @@ class IndexedArray {
     bool operator==(const IndexedArray&) const = default;
 
   private:
+    // One unsigned comparison covers both ends: an index below First wraps
+    // round to a huge offset.
     static size_t Offset(int64_t i) {
-        if (i < First || i > Last)
+        const uint64_t offset = static_cast<uint64_t>(i) - static_cast<uint64_t>(First);
+        if (offset > uint64_t{Last - First}) [[unlikely]]
             ThrowOutOfRange(i, First, Last);
-        return static_cast<size_t>(i - First);
+        return static_cast<size_t>(offset);
     }
     std::array<T, Last - First + 1> values_{};
 };
@@ -107,6 +112,10 @@ struct GameState {
     // The newspaper's last page, composed in place so that its buffer serves
     // every basho.
     std::string PaperPage;
+    // Where the league's data files (roster, pairings, juryo names) are
+    // read: the disk when null, as in the game; a headless run may keep
+    // copies of them read once.
+    FileCopies* DataFiles = nullptr;
 
     IndexedArray<std::string, 1, kPlaces> TopTenNames;
     IndexedArray<int32_t, 1, kPlaces> TopTenScores;

@@ -22,7 +22,7 @@ bool ZaiiForAge(int32_t age, int32_t& zaii) {
 namespace {
 
 // The length of the line without its leading and trailing bytes below 33.
-int64_t TrimmedLength(const std::string& line) {
+int64_t TrimmedLength(std::string_view line) {
     size_t begin = 0;
     size_t end = line.size();
     while (begin < end && static_cast<unsigned char>(line[begin]) < 33) ++begin;
@@ -43,7 +43,7 @@ void CheckPortrait(const std::string& shikona, const char* file, int line) {
 
 // Likewise a slot outside the league is refused with its line; a field that is
 // no number waits for the day that reads it.
-void CheckPairingLine(const std::string& line, int day) {
+void CheckPairingLine(std::string_view line, int day) {
     constexpr int kFields = 2 * 16;
     for (int field = 1; field <= kFields; ++field) {
         const std::string_view digits = CopyView(line, 2 * field - 1, 2);
@@ -57,19 +57,21 @@ void CheckPairingLine(const std::string& line, int day) {
 }  // namespace
 
 void LoadRoster(GameState& state) {
-    TextReader file(kRosterFile);
+    TextReader file(kRosterFile, state.DataFiles);
     LoadRosterFrom(state, file);
 }
 
 void LoadRosterFrom(GameState& state, TextReader& file) {
     for (int i = 1; i <= kRosterSlots; ++i) {
-        const std::string name = file.ReadLine();
+        // Read in place, and copied into the slot's own strings, whose
+        // buffers serve every career.
+        const std::string_view name = file.ReadLineView();
         const int64_t n = TrimmedLength(name);
-        state.NameOfWres[i] = Copy(name, 1, n - 1);
-        state.Stage[i] = Copy(name, n, 1);
+        state.NameOfWres[i] = CopyView(name, 1, n - 1);
+        state.Stage[i] = CopyView(name, n, 1);
         CheckPortrait(state.NameOfWres[i], kRosterFile, 2 * i - 1);
 
-        const std::string figures = file.ReadLine();
+        const std::string_view figures = file.ReadLineView();
         state.E[i] = StrToInt(CopyView(figures, 1, 2));
         state.LB[i] = StrToInt(CopyView(figures, 3, 2));
         state.L[i] = StrToInt(CopyView(figures, 5, 2));
@@ -84,20 +86,20 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
 }
 
 void LoadMatchTable(GameState& state) {
-    TextReader file(kMatchFile);
+    TextReader file(kMatchFile, state.DataFiles);
     LoadMatchTableFrom(state, file);
 }
 
 void LoadMatchTableFrom(GameState& state, TextReader& file) {
     for (int d = 1; d <= kDays; ++d) {
-        std::string line = file.ReadLine();
+        const std::string_view line = file.ReadLineView();
         CheckPairingLine(line, d);
-        state.Match[d] = std::move(line);
+        state.Match[d] = line;
     }
 }
 
 std::vector<std::string> LoadJuryoNames(GameState& state) {
-    TextReader file(kJuryoFile);
+    TextReader file(kJuryoFile, state.DataFiles);
     return LoadJuryoNamesFrom(state, file);
 }
 

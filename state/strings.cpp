@@ -16,31 +16,12 @@ std::string DisplayName(std::string_view shikona) {
     return std::string(DisplayNameView(shikona));
 }
 
-std::string_view DisplayNameView(std::string_view shikona) {
-    return shikona.substr(0, shikona.size() < 2 ? 0 : shikona.size() - 2);
-}
-
-namespace {
-
-std::string_view PortraitDigits(std::string_view shikona) {
-    return CopyView(shikona, static_cast<int64_t>(shikona.size()) - 1, 2);
-}
-
-}  // namespace
-
-int32_t PortraitNumber(std::string_view shikona) {
-    return StrToInt(PortraitDigits(shikona));
-}
-
 bool TryPortraitNumber(std::string_view shikona, int32_t& value) {
     return TryStrToInt(PortraitDigits(shikona), value);
 }
 
-int32_t SheetPortraitNumber(std::string_view shikona) {
-    const int32_t portrait = PortraitNumber(shikona);
-    if (portrait < 1)
-        throw NoPortraitCell(portrait);
-    return portrait;
+void ThrowNoPortraitCell(int32_t portrait) {
+    throw NoPortraitCell(portrait);
 }
 
 namespace {

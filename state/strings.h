@@ -26,16 +26,28 @@ inline std::string_view CopyView(std::string_view s, int64_t start, int64_t coun
 // A stored shikona without its last two bytes, the portrait digits.
 std::string DisplayName(std::string_view shikona);
 // The same as a view into the shikona.
-std::string_view DisplayNameView(std::string_view shikona);
+inline std::string_view DisplayNameView(std::string_view shikona) {
+    return shikona.substr(0, shikona.size() < 2 ? 0 : shikona.size() - 2);
+}
 
-// The integer value of the last two bytes of a stored shikona.
-int32_t PortraitNumber(std::string_view shikona);
+// The last two bytes of a stored shikona, which number its portrait.
+// (A shikona shorter than two bytes is all digits.)
+inline std::string_view PortraitDigits(std::string_view shikona) {
+    if (shikona.size() < 2)
+        return shikona;
+    return std::string_view(shikona.data() + shikona.size() - 2, 2);
+}
+// The integer value of those bytes. (Read for every bout: defined below,
+// inline, after StrToInt.)
+inline int32_t PortraitNumber(std::string_view shikona);
 // The same, false when those bytes are not a number.
 bool TryPortraitNumber(std::string_view shikona, int32_t& value);
 // The portrait number as the pictures use it: one below 1, before the sheet's
 // first cell, is refused with NoPortraitCell. The windows check the upper end
 // against the sheet they have read.
-int32_t SheetPortraitNumber(std::string_view shikona);
+inline int32_t SheetPortraitNumber(std::string_view shikona);
+// Raises the NoPortraitCell error of a portrait number.
+[[noreturn]] void ThrowNoPortraitCell(int32_t portrait);
 
 // The same rules, but reports failure by returning false instead of raising.
 bool TryStrToInt(std::string_view text, int32_t& value);
@@ -72,5 +84,16 @@ std::string IntToStr(int64_t value);
 // Nearest integer, halves to the even neighbour (62.5 -> 62, 63.5 -> 64).
 // A value that is not finite or does not fit in 32 bits raises RangeError.
 int32_t RoundHalfEven(double value);
+
+inline int32_t PortraitNumber(std::string_view shikona) {
+    return StrToInt(PortraitDigits(shikona));
+}
+
+inline int32_t SheetPortraitNumber(std::string_view shikona) {
+    const int32_t portrait = PortraitNumber(shikona);
+    if (portrait < 1) [[unlikely]]
+        ThrowNoPortraitCell(portrait);
+    return portrait;
+}
 
 }  // namespace kelmar

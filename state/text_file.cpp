@@ -75,7 +75,18 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-TextReader::TextReader(const std::string& path) : bytes_(ReadWholeFile(path)) {
+const std::string& FileCopies::Read(const std::string& path) {
+    for (const auto& [name, bytes] : files_)
+        if (name == path)
+            return bytes;
+    std::string bytes = ReadWholeFile(path);
+    return files_.emplace_back(path, std::move(bytes)).second;
+}
+
+TextReader::TextReader(const std::string& path) : TextReader(path, nullptr) {}
+
+TextReader::TextReader(const std::string& path, FileCopies* copies)
+    : bytes_(copies != nullptr ? copies->Read(path) : ReadWholeFile(path)) {
     if (const size_t end = bytes_.find(kEndOfFile); end != std::string::npos)
         bytes_.resize(end);
 }
@@ -96,12 +107,16 @@ void TextReader::SkipLineEnd() {
 }
 
 std::string TextReader::ReadLine() {
+    return std::string(ReadLineView());
+}
+
+std::string_view TextReader::ReadLineView() {
     if (AtEnd())
         return {};
     size_t end = bytes_.find('\r', pos_);
     if (end == std::string::npos)
         end = bytes_.size();
-    std::string line = bytes_.substr(pos_, end - pos_);
+    const std::string_view line = std::string_view(bytes_).substr(pos_, end - pos_);
     pos_ = end;
     SkipLineEnd();
     return line;

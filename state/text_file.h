@@ -7,17 +7,37 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kelmar {
+
+// The bytes of data files kept after their first reading. The game reads its
+// data files afresh at every new career; a headless run whose folder nothing
+// writes to may keep them instead, and gets the same bytes, so the same
+// figures and the same errors at the same moments. A file that cannot be
+// read is not kept: the next reading tries the disk again.
+class FileCopies {
+  public:
+    // The file's bytes; raises InOutError as ReadWholeFile does.
+    const std::string& Read(const std::string& path);
+
+  private:
+    std::vector<std::pair<std::string, std::string>> files_;
+};
 
 class TextReader {
   public:
     // Opens and reads the file; raises InOutError when it cannot.
     explicit TextReader(const std::string& path);
+    // The same from the copies when there are some, else from the disk.
+    TextReader(const std::string& path, FileCopies* copies);
     // Reads from bytes already in memory.
     static TextReader FromBytes(std::string bytes);
 
     std::string ReadLine();
+    // The same line as a view into the reader's bytes, valid while it lives.
+    std::string_view ReadLineView();
 
     // Reads an integer as the top-ten file stores its scores: blanks and line
     // ends are skipped, then up to 32 bytes are taken up to the next blank or

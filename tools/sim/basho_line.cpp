@@ -1,120 +1,180 @@
 #include "tools/sim/basho_line.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace kelmar::sim {
 
-namespace {
+// The line gathered in pieces on the stack and appended to the run's buffer a
+// kilobyte at a time: a line has some five hundred keys, figures and names,
+// and an append of the string for each was most of the writer's work.
+class LinePieces {
+  public:
+    explicit LinePieces(std::string& out) : out_(out) {}
+    LinePieces(const LinePieces&) = delete;
+    LinePieces& operator=(const LinePieces&) = delete;
 
-// A fixed piece of the line: a key with its punctuation.
-template <size_t N>
-void Put(const char (&text)[N], std::string& out) {
-    out.append(text, N - 1);
-}
+    // A fixed piece of the line: a key with its punctuation.
+    template <size_t N>
+    void Put(const char (&text)[N]) {
+        static_assert(N - 1 <= sizeof buffer_);
+        if (N - 1 > Room())
+            Flush();
+        std::memcpy(end_, text, N - 1);
+        end_ += N - 1;
+    }
+    void Put(std::string_view text) {
+        if (text.size() > Room()) {
+            Flush();
+            if (text.size() > Room()) {
+                out_ += text;
+                return;
+            }
+        }
+        std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+    }
+    void Put(char c) {
+        if (Room() == 0)
+            Flush();
+        *end_++ = c;
+    }
+    // A key and its figure, with one look at the room left for both.
+    template <size_t N>
+    void Field(const char (&key)[N], int64_t value) {
+        static_assert(N - 1 + kLongestNumber <= sizeof buffer_);
+        if (Room() < N - 1 + kLongestNumber)
+            Flush();
+        std::memcpy(end_, key, N - 1);
+        end_ += N - 1;
+        // Most figures of a slot are below 100.
+        if (value >= 0 && value < 100) {
+            if (value >= 10)
+                *end_++ = static_cast<char>('0' + value / 10);
+            *end_++ = static_cast<char>('0' + value % 10);
+            return;
+        }
+        end_ = std::to_chars(end_, end_ + kLongestNumber, value).ptr;
+    }
+    void Flush() {
+        out_.append(buffer_, end_);
+        end_ = buffer_;
+    }
 
-void AppendNumber(int64_t value, std::string& out) {
-    // Most figures of a slot are below 100.
-    if (value >= 0 && value < 10) {
-        out += static_cast<char>('0' + value);
+  private:
+    static constexpr size_t kLongestNumber = 20;  // "-9223372036854775808"
+
+    size_t Room() const { return static_cast<size_t>(buffer_ + sizeof buffer_ - end_); }
+
+    std::string& out_;
+    char buffer_[1 << 10];
+    char* end_ = buffer_;
+};
+
+void BashoLineWriter::AppendText(std::string_view sjis, LinePieces& out) {
+    // The rank codes: one digit, the same in both encodings.
+    if (sjis.size() == 1 && sjis[0] >= '0' && sjis[0] <= '9') {
+        const char quoted[] = {'"', sjis[0], '"'};
+        out.Put(std::string_view(quoted, sizeof quoted));
         return;
     }
-    if (value >= 10 && value < 100) {
-        const char digits[2] = {static_cast<char>('0' + value / 10),
-                                static_cast<char>('0' + value % 10)};
-        out.append(digits, 2);
-        return;
+    out.Put('"');
+    out.Put(texts_.Escaped(sjis));
+    out.Put('"');
+}
+
+void BashoLineWriter::AppendName(const std::string& sjis, KnownName& known, LinePieces& out) {
+    if (sjis != known.sjis) {
+        known.sjis = sjis;
+        known.escaped = texts_.Escaped(sjis);
     }
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
+    out.Put('"');
+    out.Put(known.escaped);
+    out.Put('"');
 }
 
-template <size_t N>
-void AppendField(const char (&key)[N], int64_t value, std::string& out) {
-    Put(key, out);
-    AppendNumber(value, out);
+void BashoLineWriter::AppendSlot(const GameState& s, int i, LinePieces& out) {
+    out.Put("{\"name\":");
+    AppendName(s.NameOfWres[i], slotNames_[static_cast<size_t>(i - 1)], out);
+    out.Put(",\"stage\":");
+    AppendText(s.Stage[i], out);
+    out.Put(",\"saiko\":");
+    AppendText(s.Saiko[i], out);
+    out.Field(",\"age\":", s.Age[i]);
+    out.Field(",\"pw\":", s.Pw[i]);
+    out.Field(",\"sp\":", s.Sp[i]);
+    out.Field(",\"tc\":", s.Tc[i]);
+    out.Field(",\"e\":", s.E[i]);
+    out.Field(",\"lb\":", s.LB[i]);
+    out.Field(",\"l\":", s.L[i]);
+    out.Field(",\"w\":", s.W[i]);
+    out.Field(",\"pnt\":", s.Pnt[i]);
+    out.Field(",\"zaii\":", s.Zaii[i]);
+    out.Field(",\"yusyo\":", s.Yusyo[i]);
+    out.Field(",\"twin\":", s.Twin[i]);
+    out.Field(",\"tlose\":", s.Tlose[i]);
+    out.Put('}');
 }
 
-}  // namespace
-
-void BashoLineWriter::AppendSlot(const GameState& s, int i, std::string& out) {
-    Put("{\"name\":", out);
-    texts_.Append(s.NameOfWres[i], out);
-    Put(",\"stage\":", out);
-    texts_.Append(s.Stage[i], out);
-    Put(",\"saiko\":", out);
-    texts_.Append(s.Saiko[i], out);
-    AppendField(",\"age\":", s.Age[i], out);
-    AppendField(",\"pw\":", s.Pw[i], out);
-    AppendField(",\"sp\":", s.Sp[i], out);
-    AppendField(",\"tc\":", s.Tc[i], out);
-    AppendField(",\"e\":", s.E[i], out);
-    AppendField(",\"lb\":", s.LB[i], out);
-    AppendField(",\"l\":", s.L[i], out);
-    AppendField(",\"w\":", s.W[i], out);
-    AppendField(",\"pnt\":", s.Pnt[i], out);
-    AppendField(",\"zaii\":", s.Zaii[i], out);
-    AppendField(",\"yusyo\":", s.Yusyo[i], out);
-    AppendField(",\"twin\":", s.Twin[i], out);
-    AppendField(",\"tlose\":", s.Tlose[i], out);
-    out += '}';
-}
-
-void BashoLineWriter::AppendReport(const std::optional<ReportLines>& report, std::string& out) {
+void BashoLineWriter::AppendReport(const std::optional<ReportLines>& report, LinePieces& out) {
     if (!report) {
-        out += "null";
+        out.Put("null");
         return;
     }
-    out += '[';
-    texts_.Append(report->Label3, out);
-    out += ',';
-    texts_.Append(report->Label1, out);
-    out += ',';
-    texts_.Append(report->Label2, out);
-    out += ',';
-    texts_.Append(report->Label4, out);
-    out += ']';
+    out.Put('[');
+    AppendText(report->Label3, out);
+    out.Put(',');
+    AppendText(report->Label1, out);
+    out.Put(',');
+    AppendText(report->Label2, out);
+    out.Put(',');
+    AppendText(report->Label4, out);
+    out.Put(']');
 }
 
 void BashoLineWriter::Append(const LeagueRun& run, std::optional<int64_t> runNumber,
-                             std::string& out) {
+                             std::string& text) {
     const GameState& s = run.state();
+    LinePieces out(text);
     if (runNumber) {
-        AppendField("{\"run\":", *runNumber, out);
-        AppendField(",\"basho\":", run.calls(), out);
+        out.Field("{\"run\":", *runNumber);
+        out.Field(",\"basho\":", run.calls());
     } else {
-        AppendField("{\"basho\":", run.calls(), out);
+        out.Field("{\"basho\":", run.calls());
     }
-    AppendField(",\"nengo\":", s.Nengo, out);
-    AppendField(",\"basyo6\":", s.Basyo6, out);
-    AppendField(",\"day\":", s.Torikumiday, out);
-    AppendField(",\"myp\":", s.MyP, out);
-    AppendField(",\"underdog\":", s.UnderdogBonus, out);
-    AppendField(",\"leader\":", s.LeaderPenalty, out);
-    AppendField(",\"lastwin\":", s.LastWin, out);
-    AppendField(",\"omake\":", s.Omake, out);
-    AppendField(",\"player\":", s.PlayerIndex, out);
+    out.Field(",\"nengo\":", s.Nengo);
+    out.Field(",\"basyo6\":", s.Basyo6);
+    out.Field(",\"day\":", s.Torikumiday);
+    out.Field(",\"myp\":", s.MyP);
+    out.Field(",\"underdog\":", s.UnderdogBonus);
+    out.Field(",\"leader\":", s.LeaderPenalty);
+    out.Field(",\"lastwin\":", s.LastWin);
+    out.Field(",\"omake\":", s.Omake);
+    out.Field(",\"player\":", s.PlayerIndex);
     if (run.retired())
-        Put(",\"retired\":true,\"paper\":", out);
+        out.Put(",\"retired\":true,\"paper\":");
     else
-        Put(",\"retired\":false,\"paper\":", out);
-    texts_.AppendPage(run.paper(), out);
-    Put(",\"report\":", out);
+        out.Put(",\"retired\":false,\"paper\":");
+    // The page is the one text of the line that seldom repeats whole.
+    out.Flush();
+    texts_.AppendPage(run.paper(), text);
+    out.Put(",\"report\":");
     AppendReport(run.careerReport(), out);
-    Put(",\"slots\":[", out);
+    out.Put(",\"slots\":[");
     for (int i = 1; i <= kSlots; ++i) {
         if (i > 1)
-            out += ',';
+            out.Put(',');
         AppendSlot(s, i, out);
     }
-    Put("],\"juryo\":[", out);
+    out.Put("],\"juryo\":[");
     for (int k = 1; k <= kJuryo; ++k) {
         if (k > 1)
-            out += ',';
-        texts_.Append(s.Juryo[k], out);
+            out.Put(',');
+        AppendName(s.Juryo[k], juryoNames_[static_cast<size_t>(k - 1)], out);
     }
-    AppendField("],\"rng\":", s.Rng.state, out);
-    Put("}\n", out);
+    out.Field("],\"rng\":", s.Rng.state);
+    out.Put("}\n");
+    out.Flush();
 }
 
 }  // namespace kelmar::sim

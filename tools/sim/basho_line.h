@@ -3,14 +3,18 @@
 // written straight into the run's output buffer.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "tools/sim/json_texts.h"
 #include "tools/sim/league_run.h"
 
 namespace kelmar::sim {
+
+class LinePieces;
 
 class BashoLineWriter {
   public:
@@ -19,10 +23,22 @@ class BashoLineWriter {
     void Append(const LeagueRun& run, std::optional<int64_t> runNumber, std::string& out);
 
   private:
-    void AppendSlot(const GameState& s, int i, std::string& out);
-    void AppendReport(const std::optional<ReportLines>& report, std::string& out);
+    // A name as it was converted the last time its place was written: the
+    // juryo list hardly changes from one basho to the next, and a rikishi
+    // often keeps his slot, so most names are found here without a lookup.
+    struct KnownName {
+        std::string sjis;
+        std::string escaped;
+    };
+
+    void AppendSlot(const GameState& s, int i, LinePieces& out);
+    void AppendReport(const std::optional<ReportLines>& report, LinePieces& out);
+    void AppendText(std::string_view sjis, LinePieces& out);
+    void AppendName(const std::string& sjis, KnownName& known, LinePieces& out);
 
     JsonTexts texts_;
+    std::array<KnownName, kSlots> slotNames_;
+    std::array<KnownName, kJuryo> juryoNames_;
 };
 
 }  // namespace kelmar::sim

@@ -61,11 +61,9 @@ void AppendJsonEscaped(std::string_view utf8, std::string& out) {
     }
 }
 
-void JsonTexts::AppendEscaped(std::string_view sjis, std::string& out) {
-    if (PlainAscii(sjis)) {
-        out += sjis;
-        return;
-    }
+std::string_view JsonTexts::Escaped(std::string_view sjis) {
+    if (PlainAscii(sjis))
+        return sjis;
     auto found = escaped_.find(sjis);
     if (found == escaped_.end()) {
         if (escaped_.size() >= kMaxTexts)
@@ -76,12 +74,12 @@ void JsonTexts::AppendEscaped(std::string_view sjis, std::string& out) {
         AppendJsonEscaped(ShiftJisToUtf8(sjis), text);
         found = escaped_.emplace(std::string(sjis), std::move(text)).first;
     }
-    out += found->second;
+    return found->second;
 }
 
 void JsonTexts::Append(std::string_view sjis, std::string& out) {
     out += '"';
-    AppendEscaped(sjis, out);
+    out += Escaped(sjis);
     out += '"';
 }
 
@@ -90,7 +88,7 @@ void JsonTexts::AppendPage(std::string_view sjis, std::string& out) {
     while (!sjis.empty()) {
         const size_t end = sjis.find(kPageLineEnd);
         const size_t length = end == std::string_view::npos ? sjis.size() : end + 2;
-        AppendEscaped(sjis.substr(0, length), out);
+        out += Escaped(sjis.substr(0, length));
         sjis.remove_prefix(length);
     }
     out += '"';

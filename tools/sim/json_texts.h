@@ -19,10 +19,11 @@ class JsonTexts {
     void Append(std::string_view sjis, std::string& out);
     // A newspaper page as one quoted JSON string, converted a line at a time.
     void AppendPage(std::string_view sjis, std::string& out);
+    // The text's contents in a JSON string, without the quotes; valid until
+    // the next call.
+    std::string_view Escaped(std::string_view sjis);
 
   private:
-    void AppendEscaped(std::string_view sjis, std::string& out);
-
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view text) const {

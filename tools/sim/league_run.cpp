@@ -19,6 +19,11 @@ LeagueRun::LeagueRun(const SimOptions& options)
       player_(state_, options.tactic),
       next_(options.resume ? Start::Resume : Start::NewCareer) {
     state_.Rng.state = options.seed;
+    // Only the simulator writes to the folder, and only with these options;
+    // without them the data files stay as they were at the first career, and
+    // are read once. With them every career reads the disk, as the game does.
+    if (!options.files && !options.resume && options.saveAfter == 0)
+        state_.DataFiles = &dataFiles_;
     // The practice level's menu item, checked before the first pick or load.
     if (options.practice)
         state_.Omake = kPracticeLevel;

@@ -14,6 +14,7 @@
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
 #include "state/game_state.h"
+#include "state/text_file.h"
 #include "tools/sim/options.h"
 #include "tools/sim/scripted_player.h"
 #include "tools/sim/stepped_clock.h"
@@ -55,6 +56,7 @@ class LeagueRun {
 
   private:
     SimOptions options_;
+    FileCopies dataFiles_;
     GameState state_;
     SteppedClock clock_;
     ScriptedPlayer player_;
