@@ -29,11 +29,21 @@ BoutSide BoutSideOf(const GameState& s, int slot) {
 void PlayDay(GameState& s, Frontend& frontend) {
     const DayCard card = DayCardOf(s);
     frontend.DayBegins(card);
+    // Nobody reads the name labels of an unwatched player's bouts, so they
+    // are not made; but a rank code that is no number stops the bout all the
+    // same, east before west, as setting the labels would.
+    const bool watched = frontend.Watched();
     for (int bout = 1; bout <= kBoutsADay; ++bout) {
         const CardPair& pair = card.pairs[static_cast<size_t>(bout - 1)];
         s.EastSlot = pair.eastSlot;
         s.WestSlot = pair.westSlot;
-        frontend.BoutBegins(BoutStart{bout, BoutSideOf(s, s.EastSlot), BoutSideOf(s, s.WestSlot)});
+        if (watched) {
+            frontend.BoutBegins(
+                BoutStart{bout, BoutSideOf(s, s.EastSlot), BoutSideOf(s, s.WestSlot)});
+        } else {
+            static_cast<void>(StrToInt(s.Stage[s.EastSlot]));
+            static_cast<void>(StrToInt(s.Stage[s.WestSlot]));
+        }
 
         s.AnimationStep = 0;
         const bool playerBout = s.IsPlayerSlot(s.EastSlot) || s.IsPlayerSlot(s.WestSlot);

@@ -125,7 +125,7 @@ class Frontend {
     // disabled.
     virtual void DayBegins(const DayCard& card) = 0;
     // Both lamps of the bout's column lit, then both name labels set. It comes
-    // before the tactic window.
+    // before the tactic window. An unwatched player is not told.
     virtual void BoutBegins(const BoutStart& bout) = 0;
     // The tactic window, shown modally inside the player's bout. Its buttons
     // set SelectedTactic; closing it without one leaves SelectedTactic alone.

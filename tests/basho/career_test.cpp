@@ -326,5 +326,40 @@ TEST(Career, AnUnwatchedPlayerGetsNoChartButTheSameRefusals) {
     }
 }
 
+// Nobody reads an unwatched player's name labels, but a rank code that is no
+// number still stops the day at the bout whose label would show it.
+TEST(Career, ABadRankCodeStopsAnUnwatchedDayAtTheSameBout) {
+    struct Player : testing::NullFrontend {
+        GameState* s = nullptr;
+        bool watched = true;
+        DayCard card;
+        int begun = 0, fought = 0;
+        bool Watched() const override { return watched; }
+        void DayBegins(const DayCard& c) override { card = c; }
+        void BoutBegins(const BoutStart&) override { ++begun; }
+        void BoutFought(const BoutOutcome& outcome) override {
+            // Spoil the west side of the fifth bout, once bout three is over.
+            if (++fought == 3)
+                s->Stage[card.pairs[4].westSlot] = "x";
+            EXPECT_LE(outcome.column, 4);
+        }
+    };
+    GameFolder folder;
+    folder.CopyAllData();
+    const GameState league = testing::ShippedLeagueAfterFirstBasho(5);
+    for (const bool watched : {true, false}) {
+        SCOPED_TRACE(watched ? "watched" : "unwatched");
+        FixedClock clock(5);
+        GameState s = league;
+        Player player;
+        player.s = &s;
+        player.watched = watched;
+        EXPECT_EQ(testing::GameErrorOf([&] { RunBasho(s, player, clock); }),
+                  "'x' は整数ではありません");
+        EXPECT_EQ(player.fought, 4);
+        EXPECT_EQ(player.begun, watched ? 4 : 0);
+    }
+}
+
 }  // namespace
 }  // namespace kelmar
