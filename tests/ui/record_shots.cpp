@@ -21,11 +21,10 @@ using namespace kelmar::testing;
 
 namespace {
 
+// The window's picture once what it was asked to show has been laid out.
 void Save(QWidget* window, const QString& folder, const QString& name) {
     QApplication::processEvents();
-    const QString path = folder + "/" + name + ".png";
-    if (!window->grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    SaveShot(window, folder, name);
 }
 
 void OpenCareerOfBasho(PastCareersWindow* hall, int basho) {
@@ -39,12 +38,9 @@ void OpenCareerOfBasho(PastCareersWindow* hall, int basho) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    const QString folder = ShotsFolder(argc, argv);
+    if (folder.isEmpty())
         return 2;
-    }
-    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(folder);
 
     GameUnderTest game;
     {

@@ -31,12 +31,6 @@ using namespace kelmar::testing;
 
 namespace {
 
-void Save(QWidget* window, const QString& folder, const QString& name) {
-    const QString path = folder + "/" + name + ".png";
-    if (!window->grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
 void Wait(int ms) {
     QEventLoop moment;
     QTimer::singleShot(ms, &moment, &QEventLoop::quit);
@@ -78,18 +72,15 @@ void SaveFilmPaceMenu(TfrmKelmar& window, const QString& folder) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    const QString folder = ShotsFolder(argc, argv);
+    if (folder.isEmpty())
         return 2;
-    }
-    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(folder);
 
     GameUnderTest game;
     TfrmKelmar& window = *game.window;
     window.show();
     QApplication::processEvents();
-    Save(&window, folder, "start");
+    SaveShot(&window, folder, "start");
     SaveFilmPaceMenu(window, folder);
 
     QStringList taken;
@@ -99,19 +90,19 @@ int main(int argc, char** argv) {
         const QString name = modal->objectName();
         if (!taken.contains(prefix + name)) {
             taken << prefix + name;
-            Save(modal, folder, prefix + name);
+            SaveShot(modal, folder, prefix + name);
         }
         return false;  // the player answers it as usual
     };
     OnceWhen midFilm([&] { return game.state.Torikumiday == 3 && game.state.AnimationStep == 3; },
-                     [&] { Save(&window, folder, "film"); });
+                     [&] { SaveShot(&window, folder, "film"); });
 
     window.KN1->trigger();
     window.JuryoList->setCurrentRow(6);
     QApplication::processEvents();
-    Save(&window, folder, "panel");
+    SaveShot(&window, folder, "panel");
     window.PlayerOkButton->click();
-    Save(&window, folder, "after-basho");
+    SaveShot(&window, folder, "after-basho");
 
     // On to the end of the career, filming only the player's bouts: the career
     // report and the name asked for the top ten.
@@ -120,13 +111,13 @@ int main(int argc, char** argv) {
     prefix = QStringLiteral("retirement-");
     for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
         window.PlayerOkButton->click();
-    Save(&window, folder, "retired");
+    SaveShot(&window, folder, "retired");
 
     window.frmBest10->Fill(game.state);
     window.frmBest10->show();
-    Save(window.frmBest10, folder, "frmBest10");
+    SaveShot(window.frmBest10, folder, "frmBest10");
     window.KA1->trigger();
-    Save(window.AboutForm, folder, "AboutForm");
+    SaveShot(window.AboutForm, folder, "AboutForm");
     SaveTacticTooltip(window, folder);
     // On a real display (xvfb-run), the whole screen as well.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))

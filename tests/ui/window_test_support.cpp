@@ -1,11 +1,13 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <cstdio>
 
 #include "shell/window_layout.h"
 
@@ -88,6 +90,22 @@ OnceWhen::OnceWhen(std::function<bool()> when, std::function<void()> action) {
                 action();
             });
     timer_.start();
+}
+
+QString ShotsFolder(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return QString();
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void SaveShot(QWidget* window, const QString& folder, const QString& name) {
+    const QString path = folder + "/" + name + ".png";
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 void KeepSettingsIn(const GameFolder& folder) {

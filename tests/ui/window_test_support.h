@@ -54,6 +54,12 @@ class SteppingClock : public Clock {
     int32_t readings = 0;
 };
 
+// The folder a picture-taking program writes into, made from its one
+// argument; an empty text after printing its usage.
+QString ShotsFolder(int argc, char** argv);
+// The window's picture saved as NAME.png in that folder.
+void SaveShot(QWidget* window, const QString& folder, const QString& name);
+
 // The platform's settings (the film's pace) kept in the folder's "config",
 // never in the user's.
 void KeepSettingsIn(const GameFolder& folder);
