@@ -8,28 +8,34 @@ namespace {
 
 constexpr int32_t kMatchupBonus = 80;
 
+// The player's own tactic, from the tactic window.
+[[gnu::noinline]] int32_t AskThePlayer(GameState& s, int slot, Frontend& frontend) {
+    frontend.AskTactic(TacticQuestionOf(s, slot));
+    return s.SelectedTactic;
+}
+
 // One side's tactic. The draw is made whoever the rikishi is, so a bout with
 // the player draws the same numbers as one without him.
-int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
+inline int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
     const int32_t d = s.Rng.Draw(9) + 1;
-    if (s.IsPlayerSlot(slot)) {
-        frontend.AskTactic(TacticQuestionOf(s, slot));
-        return s.SelectedTactic;
-    }
-    if (d <= s.Pw[slot])
+    if (s.IsPlayerSlot(slot)) [[unlikely]]
+        return AskThePlayer(s, slot, frontend);
+    const int64_t power = s.Pw[slot];
+    if (d <= power)
         return 1;
-    if (d <= static_cast<int64_t>(s.Pw[slot]) + s.Sp[slot])
+    if (d <= power + s.Sp[slot])
         return 2;
     return 3;
 }
 
-int64_t Strength(const GameState& s, int slot, int32_t bonus) {
+inline int64_t Strength(const GameState& s, int slot, int32_t bonus) {
     int64_t strength = static_cast<int64_t>(s.E[slot]) + bonus;
     if (slot > 27)
         strength += 1;
-    if (s.W[slot] < 5)
+    const int32_t wins = s.W[slot];
+    if (wins < 5)
         strength += s.UnderdogBonus;
-    if (s.W[slot] > 6)
+    if (wins > 6)
         strength -= s.LeaderPenalty;
     return strength < 2 ? 2 : strength;
 }

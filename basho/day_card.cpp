@@ -27,6 +27,34 @@ int32_t FigureOf(const GameState& state, int32_t slot) {
     return portrait;
 }
 
+// Two decimal digits, the usual form of a slot field and of portrait
+// digits; -1 for any other pair of bytes, which the full reading then takes.
+inline int32_t TwoDigits(const char* text) {
+    const unsigned tens = static_cast<unsigned char>(text[0]) - unsigned{'0'};
+    const unsigned units = static_cast<unsigned char>(text[1]) - unsigned{'0'};
+    return tens < 10 && units < 10 ? static_cast<int32_t>(10 * tens + units) : -1;
+}
+
+// The portrait of a slot already known to be in the league, when its name
+// ends in two digits that number a figure; -1 otherwise.
+inline int32_t PlainFigureOf(const GameState& state, int32_t slot) {
+    const std::string& name = state.NameOfWres[slot];
+    if (name.size() < 2)
+        return -1;
+    const int32_t portrait = TwoDigits(name.data() + name.size() - 2);
+    return portrait >= 1 && kHasFigure[static_cast<size_t>(portrait)] ? portrait : -1;
+}
+
+// Pair i of the card the way the rules read it, field by field, each
+// mistake refused in its turn.
+void ReadCardPair(const GameState& state, int i, CardPair& pair) {
+    const DayPair slots = DayCardPair(state, state.Torikumiday, i);
+    pair.eastSlot = slots.east;
+    pair.westSlot = slots.west;
+    pair.eastPortrait = FigureOf(state, slots.east);
+    pair.westPortrait = FigureOf(state, slots.west);
+}
+
 }  // namespace
 
 DayPair DayCardPair(const GameState& state, int day, int pair) {
@@ -45,13 +73,26 @@ DayCard DayCardOf(const GameState& state) {
     DayCard card;
     card.month = 2 * static_cast<int64_t>(state.Basyo6) + 1;
     card.day = state.Torikumiday;
+    const std::string& line = state.Match[state.Torikumiday];
+    // A line of sixteen pairs of two-digit slots whose names end in the
+    // digits of a figure is read at once; any other pair, field by field.
+    const bool wholeLine = line.size() >= 4 * size_t{kBoutsADay};
     for (int i = 1; i <= kBoutsADay; ++i) {
-        const DayPair slots = DayCardPair(state, state.Torikumiday, i);
         CardPair& pair = card.pairs[static_cast<size_t>(i - 1)];
-        pair.eastSlot = slots.east;
-        pair.westSlot = slots.west;
-        pair.eastPortrait = FigureOf(state, slots.east);
-        pair.westPortrait = FigureOf(state, slots.west);
+        if (wholeLine) {
+            const char* field = line.data() + 4 * (i - 1);
+            const int32_t east = TwoDigits(field);
+            const int32_t west = TwoDigits(field + 2);
+            if (east >= 1 && east <= kSlots && west >= 1 && west <= kSlots) {
+                pair.eastSlot = east;
+                pair.westSlot = west;
+                pair.eastPortrait = PlainFigureOf(state, east);
+                pair.westPortrait = PlainFigureOf(state, west);
+                if (pair.eastPortrait > 0 && pair.westPortrait > 0) [[likely]]
+                    continue;
+            }
+        }
+        ReadCardPair(state, i, pair);
     }
     return card;
 }
