@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "basho/procedures.h"
+#include "state/picture_sheet.h"
 #include "state/strings.h"
+#include "support/game_error.h"
 #include "support/scripted_frontend.h"
 
 namespace kelmar {
 namespace {
 
+using testing::GameErrorOf;
 using testing::ScriptedFrontend;
 
 // Two computer rikishi in slots 10 and 12 with 5 wins (no parity terms).
@@ -169,6 +172,67 @@ TEST(DayCard, PairsAreReadByPosition) {
     s.Match[2] = " 5 6";
     EXPECT_EQ(DayCardPair(s, 2, 1).east, 5);
     EXPECT_THROW(DayCardPair(s, 2, 2), ConversionError);  // a short line
+}
+
+// The card as the rules read it, field by field: both slots of a pair, then
+// the east figure, then the west.
+DayCard CardFieldByField(const GameState& s) {
+    DayCard card;
+    for (int i = 1; i <= kBoutsADay; ++i) {
+        const DayPair slots = DayCardPair(s, s.Torikumiday, i);
+        CardPair& pair = card.pairs[static_cast<size_t>(i - 1)];
+        pair.eastSlot = slots.east;
+        pair.westSlot = slots.west;
+        for (const auto& [slot, portrait] :
+             {std::pair{slots.east, &pair.eastPortrait}, {slots.west, &pair.westPortrait}}) {
+            *portrait = SheetPortraitNumber(s.NameOfWres[slot]);
+            if (!sheet::HasFigure(*portrait))
+                ThrowNoPortraitCell(*portrait);
+        }
+    }
+    return card;
+}
+
+TEST(DayCard, EveryFormOfFieldAndNameReadsAsFieldByField) {
+    // Fields and portrait digits the quick reading takes, and others it must
+    // leave to the full one: spaces, signs, hexadecimal, slots outside the
+    // league, numbers without a figure, names too short for their digits.
+    const char* const fields[] = {"01", "32", "17", " 5", "+4", "$A", "00", "33", "x1", "-1"};
+    const char* const endings[] = {"07", "72", "01", " 9", "$8", "00", "73", "99", "9x"};
+    Random pick;
+    int quick = 0;
+    for (int run = 0; run < 3000; ++run) {
+        GameState s;
+        s.Torikumiday = 1 + pick.Draw(kDays);
+        const bool plain = run % 2 == 0;  // half the runs keep to the quick forms
+        for (int i = 1; i <= kSlots; ++i) {
+            const int ending = plain ? pick.Draw(3) : pick.Draw(40) == 0 ? 3 + pick.Draw(6) : 0;
+            s.NameOfWres[i] = pick.Draw(50) == 0 ? "7" : "力士" + std::string(endings[ending]);
+        }
+        std::string line;
+        for (int f = 0; f < 2 * kBoutsADay; ++f) {
+            const int field = plain || pick.Draw(20) != 0 ? pick.Draw(3) : 3 + pick.Draw(7);
+            line += fields[field];
+        }
+        if (!plain && pick.Draw(10) == 0)
+            line.resize(pick.Draw(static_cast<int32_t>(line.size())));
+        s.Match[s.Torikumiday] = line;
+
+        const std::string expected = GameErrorOf([&] { CardFieldByField(s); });
+        ASSERT_EQ(GameErrorOf([&] { DayCardOf(s); }), expected) << line;
+        if (expected != "no error")
+            continue;
+        ++quick;
+        const DayCard card = DayCardOf(s);
+        const DayCard reference = CardFieldByField(s);
+        for (size_t k = 0; k < kBoutsADay; ++k) {
+            EXPECT_EQ(card.pairs[k].eastSlot, reference.pairs[k].eastSlot) << line;
+            EXPECT_EQ(card.pairs[k].westSlot, reference.pairs[k].westSlot) << line;
+            EXPECT_EQ(card.pairs[k].eastPortrait, reference.pairs[k].eastPortrait) << line;
+            EXPECT_EQ(card.pairs[k].westPortrait, reference.pairs[k].westPortrait) << line;
+        }
+    }
+    EXPECT_GT(quick, 1000);  // most cards are whole
 }
 
 TEST(FilmTick, PlaysTheTableAndHonoursPauseAndQuit) {
