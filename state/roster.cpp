@@ -46,9 +46,13 @@ void CheckPortrait(const std::string& shikona, const char* file, int line) {
 void CheckPairingLine(std::string_view line, int day) {
     constexpr int kFields = 2 * 16;
     for (int field = 1; field <= kFields; ++field) {
-        const std::string_view digits = CopyView(line, 2 * field - 1, 2);
+        const size_t end = 2 * static_cast<size_t>(field);
+        const std::string_view digits =
+            end <= line.size() ? line.substr(end - 2, 2) : CopyView(line, 2 * field - 1, 2);
         int32_t slot = 0;
-        if (TryStrToInt(digits, slot) && (slot < 1 || slot > kSlots))
+        // Two digits, the usual field, read at once; any other, in full.
+        const bool number = TryShortDecimal(digits, slot) || TryStrToInt(digits, slot);
+        if (number && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
                               "番付の位置 " + IntToStr(slot) + " は 1..32 の範囲外です");
     }
