@@ -75,11 +75,6 @@ int LeagueSnapshot::IndexOf(const std::string& name, uint64_t key) const {
     return table_.Find(key, [&](int k) { return computers[static_cast<size_t>(k)].name == name; });
 }
 
-const LeagueSnapshot::Record* LeagueSnapshot::Find(const std::string& name) const {
-    const int k = IndexOf(name, NameKey(name));
-    return k < 0 ? nullptr : &computers[static_cast<size_t>(k)];
-}
-
 void LeagueStats::Before(const LeagueRun& run) {
     switch (run.nextStart()) {
         case LeagueRun::Start::Next:
@@ -127,6 +122,18 @@ void LeagueStats::Add(const LeagueRun& after) {
 
 void LeagueStats::AddBasho(const GameState& s) {
     ++bashoPlayed_;
+    // Each slot's name looked up once among the league before: the record
+    // it had then, and for each record the last slot that bears its name now.
+    std::array<int, kSlots + 1> was{};
+    std::array<int, kSlots> lastSlot{};
+    for (int i = kSlots; i >= 1; --i) {
+        const std::string& name = s.NameOfWres[i];
+        const int k = before_.IndexOf(name, NameKey(name));
+        was[static_cast<size_t>(i)] = k;
+        if (k >= 0 && lastSlot[static_cast<size_t>(k)] == 0)
+            lastSlot[static_cast<size_t>(k)] = i;
+    }
+
     int32_t championWins = 0;
     for (int i = 1; i <= kSlots; ++i) {
         championWins = std::max(championWins, s.W[i]);
@@ -139,29 +146,26 @@ void LeagueStats::AddBasho(const GameState& s) {
             currentBest_ = std::min(currentBest_, s.Saiko[i]);
             continue;
         }
-        const LeagueSnapshot::Record* old = before_.Find(s.NameOfWres[i]);
+        const int k = was[static_cast<size_t>(i)];
         // A rikishi who stayed has served one basho more; a newcomer has one
         // basho, even when his name came back from juryo in the same draw.
-        if (old == nullptr || old->zaii + 1 != s.Zaii[i])
+        if (k < 0 || before_.computers[static_cast<size_t>(k)].zaii + 1 != s.Zaii[i])
             continue;
-        const std::string& was = old->stage;
-        if (was != "1" && s.Stage[i] == "1")
+        const std::string& before = before_.computers[static_cast<size_t>(k)].stage;
+        if (before != "1" && s.Stage[i] == "1")
             ++yokozunaPromotions_;
-        if (was != "1" && was != "2" && s.Stage[i] == "2")
+        if (before != "1" && before != "2" && s.Stage[i] == "2")
             ++ozekiPromotions_;
-        if (was == "2" && s.Stage[i] != "1" && s.Stage[i] != "2")
+        if (before == "2" && s.Stage[i] != "1" && s.Stage[i] != "2")
             ++ozekiDemotions_;
     }
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
 
     // Whoever is not found again as a stayer has left the league.
     // A name in two slots counts in the later one.
-    NameTable slots;
-    for (int i = kSlots; i >= 1; --i) slots.Insert(NameKey(s.NameOfWres[i]), i);
     for (int k = 0; k < before_.count; ++k) {
         const LeagueSnapshot::Record& record = before_.computers[static_cast<size_t>(k)];
-        const int now =
-            slots.Find(record.key, [&](int i) { return s.NameOfWres[i] == record.name; });
+        const int now = lastSlot[static_cast<size_t>(k)];
         if (now > 0 && s.Zaii[now] == record.zaii + 1)
             continue;
         if (record.stage == "5")

@@ -57,10 +57,10 @@ struct LeagueSnapshot {
 
     void Clear();
     void Put(const std::string& name, const std::string& stage, int32_t zaii);
-    const Record* Find(const std::string& name) const;
+    // The index of the name's record, -1 for none; `key` is the name's key.
+    int IndexOf(const std::string& name, uint64_t key) const;
 
   private:
-    int IndexOf(const std::string& name, uint64_t key) const;
     NameTable table_;
 };
 
