@@ -36,8 +36,8 @@ inline int64_t Strength(const GameState& s, int slot, int32_t bonus) {
     if (slot > 27)
         strength += 1;
     const int32_t wins = s.W[slot];
-    strength += wins < 5 ? s.UnderdogBonus : 0;
-    strength -= wins > 6 ? s.LeaderPenalty : 0;
+    strength += (wins < 5) * int64_t{s.UnderdogBonus};
+    strength -= (wins > 6) * int64_t{s.LeaderPenalty};
     return strength < 2 ? 2 : strength;
 }
 
@@ -64,8 +64,8 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     const int32_t r = s.Rng.Draw(static_cast<int32_t>(range));
 
     const bool eastWins = r <= eastStrength;
-    const int winner = eastWins ? east : west;
-    const int loser = eastWins ? west : east;
+    const int winner = eastWins * east + !eastWins * west;
+    const int loser = eastWins * west + !eastWins * east;
     // A record at the edge of 32 bits is refused before any of it is written.
     const int32_t wins = CheckedSum(s.W[winner], 1, "W", winner);
     const int32_t careerWins = CheckedSum(s.Twin[winner], 1, "Twin", winner);
