@@ -11,7 +11,7 @@
 namespace kelmar::pictures {
 
 QImage DrawIcon() {
-    const QImage image = Supersampled(
+    return Supersampled(
         QSize(kIconSize, kIconSize), 4,
         [](QPainter& p) {
             // A tile in the purple of the drape, rimmed in gold.
@@ -44,7 +44,6 @@ QImage DrawIcon() {
             p.restore();
         },
         Qt::transparent);
-    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace kelmar::pictures
