@@ -73,8 +73,8 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     s.W[winner] = wins;
     s.Twin[winner] = careerWins;
     s.Tlose[loser] = careerLosses;
-    return BoutResult{eastWins ? Side::East : Side::West, eastWins ? eastTactic : westTactic,
-                      eastTactic, westTactic};
+    return BoutResult{eastWins ? Side::East : Side::West,
+                      eastWins * eastTactic + !eastWins * westTactic, eastTactic, westTactic};
 }
 
 }  // namespace kelmar
