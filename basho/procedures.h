@@ -51,9 +51,11 @@ std::string DayCaption(const DayCard& card);
 // basho/bout.cpp: one bout between EastSlot and WestSlot; three draws.
 BoutResult ResolveBout(GameState& state, Frontend& frontend);
 
-// basho/film.cpp: one tick of Timer1, and the pause button.
-FilmAction FilmTick(GameState& state);
-std::string TogglePause(GameState& state);  // returns btnStop's new caption
+// One tick of Timer1. (Defined below, inline: a caller that only lets the
+// film run, as a headless player does, then leaves the action unbuilt.)
+inline FilmAction FilmTick(GameState& state);
+// basho/film.cpp: the pause button; returns btnStop's new caption.
+std::string TogglePause(GameState& state);
 
 // basho/tactic.cpp: the tactic window's age line and the reports.
 // Twin + Tlose of the slot, the divisor of the win rate and of the score;
@@ -76,5 +78,29 @@ void RunBasho(GameState& state, Frontend& frontend, Clock& clock);
 bool ScorePlayer(GameState& state);
 // lblMyP's caption.
 std::string ScoreCaption(int32_t score);
+
+inline FilmAction FilmTick(GameState& s) {
+    FilmAction action;
+    if (s.QuitRequested) {
+        s.AnimationRunning = 0;
+        return action;
+    }
+    // A pause between two bouts shows nothing: only a running film steps.
+    if (!(s.AnimationRunning == 1 && s.Paused == 0))
+        return action;
+    action.show = true;
+    s.AnimationStep += 1;
+    const int32_t step = s.AnimationStep;
+    if (step >= 1 && step < kFilmTicks) {
+        const int frame = kFilmFrames[static_cast<size_t>(step - 1)];
+        if (frame != kFilmKeepsItsPicture && static_cast<size_t>(frame) < s.AnimationFrames.size())
+            action.letter = s.AnimationFrames[static_cast<size_t>(frame)];
+    } else if (step == kFilmTicks) {
+        action.hide = true;
+        s.AnimationRunning = 0;
+        s.AnimationStep = 0;
+    }
+    return action;
+}
 
 }  // namespace kelmar
