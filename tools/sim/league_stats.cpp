@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <numeric>
 
 #include "state/roster.h"
@@ -19,11 +20,18 @@ int RankIndex(const std::string& code) {
     return code.size() == 1 && code[0] >= '1' && code[0] <= '6' ? code[0] - '0' : 0;
 }
 
+// The name's length and first bytes, to tell the league's names apart at a
+// glance; the names themselves are compared all the same. A name of eight
+// bytes or more, most of them, is read in one load.
 uint64_t NameKey(const std::string& name) {
-    uint64_t key = name.size();
-    for (size_t k = 0; k < name.size() && k < 7; ++k)
-        key |= uint64_t{static_cast<unsigned char>(name[k])} << (8 * (k + 1));
-    return key;
+    uint64_t bytes = 0;
+    if (name.size() >= sizeof bytes) {
+        std::memcpy(&bytes, name.data(), sizeof bytes);
+    } else {
+        for (size_t k = 0; k < name.size(); ++k)
+            bytes |= uint64_t{static_cast<unsigned char>(name[k])} << (8 * k);
+    }
+    return name.size() | bytes << 8;
 }
 
 // The computer rikishi of slots 1..last, and the player's best rank as the
