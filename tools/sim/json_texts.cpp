@@ -23,7 +23,8 @@ bool PlainAscii(std::string_view text) {
 
 // Most texts are names, and short: up to sixteen bytes, their length and
 // their first and last eight bytes, or four, are the whole text, and cheaper
-// to mix than every byte one by one.
+// to mix than every byte one by one. The page's longer lines take the
+// library's hash.
 uint64_t HashOf(std::string_view text) {
     const char* bytes = text.data();
     const size_t length = text.size();
