@@ -1,119 +1,91 @@
 #include "tools/sim/basho_line.h"
 
-#include <charconv>
 #include <cstring>
+
+#include "tools/sim/line_pieces.h"
 
 namespace kelmar::sim {
 
-// The line gathered in pieces on the stack and appended to the run's buffer a
-// kilobyte at a time: a line has some five hundred keys, figures and names,
-// and an append of the string for each was most of the writer's work.
-class LinePieces {
-  public:
-    explicit LinePieces(std::string& out) : out_(out) {}
-    LinePieces(const LinePieces&) = delete;
-    LinePieces& operator=(const LinePieces&) = delete;
+namespace {
 
-    // A fixed piece of the line: a key with its punctuation.
-    template <size_t N>
-    void Put(const char (&text)[N]) {
-        static_assert(N - 1 <= sizeof buffer_);
-        if (N - 1 > Room())
-            Flush();
-        std::memcpy(end_, text, N - 1);
-        end_ += N - 1;
-    }
-    void Put(std::string_view text) {
-        if (text.size() > Room()) {
-            Flush();
-            if (text.size() > Room()) {
-                out_ += text;
-                return;
-            }
-        }
-        std::memcpy(end_, text.data(), text.size());
-        end_ += text.size();
-    }
-    void Put(char c) {
-        if (Room() == 0)
-            Flush();
-        *end_++ = c;
-    }
-    // A key and its figure, with one look at the room left for both.
-    template <size_t N>
-    void Field(const char (&key)[N], int64_t value) {
-        static_assert(N - 1 + kLongestNumber <= sizeof buffer_);
-        if (Room() < N - 1 + kLongestNumber)
-            Flush();
-        std::memcpy(end_, key, N - 1);
-        end_ += N - 1;
-        // Most figures of a slot are below 100.
-        if (value >= 0 && value < 100) {
-            if (value >= 10)
-                *end_++ = static_cast<char>('0' + value / 10);
-            *end_++ = static_cast<char>('0' + value % 10);
-            return;
-        }
-        end_ = std::to_chars(end_, end_ + kLongestNumber, value).ptr;
-    }
-    void Flush() {
-        out_.append(buffer_, end_);
-        end_ = buffer_;
-    }
-
-  private:
-    static constexpr size_t kLongestNumber = 20;  // "-9223372036854775808"
-
-    size_t Room() const { return static_cast<size_t>(buffer_ + sizeof buffer_ - end_); }
-
-    std::string& out_;
-    char buffer_[1 << 10];
-    char* end_ = buffer_;
-};
-
-void BashoLineWriter::AppendText(std::string_view sjis, LinePieces& out) {
-    // The rank codes: one digit, the same in both encodings.
-    if (sjis.size() == 1 && sjis[0] >= '0' && sjis[0] <= '9') {
-        const char quoted[] = {'"', sjis[0], '"'};
-        out.Put(std::string_view(quoted, sizeof quoted));
-        return;
-    }
-    out.Put('"');
-    out.Put(texts_.Escaped(sjis));
-    out.Put('"');
+// The rank codes: one digit, the same in both encodings.
+bool RankCode(std::string_view text) {
+    return text.size() == 1 && text[0] >= '0' && text[0] <= '9';
 }
 
-void BashoLineWriter::AppendName(const std::string& sjis, KnownName& known, LinePieces& out) {
-    if (sjis != known.sjis) {
-        known.sjis = sjis;
-        known.escaped = texts_.Escaped(sjis);
+// The figures of a slot in the order of the line, each with its key.
+struct SlotFigure {
+    std::string_view key;
+    SlotArray<int32_t> GameState::*values;
+};
+constexpr SlotFigure kSlotFigures[] = {
+    {",\"age\":", &GameState::Age},     {",\"pw\":", &GameState::Pw},
+    {",\"sp\":", &GameState::Sp},       {",\"tc\":", &GameState::Tc},
+    {",\"e\":", &GameState::E},         {",\"lb\":", &GameState::LB},
+    {",\"l\":", &GameState::L},         {",\"w\":", &GameState::W},
+    {",\"pnt\":", &GameState::Pnt},     {",\"zaii\":", &GameState::Zaii},
+    {",\"yusyo\":", &GameState::Yusyo}, {",\"twin\":", &GameState::Twin},
+    {",\"tlose\":", &GameState::Tlose},
+};
+// The figures of a slot and the brace that closes it, at their longest.
+constexpr size_t kSlotFiguresLength = [] {
+    size_t length = 1;
+    for (const SlotFigure& figure : kSlotFigures) length += figure.key.size() + kLongestInt32Figure;
+    return length;
+}();
+
+// A slot's rank code and best rank when both are rank codes, as they are as
+// a rule: they fill in a copy of their keys.
+void PutRankCodes(char stage, char saiko, LinePieces& out) {
+    static constexpr std::string_view kRanks = ",\"stage\":\"?\",\"saiko\":\"?\"";
+    static constexpr size_t kStageAt = kRanks.find('?');
+    static constexpr size_t kSaikoAt = kRanks.rfind('?');
+    char* at = out.Reserve<kRanks.size()>();
+    std::memcpy(at, kRanks.data(), kRanks.size());
+    at[kStageAt] = stage;
+    at[kSaikoAt] = saiko;
+    out.Commit(at + kRanks.size());
+}
+
+}  // namespace
+
+void BashoLineWriter::AppendText(std::string_view sjis, LinePieces& out) {
+    if (RankCode(sjis)) {
+        char* at = out.Reserve<3>();
+        at[0] = '"';
+        at[1] = sjis[0];
+        at[2] = '"';
+        out.Commit(at + 3);
+        return;
     }
-    out.Put('"');
-    out.Put(known.escaped);
-    out.Put('"');
+    out.Put(texts_.Quoted(sjis));
+}
+
+void BashoLineWriter::AppendRanks(std::string_view stage, std::string_view saiko, LinePieces& out) {
+    out.Put(",\"stage\":");
+    AppendText(stage, out);
+    out.Put(",\"saiko\":");
+    AppendText(saiko, out);
 }
 
 void BashoLineWriter::AppendSlot(const GameState& s, int i, LinePieces& out) {
     out.Put("{\"name\":");
-    AppendName(s.NameOfWres[i], slotNames_[static_cast<size_t>(i - 1)], out);
-    out.Put(",\"stage\":");
-    AppendText(s.Stage[i], out);
-    out.Put(",\"saiko\":");
-    AppendText(s.Saiko[i], out);
-    out.Field(",\"age\":", s.Age[i]);
-    out.Field(",\"pw\":", s.Pw[i]);
-    out.Field(",\"sp\":", s.Sp[i]);
-    out.Field(",\"tc\":", s.Tc[i]);
-    out.Field(",\"e\":", s.E[i]);
-    out.Field(",\"lb\":", s.LB[i]);
-    out.Field(",\"l\":", s.L[i]);
-    out.Field(",\"w\":", s.W[i]);
-    out.Field(",\"pnt\":", s.Pnt[i]);
-    out.Field(",\"zaii\":", s.Zaii[i]);
-    out.Field(",\"yusyo\":", s.Yusyo[i]);
-    out.Field(",\"twin\":", s.Twin[i]);
-    out.Field(",\"tlose\":", s.Tlose[i]);
-    out.Put('}');
+    out.Put(texts_.Quoted(s.NameOfWres[i], slotNames_[static_cast<size_t>(i - 1)]));
+    const std::string& stage = s.Stage[i];
+    const std::string& saiko = s.Saiko[i];
+    if (RankCode(stage) && RankCode(saiko))
+        PutRankCodes(stage[0], saiko[0], out);
+    else
+        AppendRanks(stage, saiko, out);
+    char* at = out.Reserve<kSlotFiguresLength>();
+    // Unrolled, every key is a constant copied by a store or two.
+#pragma GCC unroll 13
+    for (const SlotFigure& figure : kSlotFigures) {
+        std::memcpy(at, figure.key.data(), figure.key.size());
+        at = PutFigure(at + figure.key.size(), (s.*figure.values)[i]);
+    }
+    *at++ = '}';
+    out.Commit(at);
 }
 
 void BashoLineWriter::AppendReport(const std::optional<ReportLines>& report, LinePieces& out) {
@@ -170,7 +142,7 @@ void BashoLineWriter::Append(const LeagueRun& run, std::optional<int64_t> runNum
     for (int k = 1; k <= kJuryo; ++k) {
         if (k > 1)
             out.Put(',');
-        AppendName(s.Juryo[k], juryoNames_[static_cast<size_t>(k - 1)], out);
+        out.Put(texts_.Quoted(s.Juryo[k], juryoNames_[static_cast<size_t>(k - 1)]));
     }
     out.Field("],\"rng\":", s.Rng.state);
     out.Put("}\n");

@@ -23,22 +23,16 @@ class BashoLineWriter {
     void Append(const LeagueRun& run, std::optional<int64_t> runNumber, std::string& out);
 
   private:
-    // A name as it was converted the last time its place was written: the
-    // juryo list hardly changes from one basho to the next, and a rikishi
-    // often keeps his slot, so most names are found here without a lookup.
-    struct KnownName {
-        std::string sjis;
-        std::string escaped;
-    };
-
     void AppendSlot(const GameState& s, int i, LinePieces& out);
+    void AppendRanks(std::string_view stage, std::string_view saiko, LinePieces& out);
     void AppendReport(const std::optional<ReportLines>& report, LinePieces& out);
     void AppendText(std::string_view sjis, LinePieces& out);
-    void AppendName(const std::string& sjis, KnownName& known, LinePieces& out);
 
     JsonTexts texts_;
-    std::array<KnownName, kSlots> slotNames_;
-    std::array<KnownName, kJuryo> juryoNames_;
+    // Where each place's name was found the last time: the juryo list hardly
+    // changes from one basho to the next, and a rikishi often keeps his slot.
+    std::array<JsonTexts::Hint, kSlots> slotNames_{};
+    std::array<JsonTexts::Hint, kJuryo> juryoNames_{};
 };
 
 }  // namespace kelmar::sim
