@@ -228,6 +228,26 @@ TEST(Record, AnExchangeMovesAllSixteenFields) {
     EXPECT_EQ(Stored(exchanged), Stored(s));
 }
 
+// Rank codes are one byte, names longer; an exchange trades whatever each
+// slot holds, whatever its length.
+TEST(Record, AnExchangeTradesTextsOfEveryLength) {
+    const std::string texts[] = {"", "5", "1", "若楓07", "x", std::string(40, 'n')};
+    for (const std::string& a : texts) {
+        for (const std::string& b : texts) {
+            GameState s;
+            s.Stage[1] = a;
+            s.Stage[2] = b;
+            s.NameOfWres[1] = b;
+            s.NameOfWres[2] = a;
+            ExchangeRecords(s, 1, 2);
+            EXPECT_EQ(s.Stage[1], b);
+            EXPECT_EQ(s.Stage[2], a);
+            EXPECT_EQ(s.NameOfWres[1], a);
+            EXPECT_EQ(s.NameOfWres[2], b);
+        }
+    }
+}
+
 // A save that fails half-way leaves the last save whole, and no stray file.
 TEST(SavedGame, FailedSaveKeepsTheOldFile) {
     GameFolder folder;
