@@ -14,10 +14,11 @@ void SortByPoints(GameState& s) {
         int candidate = 0;
         int32_t best = s.Pnt[p];
         for (int q = p + 1; q <= kSlots; ++q) {
-            if (s.Pnt[q] > best) {
-                best = s.Pnt[q];
-                candidate = q;
-            }
+            // Chosen without a branch: points go up and down at random.
+            const int32_t points = s.Pnt[q];
+            const bool higher = points > best;
+            best = higher ? points : best;
+            candidate = higher ? q : candidate;
         }
         if (candidate != 0)
             ExchangeRecords(s, p, candidate);  // the whole record moves
