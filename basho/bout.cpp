@@ -8,6 +8,11 @@ namespace {
 
 constexpr int32_t kMatchupBonus = 80;
 
+// Kept out of the bout itself, which then needs no room for the message.
+[[noreturn, gnu::noinline]] void ThrowStrengthOutOfRange(int64_t range) {
+    throw RangeError("取組の強さ " + IntToStr(range) + " が大きすぎます");
+}
+
 // The player's own tactic, from the tactic window.
 [[gnu::noinline]] int32_t AskThePlayer(GameState& s, int slot, Frontend& frontend) {
     frontend.AskTactic(TacticQuestionOf(s, slot));
@@ -59,8 +64,8 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     const int64_t eastStrength = Strength(s, east, eastBonus);
     const int64_t westStrength = Strength(s, west, westBonus);
     const int64_t range = eastStrength + westStrength;
-    if (range > INT32_MAX)
-        throw RangeError("取組の強さ " + IntToStr(range) + " が大きすぎます");
+    if (range > INT32_MAX) [[unlikely]]
+        ThrowStrengthOutOfRange(range);
     const int32_t r = s.Rng.Draw(static_cast<int32_t>(range));
 
     const bool eastWins = r <= eastStrength;
