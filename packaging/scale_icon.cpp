@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdio>
 
+#include "pictures/straight_colours.h"
+
 int main(int argc, char* argv[]) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: kelmar_scale_icon SOURCE.png SIZE OUT.png\n");
@@ -16,9 +18,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kelmar_scale_icon: cannot read %s at size %s\n", argv[1], argv[2]);
         return 1;
     }
-    const QImage scaled = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                              .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                              .convertToFormat(QImage::Format_ARGB32);
+    // Back to straight colours in integers, so that every machine builds the
+    // same small icon.
+    const QImage scaled = kelmar::pictures::Unpremultiplied(
+        icon.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     if (!scaled.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
         std::fprintf(stderr, "kelmar_scale_icon: cannot write %s\n", argv[3]);
         return 1;

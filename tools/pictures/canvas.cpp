@@ -23,25 +23,6 @@ QImage Supersampled(QSize size, int factor, const Drawing& draw, const QColor& g
     return Unpremultiplied(small);
 }
 
-QRgb Unpremultiplied(QRgb pixel) {
-    const int alpha = qAlpha(pixel);
-    if (alpha == 0)
-        return 0;
-    auto straight = [alpha](int channel) { return (channel * 255 * 2 + alpha) / (alpha * 2); };
-    return qRgba(straight(qRed(pixel)), straight(qGreen(pixel)), straight(qBlue(pixel)), alpha);
-}
-
-QImage Unpremultiplied(const QImage& premultiplied) {
-    const QImage source = premultiplied.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage image(source.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < source.height(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < source.width(); ++x) to[x] = Unpremultiplied(from[x]);
-    }
-    return image;
-}
-
 QImage WhitePicture(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+#include "pictures/straight_colours.h"
+
 namespace kelmar::pictures {
 
 using Drawing = std::function<void(QPainter&)>;
@@ -16,15 +18,6 @@ using Drawing = std::function<void(QPainter&)>;
 // scaled down smoothly. The drawing sees the picture's own coordinates. A
 // ground that is not opaque gives a picture with an alpha channel.
 QImage Supersampled(QSize size, int factor, const Drawing& draw, const QColor& ground = Qt::white);
-
-// A premultiplied colour or picture with straight colours, each channel
-// rounded to the nearest and halves up, in integers. Qt's own conversion
-// divides by the alpha through the processor's approximate reciprocal, whose
-// last bit differs between processors: a channel that falls on a half (75 of
-// alpha 90 is 212.5) came out 213 on one machine and 212 on another, and the
-// icon's translucent rim with it.
-QRgb Unpremultiplied(QRgb pixel);
-QImage Unpremultiplied(const QImage& premultiplied);
 
 // A white picture of `size`.
 QImage WhitePicture(QSize size);
