@@ -214,11 +214,23 @@ void AssessRank(GameState& s, int slot, Clock& clock) {
     }
 }
 
+// The best rank keeps the lower of the two codes, compared as texts. Two
+// one-byte codes, as they nearly always are, are compared and copied as
+// their bytes.
+void KeepBestRank(std::string& best, const std::string& rank) {
+    if (best.size() == 1 && rank.size() == 1) {
+        if (static_cast<unsigned char>(best[0]) >= static_cast<unsigned char>(rank[0]))
+            best[0] = rank[0];
+        return;
+    }
+    if (best >= rank)
+        best = rank;
+}
+
 void CommonSteps(GameState& s, int slot) {
     if (s.IsPlayerSlot(slot) && s.Omake > 1)
         s.E[slot] = 16;  // practice level
-    if (s.Saiko[slot] >= s.Stage[slot])
-        s.Saiko[slot] = s.Stage[slot];
+    KeepBestRank(s.Saiko[slot], s.Stage[slot]);
     if (s.E[slot] < 0 && s.Twin[slot] >= s.Tlose[slot])
         s.E[slot] = 0;
     // After every floor and ceiling, so an old rikishi can end below them.

@@ -233,6 +233,12 @@ TEST(AssessBasho, CommonSteps) {
         {"rikishi of 33 loses 2 below the floor", 33, -5, 3, 3, 0, "5", "5", -2, "5"},
         {"best rank is the smaller code", 25, 2, 0, 0, 0, "5", "4", 3, "4"},
         {"a first rank replaces none yet", 25, 2, 0, 0, 0, "5", "6", 3, "5"},
+        // Best ranks compare as texts, byte by byte and unsigned.
+        {"an equal best rank stays", 25, 2, 0, 0, 0, "5", "5", 3, "5"},
+        {"an empty best rank is below every code", 25, 2, 0, 0, 0, "5", "", 3, ""},
+        {"a byte above the digits is above every code", 25, 2, 0, 0, 0, "5", "\x81", 3, "5"},
+        {"a longer best rank compares by its first byte", 25, 2, 0, 0, 0, "5", "45", 3, "45"},
+        {"a rank with a space before it is below the digits", 25, 2, 0, 0, 0, " 5", "5", 3, " 5"},
     };
     for (const auto& c : cases) {
         GameState s = QuietLeague();

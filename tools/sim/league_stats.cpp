@@ -159,12 +159,13 @@ void LeagueStats::AddBasho(const GameState& s) {
         // basho, even when his name came back from juryo in the same draw.
         if (k < 0 || before_.computers[static_cast<size_t>(k)].zaii + 1 != s.Zaii[i])
             continue;
-        const std::string& before = before_.computers[static_cast<size_t>(k)].stage;
-        if (before != "1" && s.Stage[i] == "1")
+        const int rankThen = RankIndex(before_.computers[static_cast<size_t>(k)].stage);
+        const int rankNow = RankIndex(s.Stage[i]);
+        if (rankThen != 1 && rankNow == 1)
             ++yokozunaPromotions_;
-        if (before != "1" && before != "2" && s.Stage[i] == "2")
+        if (rankThen != 1 && rankThen != 2 && rankNow == 2)
             ++ozekiPromotions_;
-        if (before == "2" && s.Stage[i] != "1" && s.Stage[i] != "2")
+        if (rankThen == 2 && rankNow != 1 && rankNow != 2)
             ++ozekiDemotions_;
     }
     championWins_[static_cast<size_t>(std::clamp(championWins, 0, 15))] += 1;
