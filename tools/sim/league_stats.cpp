@@ -75,7 +75,7 @@ void LeagueSnapshot::Put(const std::string& name, const std::string& stage, int3
         computers[static_cast<size_t>(k)].key = key;
         table_.Insert(key, k);
     }
-    computers[static_cast<size_t>(k)].stage = stage;
+    computers[static_cast<size_t>(k)].rank = RankIndex(stage);
     computers[static_cast<size_t>(k)].zaii = zaii;
 }
 
@@ -159,7 +159,7 @@ void LeagueStats::AddBasho(const GameState& s) {
         // basho, even when his name came back from juryo in the same draw.
         if (k < 0 || before_.computers[static_cast<size_t>(k)].zaii + 1 != s.Zaii[i])
             continue;
-        const int rankThen = RankIndex(before_.computers[static_cast<size_t>(k)].stage);
+        const int rankThen = before_.computers[static_cast<size_t>(k)].rank;
         const int rankNow = RankIndex(s.Stage[i]);
         if (rankThen != 1 && rankNow == 1)
             ++yokozunaPromotions_;
@@ -177,7 +177,7 @@ void LeagueStats::AddBasho(const GameState& s) {
         const int now = lastSlot[static_cast<size_t>(k)];
         if (now > 0 && s.Zaii[now] == record.zaii + 1)
             continue;
-        if (record.stage == "5")
+        if (record.rank == 5)
             ++drops_;
         else
             ++retirements_;

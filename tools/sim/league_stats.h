@@ -48,7 +48,7 @@ struct LeagueSnapshot {
     struct Record {
         std::string name;
         uint64_t key = 0;  // the name's length and first bytes, to compare quickly
-        std::string stage;
+        int rank = 0;      // the rank code 1..6, 0 for any other text
         int32_t zaii = 0;
     };
     std::array<Record, kSlots> computers;
