@@ -42,8 +42,10 @@ void PictureCanvasTest::everyPremultipliedColourComesBackNearest() {
             // Nearest, halves up: twice the error is at most alpha, and a
             // half is never rounded down.
             const int error = qRed(straight) * alpha - channel * 255;
-            QVERIFY2(2 * error <= alpha && 2 * error > -alpha,
-                     qPrintable(QString("%1 of alpha %2 gave %3").arg(channel).arg(alpha).arg(qRed(straight))));
+            QVERIFY2(
+                2 * error <= alpha && 2 * error > -alpha,
+                qPrintable(
+                    QString("%1 of alpha %2 gave %3").arg(channel).arg(alpha).arg(qRed(straight))));
             QCOMPARE(qAlpha(straight), alpha);
             QCOMPARE(qPremultiply(straight), qRgba(channel, 0, alpha - channel, alpha));
         }
@@ -54,7 +56,8 @@ void PictureCanvasTest::pictureIsUnpremultipliedPixelByPixel() {
     QImage premultiplied(256, 256, QImage::Format_ARGB32_Premultiplied);
     for (int alpha = 0; alpha < 256; ++alpha) {
         QRgb* row = reinterpret_cast<QRgb*>(premultiplied.scanLine(alpha));
-        for (int x = 0; x < 256; ++x) row[x] = qRgba(qMin(x, alpha), alpha / 2, qMin(255 - x, alpha), alpha);
+        for (int x = 0; x < 256; ++x)
+            row[x] = qRgba(qMin(x, alpha), alpha / 2, qMin(255 - x, alpha), alpha);
     }
     const QImage straight = Unpremultiplied(premultiplied);
     QCOMPARE(straight.format(), QImage::Format_ARGB32);
