@@ -20,18 +20,26 @@ int RankIndex(const std::string& code) {
     return code.size() == 1 && code[0] >= '1' && code[0] <= '6' ? code[0] - '0' : 0;
 }
 
-// The name's length and first bytes, to tell the league's names apart at a
-// glance; the names themselves are compared all the same. A name of eight
-// bytes or more, most of them, is read in one load.
+// The name's length and some of its bytes, to tell the league's names apart
+// at a glance; the names themselves are compared all the same. A name of
+// eight bytes or more is read in one load, one of four to seven in two that
+// overlap.
 uint64_t NameKey(const std::string& name) {
+    const size_t size = name.size();
     uint64_t bytes = 0;
-    if (name.size() >= sizeof bytes) {
-        std::memcpy(&bytes, name.data(), sizeof bytes);
+    if (size >= 8) {
+        std::memcpy(&bytes, name.data(), 8);
+    } else if (size >= 4) {
+        uint32_t head = 0;
+        uint32_t tail = 0;
+        std::memcpy(&head, name.data(), 4);
+        std::memcpy(&tail, name.data() + size - 4, 4);
+        bytes = head | uint64_t{tail} << 24;
     } else {
-        for (size_t k = 0; k < name.size(); ++k)
+        for (size_t k = 0; k < size; ++k)
             bytes |= uint64_t{static_cast<unsigned char>(name[k])} << (8 * k);
     }
-    return name.size() | bytes << 8;
+    return size | bytes << 8;
 }
 
 // The computer rikishi of slots 1..last, and the player's best rank as the
