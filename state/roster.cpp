@@ -1,5 +1,7 @@
 #include "state/roster.h"
 
+#include <array>
+
 #include "state/errors.h"
 #include "state/strings.h"
 #include "state/text_file.h"
@@ -60,9 +62,57 @@ void CheckPairingLine(std::string_view line, int day) {
 
 }  // namespace
 
+namespace {
+
+// The roster's figures as a whole reading stored them, for a run that keeps
+// its data files: the later careers take them without reading the text again.
+struct RosterReading {
+    std::array<std::string, kRosterSlots> names, stages;
+    std::array<int32_t, kRosterSlots> e{}, lb{}, l{}, age{}, pw{}, sp{}, tc{};
+};
+
+}  // namespace
+
 void LoadRoster(GameState& state) {
-    TextReader file(kRosterFile, state.DataFiles);
+    FileCopies* copies = state.DataFiles;
+    if (copies != nullptr) {
+        if (const auto* kept = copies->Kept<RosterReading>(kRosterFile)) {
+            for (int i = 1; i <= kRosterSlots; ++i) {
+                const size_t k = static_cast<size_t>(i - 1);
+                state.NameOfWres[i] = kept->names[k];
+                state.Stage[i] = kept->stages[k];
+                state.E[i] = kept->e[k];
+                state.LB[i] = kept->lb[k];
+                state.L[i] = kept->l[k];
+                state.Age[i] = kept->age[k];
+                state.Pw[i] = kept->pw[k];
+                state.Sp[i] = kept->sp[k];
+                state.Tc[i] = kept->tc[k];
+                ZaiiForAge(state.Age[i], state.Zaii[i]);
+            }
+            state.RosterLoaded = 1;
+            state.LastWin = 1;
+            return;
+        }
+    }
+    TextReader file(kRosterFile, copies);
     LoadRosterFrom(state, file);
+    if (copies != nullptr) {
+        RosterReading reading;
+        for (int i = 1; i <= kRosterSlots; ++i) {
+            const size_t k = static_cast<size_t>(i - 1);
+            reading.names[k] = state.NameOfWres[i];
+            reading.stages[k] = state.Stage[i];
+            reading.e[k] = state.E[i];
+            reading.lb[k] = state.LB[i];
+            reading.l[k] = state.L[i];
+            reading.age[k] = state.Age[i];
+            reading.pw[k] = state.Pw[i];
+            reading.sp[k] = state.Sp[i];
+            reading.tc[k] = state.Tc[i];
+        }
+        copies->Keep(kRosterFile, std::move(reading));
+    }
 }
 
 void LoadRosterFrom(GameState& state, TextReader& file) {
@@ -89,9 +139,28 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
     state.LastWin = 1;
 }
 
+namespace {
+
+// The pairing lines as a whole reading stored them.
+using MatchReading = std::array<std::string, kDays>;
+
+}  // namespace
+
 void LoadMatchTable(GameState& state) {
-    TextReader file(kMatchFile, state.DataFiles);
+    FileCopies* copies = state.DataFiles;
+    if (copies != nullptr) {
+        if (const auto* kept = copies->Kept<MatchReading>(kMatchFile)) {
+            for (int d = 1; d <= kDays; ++d) state.Match[d] = (*kept)[static_cast<size_t>(d - 1)];
+            return;
+        }
+    }
+    TextReader file(kMatchFile, copies);
     LoadMatchTableFrom(state, file);
+    if (copies != nullptr) {
+        MatchReading reading;
+        for (int d = 1; d <= kDays; ++d) reading[static_cast<size_t>(d - 1)] = state.Match[d];
+        copies->Keep(kMatchFile, std::move(reading));
+    }
 }
 
 void LoadMatchTableFrom(GameState& state, TextReader& file) {

@@ -4,6 +4,7 @@
 // empty lines. Files are written with CR LF after every line.
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,8 +23,24 @@ class FileCopies {
     // The file's bytes; raises InOutError as ReadWholeFile does.
     const std::string& Read(const std::string& path);
 
+    // What a reader made of a file's bytes the first time it read them to
+    // the end without an error: the same bytes always make the same, so a
+    // later reading may take it instead. Null until it is kept.
+    template <typename Reading>
+    const Reading* Kept(const std::string& path) const {
+        for (const auto& [name, reading] : readings_)
+            if (name == path)
+                return std::any_cast<Reading>(&reading);
+        return nullptr;
+    }
+    template <typename Reading>
+    void Keep(const std::string& path, Reading reading) {
+        readings_.emplace_back(path, std::move(reading));
+    }
+
   private:
     std::vector<std::pair<std::string, std::string>> files_;
+    std::vector<std::pair<std::string, std::any>> readings_;
 };
 
 class TextReader {
