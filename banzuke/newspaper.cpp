@@ -41,8 +41,9 @@ void AddBanzukeNews(const GameState& s, std::string& page) {
 // when its condition holds. Returns whether the slot is a yokozuna or ozeki
 // with the spirit the chairman wants to see.
 bool AddStories(GameState& s, int slot, std::string& page) {
-    const std::string name = DisplayName(s.NameOfWres[slot]);
-    const std::string& stage = s.Stage[slot];
+    // Both read in place, as views: most slots have no story.
+    const std::string_view name = DisplayNameView(s.NameOfWres[slot]);
+    const std::string_view stage = s.Stage[slot];
     const int64_t lastTwo = int64_t{s.LB[slot]} + s.L[slot];
     if (s.Age[slot] % 100 > 35 && s.Rng.Draw(11) == 0)
         AddLine(page, {"力の衰え隠せず", name});
