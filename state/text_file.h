@@ -30,7 +30,8 @@ class FileCopies {
     const Reading* Kept(const std::string& path) const {
         for (const auto& [name, reading] : readings_)
             if (name == path)
-                return std::any_cast<Reading>(&reading);
+                if (const auto* kept = std::any_cast<Reading>(&reading))
+                    return kept;
         return nullptr;
     }
     template <typename Reading>
