@@ -1,7 +1,5 @@
 #include "state/roster.h"
 
-#include <array>
-
 #include "state/errors.h"
 #include "state/strings.h"
 #include "state/text_file.h"
@@ -60,15 +58,25 @@ void CheckPairingLine(std::string_view line, int day) {
     }
 }
 
-}  // namespace
+// The fields a roster reading stores in slots 1..31; Zaii follows from Age.
+constexpr SlotArray<std::string> GameState::*kRosterTexts[] = {&GameState::NameOfWres,
+                                                               &GameState::Stage};
+constexpr SlotArray<int32_t> GameState::*kRosterFigures[] = {
+    &GameState::E,  &GameState::LB, &GameState::L, &GameState::Age,
+    &GameState::Pw, &GameState::Sp, &GameState::Tc};
 
-namespace {
+void CopyRoster(const GameState& from, GameState& to) {
+    for (int i = 1; i <= kRosterSlots; ++i) {
+        for (const auto texts : kRosterTexts) (to.*texts)[i] = (from.*texts)[i];
+        for (const auto figures : kRosterFigures) (to.*figures)[i] = (from.*figures)[i];
+    }
+}
 
-// The roster's figures as a whole reading stored them, for a run that keeps
-// its data files: the later careers take them without reading the text again.
+// A run that keeps its data files keeps the league of its first whole
+// reading of the roster too: later careers take the roster from it without
+// reading the text again.
 struct RosterReading {
-    std::array<std::string, kRosterSlots> names, stages;
-    std::array<int32_t, kRosterSlots> e{}, lb{}, l{}, age{}, pw{}, sp{}, tc{};
+    GameState league;
 };
 
 }  // namespace
@@ -77,19 +85,8 @@ void LoadRoster(GameState& state) {
     FileCopies* copies = state.DataFiles;
     if (copies != nullptr) {
         if (const auto* kept = copies->Kept<RosterReading>(kRosterFile)) {
-            for (int i = 1; i <= kRosterSlots; ++i) {
-                const size_t k = static_cast<size_t>(i - 1);
-                state.NameOfWres[i] = kept->names[k];
-                state.Stage[i] = kept->stages[k];
-                state.E[i] = kept->e[k];
-                state.LB[i] = kept->lb[k];
-                state.L[i] = kept->l[k];
-                state.Age[i] = kept->age[k];
-                state.Pw[i] = kept->pw[k];
-                state.Sp[i] = kept->sp[k];
-                state.Tc[i] = kept->tc[k];
-                ZaiiForAge(state.Age[i], state.Zaii[i]);
-            }
+            CopyRoster(kept->league, state);
+            for (int i = 1; i <= kRosterSlots; ++i) ZaiiForAge(state.Age[i], state.Zaii[i]);
             state.RosterLoaded = 1;
             state.LastWin = 1;
             return;
@@ -99,18 +96,7 @@ void LoadRoster(GameState& state) {
     LoadRosterFrom(state, file);
     if (copies != nullptr) {
         RosterReading reading;
-        for (int i = 1; i <= kRosterSlots; ++i) {
-            const size_t k = static_cast<size_t>(i - 1);
-            reading.names[k] = state.NameOfWres[i];
-            reading.stages[k] = state.Stage[i];
-            reading.e[k] = state.E[i];
-            reading.lb[k] = state.LB[i];
-            reading.l[k] = state.L[i];
-            reading.age[k] = state.Age[i];
-            reading.pw[k] = state.Pw[i];
-            reading.sp[k] = state.Sp[i];
-            reading.tc[k] = state.Tc[i];
-        }
+        CopyRoster(state, reading.league);
         copies->Keep(kRosterFile, std::move(reading));
     }
 }
@@ -139,28 +125,19 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
     state.LastWin = 1;
 }
 
-namespace {
-
-// The pairing lines as a whole reading stored them.
-using MatchReading = std::array<std::string, kDays>;
-
-}  // namespace
-
 void LoadMatchTable(GameState& state) {
+    using MatchReading = decltype(GameState::Match);  // the lines as a whole reading stored them
     FileCopies* copies = state.DataFiles;
     if (copies != nullptr) {
         if (const auto* kept = copies->Kept<MatchReading>(kMatchFile)) {
-            for (int d = 1; d <= kDays; ++d) state.Match[d] = (*kept)[static_cast<size_t>(d - 1)];
+            state.Match = *kept;
             return;
         }
     }
     TextReader file(kMatchFile, copies);
     LoadMatchTableFrom(state, file);
-    if (copies != nullptr) {
-        MatchReading reading;
-        for (int d = 1; d <= kDays; ++d) reading[static_cast<size_t>(d - 1)] = state.Match[d];
-        copies->Keep(kMatchFile, std::move(reading));
-    }
+    if (copies != nullptr)
+        copies->Keep(kMatchFile, state.Match);
 }
 
 void LoadMatchTableFrom(GameState& state, TextReader& file) {
