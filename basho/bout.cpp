@@ -1,5 +1,6 @@
 #include "basho/procedures.h"
 #include "state/checked_sum.h"
+#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
 namespace kelmar {
@@ -10,7 +11,7 @@ constexpr int32_t kMatchupBonus = 80;
 
 // Kept out of the bout itself, which then needs no room for the message.
 [[noreturn, gnu::noinline]] void ThrowStrengthOutOfRange(int64_t range) {
-    throw RangeError("取組の強さ " + IntToStr(range) + " が大きすぎます");
+    throw RangeError("取組の強さ "_sj + IntToStr(range) + " が大きすぎます"_sj);
 }
 
 // The player's own tactic, from the tactic window.

@@ -2,6 +2,7 @@
 
 #include "basho/procedures.h"
 #include "state/picture_sheet.h"
+#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
 namespace kelmar {
@@ -98,7 +99,7 @@ DayCard DayCardOf(const GameState& state) {
 }
 
 std::string DayCaption(const DayCard& card) {
-    return IntToStr(card.month) + "月場所" + IntToStr(card.day) + "日目";
+    return IntToStr(card.month) + "月場所"_sj + IntToStr(card.day) + "日目"_sj;
 }
 
 }  // namespace kelmar

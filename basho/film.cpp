@@ -1,10 +1,11 @@
 #include "basho/procedures.h"
+#include "state/shift_jis_literal.h"
 
 namespace kelmar {
 
 std::string TogglePause(GameState& s) {
     s.Paused = s.Paused ? 0 : 1;
-    return s.Paused ? "再開" : "停止";
+    return s.Paused ? "再開"_sj : "停止"_sj;
 }
 
 }  // namespace kelmar

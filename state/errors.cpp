@@ -2,49 +2,51 @@
 
 #include <cerrno>
 
+#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
 namespace kelmar {
 
 ConversionError::ConversionError(const std::string& text)
-    : GameError("'" + text + "' は整数ではありません"), text_(text) {}
+    : GameError("'" + text + "' は整数ではありません"_sj), text_(text) {}
 
 InOutError::InOutError(int code) : GameError(InOutErrorText(code)), code_(code) {}
 
-PictureError::PictureError(const std::string& path) : GameError("ﾌｧｲﾙ " + path + " は開けません") {}
+PictureError::PictureError(const std::string& path)
+    : GameError("ﾌｧｲﾙ "_sj + path + " は開けません"_sj) {}
 
-IniWriteError::IniWriteError(const std::string& path) : GameError(path + " に書き込めません") {}
+IniWriteError::IniWriteError(const std::string& path) : GameError(path + " に書き込めません"_sj) {}
 
 RangeError NoSheetCell(const std::string& what, int64_t value) {
-    return RangeError("力士.bmp には" + what + " " + IntToStr(value) + " の絵がありません");
+    return RangeError("力士.bmp には"_sj + what + " " + IntToStr(value) + " の絵がありません"_sj);
 }
 
 RangeError NoPortraitCell(int64_t portrait) {
-    return NoSheetCell("四股名の番号", portrait);
+    return NoSheetCell("四股名の番号"_sj, portrait);
 }
 
 RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
-    return RangeError(file + " の " + IntToStr(line) + " 行目: " + what);
+    return RangeError(file + " の "_sj + IntToStr(line) + " 行目: "_sj + what);
 }
 
 std::string InOutErrorText(int code) {
     switch (code) {
         case 2:
-            return "ﾌｧｲﾙが見つかりません";
+            return "ﾌｧｲﾙが見つかりません"_sj;
         case 3:
-            return "不正なﾌｧｲﾙ名です";
+            return "不正なﾌｧｲﾙ名です"_sj;
         case 4:
-            return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます";
+            return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます"_sj;
         case 5:
-            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました";
+            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました"_sj;
         case 100:
-            return "ﾌｧｲﾙの末尾以降を読み込みました";
+            return "ﾌｧｲﾙの末尾以降を読み込みました"_sj;
         case 101:
-            return "ﾃﾞｨｽｸがいっぱいです";
+            return "ﾃﾞｨｽｸがいっぱいです"_sj;
         case 106:
-            return "入力値が数値ではありません";
+            return "入力値が数値ではありません"_sj;
         default:
-            return "I/O ｴﾗｰ (" + IntToStr(code) + ")";
+            return "I/O ｴﾗｰ ("_sj + IntToStr(code) + ")";
     }
 }
 

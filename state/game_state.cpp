@@ -2,12 +2,13 @@
 
 #include <utility>
 
+#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
 namespace kelmar {
 
 void ThrowOutOfRange(int64_t index, int first, int last) {
-    throw RangeError("番号 " + IntToStr(index) + " は範囲外です (" + IntToStr(first) + ".." +
+    throw RangeError("番号 "_sj + IntToStr(index) + " は範囲外です ("_sj + IntToStr(first) + ".." +
                      IntToStr(last) + ")");
 }
 

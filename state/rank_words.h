@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "state/shift_jis_literal.h"
+
 namespace kelmar {
 
-inline constexpr std::array<std::string_view, 5> kRankWords = {"横綱", "大関", "関脇", "小結",
-                                                               "前頭"};
+inline constexpr std::array<std::string_view, 5> kRankWords = {"横綱"_sj, "大関"_sj, "関脇"_sj,
+                                                               "小結"_sj, "前頭"_sj};
 
 // The word of a rank code, empty for a code outside 1..5.
 constexpr std::string_view RankWord(int64_t code) {

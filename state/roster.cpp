@@ -1,6 +1,7 @@
 #include "state/roster.h"
 
 #include "state/errors.h"
+#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 #include "state/text_file.h"
 
@@ -36,9 +37,9 @@ int64_t TrimmedLength(std::string_view line) {
 void CheckPortrait(const std::string& shikona, const char* file, int line) {
     int32_t portrait = 0;
     if (TryPortraitNumber(shikona, portrait) && portrait < 1)
-        throw BadDataLine(
-            file, line,
-            "四股名 " + shikona + " の絵の番号 " + IntToStr(portrait) + " は 1 より小さいです");
+        throw BadDataLine(file, line,
+                          "四股名 "_sj + shikona + " の絵の番号 "_sj + IntToStr(portrait) +
+                              " は 1 より小さいです"_sj);
 }
 
 // Likewise a slot outside the league is refused with its line; a field that is
@@ -54,7 +55,7 @@ void CheckPairingLine(std::string_view line, int day) {
         const bool number = TryShortDecimal(digits, slot) || TryStrToInt(digits, slot);
         if (number && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
-                              "番付の位置 " + IntToStr(slot) + " は 1..32 の範囲外です");
+                              "番付の位置 "_sj + IntToStr(slot) + " は 1..32 の範囲外です"_sj);
     }
 }
 

@@ -4,11 +4,11 @@
 
 #include <QImage>
 
-#include "banzuke/chart_drawing.h"
 #include "banzuke/procedures.h"
-#include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
-#include "shell/pixel_view.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/chart_drawing.h"
+#include "desktop/pixel_view.h"
 #include "support/game_folder.h"
 #include "ui/synthetic_pictures.h"
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "basho/new_career.h"
 #include "basho/procedures.h"
-#include "shell/new_career.h"
 #include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "state/encoding.h"

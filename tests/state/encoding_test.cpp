@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "state/shift_jis_literal.h"
+
 namespace kelmar {
 namespace {
 
 TEST(Encoding, RoundTripsTheGameTexts) {
     // This file is compiled with the Shift-JIS execution character set.
-    const std::string sjis = "ﾌｧｲﾙ 番付表 ケルマー １０ 、！";
+    const std::string sjis = "ﾌｧｲﾙ 番付表 ケルマー １０ 、！"_sj;
     const std::string utf8 = ShiftJisToUtf8(sjis);
     // u8 literals stay UTF-8 whatever the execution character set.
     const auto* expected = reinterpret_cast<const char*>(u8"ﾌｧｲﾙ 番付表 ケルマー １０ 、！");

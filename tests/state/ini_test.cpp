@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "state/errors.h"
+#include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 #include "support/size_limit.h"
 
@@ -78,7 +79,7 @@ TEST(IniFile, FailedFlushKeepsTheOldFileAndNamesThePath) {
         ini.Flush();
     });
     EXPECT_EQ(error, IniWriteError(path).what());
-    EXPECT_EQ(error, path + " に書き込めません");
+    EXPECT_EQ(error, path + " に書き込めません"_sj);
     EXPECT_EQ(folder.Read("a.ini"), old);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "state/errors.h"
+#include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 
 namespace kelmar {
@@ -16,7 +17,7 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures,
                    int records = kRosterSlots) {
     std::string out;
     for (int i = 1; i <= records; ++i) {
-        out += (i == 1 ? std::string(firstName) : "力士" + std::to_string(10 + i) + "5");
+        out += (i == 1 ? std::string(firstName) : "力士"_sj + std::to_string(10 + i) + "5");
         out += "\r\n";
         out += (i == 1 ? std::string(firstFigures) : "05000025127");
         out += "\r\n";
@@ -26,10 +27,10 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures,
 
 TEST(LoadRoster, ReadsTheExampleRecord) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071", "05080729345"));
+    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080729345"));
     GameState s;
     LoadRoster(s);
-    EXPECT_EQ(s.NameOfWres[1], "若鷹07");
+    EXPECT_EQ(s.NameOfWres[1], "若鷹07"_sj);
     EXPECT_EQ(s.Stage[1], "1");
     EXPECT_EQ(s.E[1], 5);
     EXPECT_EQ(s.LB[1], 8);
@@ -39,7 +40,7 @@ TEST(LoadRoster, ReadsTheExampleRecord) {
     EXPECT_EQ(s.Sp[1], 4);
     EXPECT_EQ(s.Tc[1], 5);
     EXPECT_EQ(s.Zaii[1], 30);
-    EXPECT_EQ(s.NameOfWres[31], "力士41");
+    EXPECT_EQ(s.NameOfWres[31], "力士41"_sj);
     EXPECT_EQ(s.Stage[31], "5");
     EXPECT_EQ(s.Tc[31], 7);
     EXPECT_EQ(s.RosterLoaded, 1);
@@ -53,9 +54,9 @@ TEST(LoadRoster, NameLineTrimming) {
         const char* name;
         const char* stage;
     } cases[] = {
-        {"若鷹071", "若鷹07", "1"},
-        {"若鷹071   \t", "若鷹07", "1"},  // trailing blanks change nothing
-        {" 若鷹071", " 若鷹0", "7"},      // a leading space cuts one byte early
+        {"若鷹071"_sj, "若鷹07"_sj, "1"},
+        {"若鷹071   \t"_sj, "若鷹07"_sj, "1"},  // trailing blanks change nothing
+        {" 若鷹071"_sj, " 若鷹0"_sj, "7"},      // a leading space cuts one byte early
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -76,7 +77,8 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
                  {"30", 36}, {"31", 56}, {"40", 65}, {"41", 77}};
     for (const auto& c : cases) {
         GameFolder folder;
-        folder.Write(kRosterFile, Roster("若鷹071", "050807" + std::string(c.age) + "345trailing"));
+        folder.Write(kRosterFile,
+                     Roster("若鷹071"_sj, "050807" + std::string(c.age) + "345trailing"));
         GameState s;
         s.Zaii[1] = 77;  // what the running program held
         LoadRoster(s);
@@ -88,7 +90,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
 TEST(LoadRoster, BadFigureStopsWhereItStands) {
     GameFolder folder;
     // Slot 1 good; slot 2's L field "7 " has a space after the digit.
-    std::string roster = Roster("若鷹071", "05080729345");
+    std::string roster = Roster("若鷹071"_sj, "05080729345");
     const std::string good2 = "05000025127";
     roster.replace(roster.find(good2), good2.size(), "05087 25127");
     folder.Write(kRosterFile, roster);
@@ -97,9 +99,9 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
         LoadRoster(s);
         ADD_FAILURE();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'7 ' は整数ではありません");
+        EXPECT_STREQ(e.what(), "'7 ' は整数ではありません"_sj);
     }
-    EXPECT_EQ(s.NameOfWres[1], "若鷹07");
+    EXPECT_EQ(s.NameOfWres[1], "若鷹07"_sj);
     EXPECT_EQ(s.E[2], 5);
     EXPECT_EQ(s.LB[2], 8);
     EXPECT_EQ(s.L[2], 0);  // not reached
@@ -113,7 +115,7 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
 // and refused again.
 TEST(DataFiles, KeptReadingsGiveWhatTheDiskGives) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071", "05080745345"));  // age 45: no tenure
+    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080745345"));  // age 45: no tenure
     folder.Write(kMatchFile, CrLf({"0132021603040506", "  x", "0102"}));
     FileCopies copies;
     for (int career = 0; career < 3; ++career) {
@@ -137,7 +139,7 @@ TEST(DataFiles, KeptReadingsGiveWhatTheDiskGives) {
     }
 
     FileCopies refused;
-    folder.Write(kRosterFile, Roster("若鷹001", "05080729345"));  // portrait 0
+    folder.Write(kRosterFile, Roster("若鷹001"_sj, "05080729345"));  // portrait 0
     for (int career = 0; career < 2; ++career) {
         GameState s;
         s.DataFiles = &refused;
@@ -148,13 +150,13 @@ TEST(DataFiles, KeptReadingsGiveWhatTheDiskGives) {
 
 TEST(LoadRoster, ShortFileGivesAConversionErrorOfTheEmptyText) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071", "05080729345", 30));
+    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080729345", 30));
     GameState s;
     try {
         LoadRoster(s);
         ADD_FAILURE();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'' は整数ではありません");
+        EXPECT_STREQ(e.what(), "'' は整数ではありません"_sj);
     }
     EXPECT_EQ(s.NameOfWres[31], "");
 }
@@ -171,7 +173,7 @@ TEST(DataFiles, MissingFilesSayNotFoundAndStoreNothing) {
             load(s);
             ADD_FAILURE();
         } catch (const InOutError& e) {
-            EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません");
+            EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません"_sj);
         }
     }
     EXPECT_EQ(s.Juryo[1], "keep");
@@ -193,14 +195,14 @@ TEST(LoadMatchTable, StoresLinesWholeAndMissingOnesEmpty) {
 TEST(LoadJuryoNames, GivesDisplayNamesForTheList) {
     GameFolder folder;
     std::string file;
-    for (int i = 1; i <= 26; ++i) file += "十両" + std::to_string(30 + i) + "\r\n";
+    for (int i = 1; i <= 26; ++i) file += "十両"_sj + std::to_string(30 + i) + "\r\n";
     folder.Write(kJuryoFile, file);
     GameState s;
     const auto items = LoadJuryoNames(s);
     ASSERT_EQ(items.size(), 27u);
-    EXPECT_EQ(s.Juryo[1], "十両31");
-    EXPECT_EQ(items[0], "十両");
-    EXPECT_EQ(s.Juryo[26], "十両56");
+    EXPECT_EQ(s.Juryo[1], "十両31"_sj);
+    EXPECT_EQ(items[0], "十両"_sj);
+    EXPECT_EQ(s.Juryo[26], "十両56"_sj);
     EXPECT_EQ(s.Juryo[27], "");  // 26 lines: the last entry and item are empty
     EXPECT_EQ(items[26], "");
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "state/errors.h"
+#include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 
 namespace kelmar {
@@ -91,7 +92,7 @@ TEST(TextReader, MissingFileAndDirectory) {
         ADD_FAILURE();
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 2);
-        EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません");
+        EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません"_sj);
     }
     ::mkdir("adir", 0755);
     try {
@@ -131,10 +132,10 @@ TEST(FileCopies, KeepTheFirstReadingAndNotAFailure) {
 
 TEST(TextWriter, EndsEveryLineWithCrLf) {
     TextWriter w;
-    w.WriteLine("名前");
+    w.WriteLine("名前"_sj);
     w.WriteLine("");
     w.WriteLine("12");
-    EXPECT_EQ(w.bytes(), "名前\r\n\r\n12\r\n");
+    EXPECT_EQ(w.bytes(), "名前\r\n\r\n12\r\n"_sj);
 }
 
 TEST(WriteFileAtomically, ReplacesWholeAndLeavesNoTemporaryFile) {

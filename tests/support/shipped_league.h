@@ -3,7 +3,7 @@
 // GameFolder with the shipped data copied in).
 #pragma once
 
-#include "shell/new_career.h"
+#include "basho/new_career.h"
 #include "support/fixed_clock.h"
 #include "support/null_frontend.h"
 

@@ -1,13 +1,13 @@
 // The scoreboard: the day's figures from the sheet, the blank board of a new
 // career, and the lamps and technique pictures of a day.
-#include "basho/bout_card_drawing.h"
+#include "desktop/bout_card_drawing.h"
 
 #include <QtTest>
 #include <set>
 
 #include "basho/procedures.h"
-#include "shell/game_text.h"
-#include "shell/picture_copy.h"
+#include "desktop/game_text.h"
+#include "desktop/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
 #include "state/picture_sheet.h"

@@ -8,14 +8,14 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "banzuke/stage_window.h"
-#include "shell/about_window.h"
-#include "shell/best10_window.h"
-#include "shell/game_text.h"
-#include "shell/help_window.h"
-#include "shell/main_window.h"
-#include "shell/picture_copy.h"
-#include "shell/pixel_view.h"
+#include "desktop/about_window.h"
+#include "desktop/best10_window.h"
+#include "desktop/game_text.h"
+#include "desktop/help_window.h"
+#include "desktop/main_window.h"
+#include "desktop/picture_copy.h"
+#include "desktop/pixel_view.h"
+#include "desktop/stage_window.h"
 #include "state/game_state.h"
 #include "state/strings.h"
 #include "state/text_file.h"

@@ -1,13 +1,13 @@
 // The banzuke chart: every element of a row from its cell of the sheet, at
 // its place, in its colour.
-#include "banzuke/chart_drawing.h"
+#include "desktop/chart_drawing.h"
 
 #include <QtTest>
 #include <vector>
 
 #include "banzuke/procedures.h"
-#include "shell/game_text.h"
-#include "shell/picture_copy.h"
+#include "desktop/game_text.h"
+#include "desktop/picture_copy.h"
 #include "state/errors.h"
 #include "state/game_state.h"
 #include "state/picture_sheet.h"

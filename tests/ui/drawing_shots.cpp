@@ -6,11 +6,11 @@
 #include <QString>
 #include <cstdio>
 
-#include "banzuke/chart_drawing.h"
 #include "banzuke/procedures.h"
-#include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
-#include "shell/pixel_view.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/chart_drawing.h"
+#include "desktop/pixel_view.h"
 #include "state/game_state.h"
 #include "synthetic_pictures.h"
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "shell/film_pace.h"
-#include "shell/main_window.h"
+#include "desktop/film_pace.h"
+#include "desktop/main_window.h"
 #include "state/game_state.h"
 #include "window_test_support.h"
 

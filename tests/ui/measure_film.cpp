@@ -18,10 +18,10 @@
 #include <map>
 #include <vector>
 
-#include "banzuke/stage_window.h"
-#include "shell/film_pace.h"
-#include "shell/game_application.h"
-#include "shell/main_window.h"
+#include "desktop/film_pace.h"
+#include "desktop/game_application.h"
+#include "desktop/main_window.h"
+#include "desktop/stage_window.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/game_folder.h"

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "shell/game_application.h"
-#include "shell/main_window.h"
+#include "desktop/game_application.h"
+#include "desktop/main_window.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/game_folder.h"

@@ -1,6 +1,6 @@
 // The one copy routine: which source pixel each destination pixel takes, the
 // clipping, the highlight, and reading bitmap files.
-#include "shell/picture_copy.h"
+#include "desktop/picture_copy.h"
 
 #include <QtTest>
 #include <vector>

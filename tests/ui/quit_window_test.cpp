@@ -2,7 +2,7 @@
 // window's frame. Both end the running basho at once and open no more windows.
 #include <QtTest>
 
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 #include "state/game_state.h"
 #include "window_test_support.h"
 

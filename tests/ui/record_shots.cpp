@@ -8,10 +8,10 @@
 #include <QTableWidget>
 #include <cstdio>
 
+#include "desktop/career_window.h"
+#include "desktop/game_application.h"
+#include "desktop/past_careers_window.h"
 #include "record/career_record.h"
-#include "record/career_window.h"
-#include "record/past_careers_window.h"
-#include "shell/game_application.h"
 #include "state/text_file.h"
 #include "synthetic_record.h"
 #include "window_test_support.h"

@@ -17,9 +17,9 @@
 #include <QXYSeries>
 #include <QtTest>
 
+#include "desktop/career_window.h"
+#include "desktop/past_careers_window.h"
 #include "record/career_record.h"
-#include "record/career_window.h"
-#include "record/past_careers_window.h"
 #include "state/text_file.h"
 #include "synthetic_record.h"
 #include "window_test_support.h"

@@ -1,6 +1,6 @@
 #include "synthetic_pictures.h"
 
-#include "shell/game_text.h"
+#include "desktop/game_text.h"
 #include "state/errors.h"
 #include "state/roster.h"
 #include "support/game_folder.h"

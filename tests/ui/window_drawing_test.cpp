@@ -9,13 +9,13 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "banzuke/chart_drawing.h"
 #include "banzuke/procedures.h"
-#include "banzuke/stage_window.h"
-#include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
-#include "shell/game_text.h"
-#include "shell/pixel_view.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/chart_drawing.h"
+#include "desktop/game_text.h"
+#include "desktop/pixel_view.h"
+#include "desktop/stage_window.h"
 #include "synthetic_pictures.h"
 #include "window_test_support.h"
 

@@ -1,7 +1,7 @@
 // The windows as the program starts: the seven windows in their order with
 // their classes, captions, sizes, places and frames, the main window's
 // controls and the menu with its captions, check marks and enabled states.
-#include "shell/window_layout.h"
+#include "desktop/window_layout.h"
 
 #include <QAction>
 #include <QDialog>
@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "banzuke/stage_window.h"
-#include "shell/best10_window.h"
-#include "shell/pixel_view.h"
+#include "desktop/best10_window.h"
+#include "desktop/pixel_view.h"
+#include "desktop/stage_window.h"
 #include "window_test_support.h"
 
 using namespace kelmar;

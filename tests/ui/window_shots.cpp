@@ -19,11 +19,11 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "basho/strategy_window.h"
-#include "shell/about_window.h"
-#include "shell/best10_window.h"
-#include "shell/game_application.h"
-#include "shell/main_window.h"
+#include "desktop/about_window.h"
+#include "desktop/best10_window.h"
+#include "desktop/game_application.h"
+#include "desktop/main_window.h"
+#include "desktop/strategy_window.h"
 #include "window_test_support.h"
 
 using namespace kelmar;

@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <cstdio>
 
-#include "shell/window_layout.h"
+#include "desktop/window_layout.h"
 
 namespace kelmar::testing {
 

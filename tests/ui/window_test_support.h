@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/game_folder.h"

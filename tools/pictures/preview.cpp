@@ -3,14 +3,14 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "banzuke/chart_drawing.h"
 #include "banzuke/procedures.h"
-#include "basho/bout_card_drawing.h"
 #include "basho/procedures.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/chart_drawing.h"
+#include "desktop/pixel_view.h"
 #include "pictures/canvas.h"
 #include "pictures/figure.h"
 #include "pictures/look.h"
-#include "shell/pixel_view.h"
 
 namespace kelmar::pictures {
 

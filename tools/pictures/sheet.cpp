@@ -6,12 +6,13 @@
 #include <array>
 #include <stdexcept>
 
+#include "desktop/picture_copy.h"
 #include "pictures/canvas.h"
 #include "pictures/figure.h"
 #include "pictures/glyphs.h"
 #include "pictures/look.h"
 #include "pictures/palette.h"
-#include "shell/picture_copy.h"
+#include "state/encoding.h"
 #include "state/picture_sheet.h"
 #include "state/rank_words.h"
 
@@ -116,9 +117,8 @@ QImage DrawSheet(const std::map<int, QString>& names) {
         DrawSpreadText(sheet, Rect(sheet::PlateCell(n)), name, 15);
     }
     for (int code = 1; code <= sheet::kRanks; ++code) {
-        const std::string_view word = RankWord(code);
         DrawSpreadText(sheet, Rect(sheet::RankCell(code)),
-                       QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())), 15);
+                       QString::fromStdString(ShiftJisToUtf8(RankWord(code))), 15);
     }
     for (int d = 0; d < sheet::kDigits; ++d) DrawNumber(sheet, Rect(sheet::DigitCell(d)), d);
     DrawSeparator(sheet, Rect(sheet::SeparatorCell()));

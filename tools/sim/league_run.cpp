@@ -1,7 +1,7 @@
 #include "tools/sim/league_run.h"
 
+#include "basho/new_career.h"
 #include "basho/procedures.h"
-#include "shell/new_career.h"
 #include "state/encoding.h"
 #include "state/saved_game.h"
 #include "state/text_file.h"
@@ -38,10 +38,12 @@ LeagueRun::LeagueRun(const SimOptions& options)
     }
 }
 
+#if KELMAR_RECORD
 void LeagueRun::AttachRecord(CareerRecord& record) {
     record_ = &record;
     recording_ = std::make_unique<RecordingFrontend>(player_, state_, record);
 }
+#endif
 
 bool LeagueRun::Done() const {
     return calls_ >= options_.basho || careersEnded_ >= options_.careers;
@@ -52,18 +54,26 @@ void LeagueRun::PlayBasho() {
     const Start start = next_;
     next_ = Start::Next;
     ++calls_;
+#if KELMAR_RECORD
     Frontend& frontend = recording_ ? static_cast<Frontend&>(*recording_) : player_;
+#else
+    Frontend& frontend = player_;
+#endif
     if (start == Start::Resume) {
+#if KELMAR_RECORD
         if (record_)
             if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
                 record_->Resuming(*fingerprint);
+#endif
         LoadGame(state_);
         RunBasho(state_, frontend, clock_);
     } else {
         if (start == Start::NewCareer) {
             NewGame(state_);
+#if KELMAR_RECORD
             if (record_)
                 record_->NewGame();
+#endif
             PickJuryo(state_, options_.pick, clock_);
         }
         ConfirmCareer(state_, frontend, clock_);
@@ -79,9 +89,11 @@ void LeagueRun::PlayBasho() {
         } else {
             SaveGame(state_);
             saved_ = true;
+#if KELMAR_RECORD
             if (record_)
                 if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
                     record_->Saved(*fingerprint);
+#endif
         }
     }
 }

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#if KELMAR_RECORD
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
+#endif
 #include "state/game_state.h"
 #include "state/text_file.h"
 #include "tools/sim/options.h"
@@ -27,8 +29,10 @@ class LeagueRun {
     LeagueRun(const LeagueRun&) = delete;
     LeagueRun& operator=(const LeagueRun&) = delete;
 
+#if KELMAR_RECORD
     // Keeps the careers of the run in this record from the next call on.
     void AttachRecord(CareerRecord& record);
+#endif
 
     // Whether the run has made its calls or ended its careers.
     bool Done() const;
@@ -36,23 +40,41 @@ class LeagueRun {
     // before it when a career begins.
     void PlayBasho();
 
-    const GameState& state() const { return state_; }
-    const SteppedClock& clock() const { return clock_; }
-    int64_t calls() const { return calls_; }
-    int64_t careersEnded() const { return careersEnded_; }
+    const GameState& state() const {
+        return state_;
+    }
+    const SteppedClock& clock() const {
+        return clock_;
+    }
+    int64_t calls() const {
+        return calls_;
+    }
+    int64_t careersEnded() const {
+        return careersEnded_;
+    }
     // How the next call begins.
     enum class Start { Resume, NewCareer, Next };
-    Start nextStart() const { return next_; }
-    bool saved() const { return saved_; }
+    Start nextStart() const {
+        return next_;
+    }
+    bool saved() const {
+        return saved_;
+    }
 
     // What the player should be told (in UTF-8) since the last time asked:
     // a top-ten file that could not be read, a save that was not made.
     std::vector<std::string> TakeNotices();
 
     // What the last call showed: it ended a career when it showed the report.
-    bool retired() const { return player_.careerReport().has_value(); }
-    const std::string& paper() const { return player_.paper(); }
-    const std::optional<ReportLines>& careerReport() const { return player_.careerReport(); }
+    bool retired() const {
+        return player_.careerReport().has_value();
+    }
+    const std::string& paper() const {
+        return player_.paper();
+    }
+    const std::optional<ReportLines>& careerReport() const {
+        return player_.careerReport();
+    }
 
   private:
     SimOptions options_;
@@ -65,8 +87,10 @@ class LeagueRun {
     Start next_;
     bool saved_ = false;
     std::vector<std::string> notices_;
+#if KELMAR_RECORD
     CareerRecord* record_ = nullptr;
     std::unique_ptr<RecordingFrontend> recording_;
+#endif
 };
 
 }  // namespace kelmar::sim

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "record/career_record.h"
 #include "tools/sim/options.h"
 #include "tools/sim/simulation.h"
+
+#if KELMAR_RECORD
+#include "record/career_record.h"
 
 namespace {
 
@@ -17,6 +19,7 @@ namespace {
 constexpr int kRecordBatch = 64;
 
 }  // namespace
+#endif
 
 int main(int argc, char** argv) {
     using namespace kelmar::sim;
@@ -33,6 +36,15 @@ int main(int argc, char** argv) {
         std::fputs(kHelpText, stdout);
         return 0;
     }
+#if !KELMAR_RECORD
+    if (!options.record.empty()) {
+        std::fprintf(stderr,
+                     "kelmar-sim: --record is not available: this build has no career "
+                     "record (it needs SQLite)\n");
+        return 2;
+    }
+    int status = Simulate(options);
+#else
     // The record is opened before the first basho: a FILE that cannot be
     // used stops the run before it begins.
     std::unique_ptr<kelmar::CareerRecord> record;
@@ -55,6 +67,7 @@ int main(int argc, char** argv) {
         if (record->failed())
             status = 1;
     }
+#endif
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "kelmar-sim: the output could not be written\n");
         return 1;

@@ -70,8 +70,10 @@ class Runs {
         const std::optional<int64_t> shown =
             options_.runsGiven ? std::optional<int64_t>(number) : std::nullopt;
         LeagueRun run(OptionsOfRun(options_, number));
+#if KELMAR_RECORD
         if (record_ != nullptr)
             run.AttachRecord(*record_);
+#endif
         std::string text;
         try {
             PlayLines(run, number, shown, text);

@@ -1,0 +1,24 @@
+#include "desktop/error_guard.h"
+
+#include <QMessageBox>
+
+#include "desktop/game_text.h"
+
+namespace kelmar {
+
+namespace {
+bool boxOpen = false;
+}
+
+void ShowFailure(QWidget* parent, const std::exception& failure) {
+    if (boxOpen)
+        return;
+    boxOpen = true;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ケルマー"), FromGame(failure.what()),
+                    QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+    boxOpen = false;
+}
+
+}  // namespace kelmar

@@ -1,0 +1,282 @@
+#include "desktop/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "basho/procedures.h"
+#include "desktop/about_window.h"
+#include "desktop/best10_window.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/button_keys.h"
+#include "desktop/error_guard.h"
+#include "desktop/film_pace.h"
+#include "desktop/game_text.h"
+#include "desktop/help_window.h"
+#include "desktop/paper_window.h"
+#include "desktop/pixel_view.h"
+#include "desktop/report_window.h"
+#include "desktop/stage_window.h"
+#include "desktop/strategy_window.h"
+#include "desktop/window_layout.h"
+#include "record/career_record.h"
+#include "record/recording_frontend.h"
+#include "state/game_state.h"
+#include "state/saved_game.h"
+#include "state/top_ten.h"
+
+namespace kelmar {
+
+namespace {
+
+// The outer size the layout was made for, and the client area it leaves under
+// the title bar and the menu bar.
+const QSize kOuter(438, 370);
+const QSize kClient(430, 324);
+
+QAction* AddItem(QWidget* menu, QObject* owner, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->setFont(bar->font());
+    return menu;
+}
+
+}  // namespace
+
+TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
+    : state_(state), clock_(clock), standardTickMs_(options.timerIntervalMs) {
+    CreateRecord();
+    SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
+                Frame::Sizeable, GothicFont(16), colour::White);
+    SetTextColour(this, colour::Black);
+    CreateControls();
+    CreateNewCareerPanel();
+    CreateMenu();
+    resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    ApplyFilmPace(LoadFilmPace());
+    ConnectHandlers();
+    FormCreate();
+    CreateOtherWindows();
+    Timer1->start();
+}
+
+TfrmKelmar::~TfrmKelmar() = default;
+
+void TfrmKelmar::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    Image2 = new PixelView(client, QStringLiteral("Image2"), QRect(0, 0, 425, 161));
+    Image2->SetPicture(WhiteSurface(Image2->size()));
+    Image1 = new PixelView(client, QStringLiteral("Image1"), QRect(88, 160, 240, 160));
+    Image1->hide();
+    lblWest = MakeLabel(client, QStringLiteral("lblWest"), QRect(8, 224, 0, 0), GothicFont(16),
+                        colour::Black);
+    lblEast = MakeLabel(client, QStringLiteral("lblEast"), QRect(417, 224, 0, 0), GothicFont(16),
+                        colour::Black);
+    lblEast->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont score = GothicFont(13);
+    score.setBold(true);
+    lblMyP = MakeLabel(client, QStringLiteral("lblMyP"), QRect(8, 280, 0, 0), score, colour::Red);
+    lblMyP->hide();
+    QFont basyo = GothicFont(12);
+    basyo.setUnderline(true);
+    lblBasyo =
+        MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo, colour::Purple);
+    btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33),
+                         QStringLiteral("停止"));
+    btnStop->hide();
+    btnStop->setEnabled(false);
+}
+
+void TfrmKelmar::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu is drawn in the system's menu font, not the window's.
+    bar->setFont(PGothicFont(12));
+    File1 = AddMenu(bar, "File1", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    KN1 = AddItem(File1, this, "KN1", QStringLiteral("新しいゲーム(&N)"));
+    KS1 = AddItem(File1, this, "KS1", QStringLiteral("ゲームの保存(&S)"));
+    KO2 = AddItem(File1, this, "KO2", QStringLiteral("ゲームの再開(&O)"));
+    KQ1 = AddItem(File1, this, "KQ1", QStringLiteral("終わり(&Q)"));
+    KB1 = AddItem(bar, this, "KB1", QStringLiteral("番付と成績(&B)"));
+    KT2 = AddItem(bar, this, "KT2", QStringLiteral("トップ１０(&T)"));
+    CreateRecordMenu(bar);
+    KO1 = AddMenu(bar, "KO1", QStringLiteral("オプション(&O)"));
+    KT1 = AddItem(KO1, this, "KT1", QStringLiteral("練習レベル(&T)"));
+    K1 = AddItem(KO1, this, "K1", QStringLiteral("アニメーション(&A)"));
+    FilmPaceMenu = KO1->addMenu(QStringLiteral("フィルムの速さ(&F)"));
+    FilmPaceMenu->setObjectName(QStringLiteral("FilmPaceMenu"));
+    FilmPaceMenu->setFont(bar->font());
+    // Each with a check mark like K1's, not in an action group, which would
+    // draw radio marks; ApplyFilmPace keeps one of them checked.
+    for (size_t i = 0; i < kFilmPaces.size(); ++i) {
+        FilmPaceItems[i] =
+            AddItem(FilmPaceMenu, this, "", QString::fromUtf8(kFilmPaces[i].caption));
+        FilmPaceItems[i]->setObjectName(QStringLiteral("FilmPace%1").arg(i + 1));
+        FilmPaceItems[i]->setCheckable(true);
+    }
+    KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
+    KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
+    KA1 = AddItem(KH1, this, "KA1", QStringLiteral("バージョン情報(&A)"));
+    KS1->setEnabled(false);
+    KB1->setEnabled(false);
+    KT1->setCheckable(true);
+    K1->setCheckable(true);
+    K1->setChecked(true);
+}
+
+void TfrmKelmar::ConnectHandlers() {
+    // Every handler runs through the error guard.
+    const auto guard = [this](void (TfrmKelmar::*handler)()) {
+        return [this, handler] { Guarded(this, [&] { (this->*handler)(); }); };
+    };
+    const std::pair<QAction*, void (TfrmKelmar::*)()> items[] = {
+        {KN1, &TfrmKelmar::KN1Click}, {KS1, &TfrmKelmar::KS1Click}, {KO2, &TfrmKelmar::KO2Click},
+        {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
+        {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
+        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click}};
+    for (const auto& [item, handler] : items)
+        connect(item, &QAction::triggered, this, guard(handler));
+    for (size_t i = 0; i < kFilmPaces.size(); ++i) {
+        connect(FilmPaceItems[i], &QAction::triggered, this,
+                [this, pace = kFilmPaces[i].pace] { Guarded(this, [&] { FilmPaceClick(pace); }); });
+    }
+    connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
+    // Enter presses "次へ" between two basho, wherever the focus is; the
+    // new-career panel's "Ok" is left to the mouse and the space bar.
+    PressWithEnter(PlayerOkButton,
+                   [this] { return PlayerOkButton->text() == QStringLiteral("次へ"); });
+    connect(btnStop, &QPushButton::clicked, this, guard(&TfrmKelmar::btnStopClick));
+    connect(Timer1, &QTimer::timeout, this, guard(&TfrmKelmar::Timer1Timer));
+    // A pick is a click on an entry or any other change of the selection; a
+    // click that changed the selection is one pick, not two.
+    JuryoList->viewport()->installEventFilter(this);
+    connect(JuryoList, &QListWidget::itemSelectionChanged, this,
+            [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+                selectionChangedInPress_ = true;
+                pick();
+            });
+    connect(JuryoList, &QListWidget::itemClicked, this,
+            [this, pick = guard(&TfrmKelmar::JuryoListClick)] {
+                if (!selectionChangedInPress_)
+                    pick();
+            });
+}
+
+bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == JuryoList->viewport() && event->type() == QEvent::MouseButtonPress)
+        selectionChangedInPress_ = false;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmKelmar::FormCreate() {
+    state_.RosterLoaded = 0;
+    move(CentredPosition(PrimaryScreenSize(), kOuter));
+    // A table that cannot be read is reported; the game starts with an empty one.
+    Guarded(this, [&] { LoadTopTen(state_); });
+}
+
+void TfrmKelmar::CreateOtherWindows() {
+    AboutForm = new TAboutForm(this);
+    frmStage = new TfrmStage(this, state_);
+    frmStrategy = new TfrmStrategy(this, state_, *this);
+    frmReport = new TfrmReport(this);
+    frmPaper = new TfrmPaper(this);
+    frmBest10 = new TfrmBest10(this);
+}
+
+void TfrmKelmar::KS1Click() {
+    SaveGame(state_);
+    RecordSave();
+}
+
+void TfrmKelmar::KO2Click() {
+    // As at a confirm: the resumed basho sets itself up with the chart closed.
+    if (!state_.BashoRunning)
+        frmStage->hide();
+    // LoadGame in its two steps, each shown as soon as it is done. A game
+    // resumed while the new-career panel is open closes the whole panel, as a
+    // confirm does: a pick must not write into the resumed league.
+    const bool practice = ReadSavedGame(state_);
+    RecordResume();
+    HidePanel();
+    KT1->setChecked(practice);
+    SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
+    lblMyP->show();
+    RunBasho(state_, Recording(), clock_);
+    RefreshRecordWindows();
+}
+
+void TfrmKelmar::KQ1Click() {
+    state_.QuitRequested = 1;
+    close();
+}
+
+void TfrmKelmar::closeEvent(QCloseEvent* event) {
+    // Closing the window by its frame is quitting too: a running basho sees
+    // the flag and skips its remaining days.
+    state_.QuitRequested = 1;
+    for (QWidget* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) window->hide();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TfrmKelmar::KB1Click() {
+    frmStage->show();
+    frmStage->raise();
+    frmStage->activateWindow();
+}
+
+void TfrmKelmar::KT2Click() {
+    frmBest10->Fill(state_);
+    frmBest10->show();
+    frmBest10->raise();
+    frmBest10->activateWindow();
+}
+
+void TfrmKelmar::KT1Click() {
+    state_.Omake = KT1->isChecked() ? 10 : 0;
+}
+
+void TfrmKelmar::K1Click() {
+    state_.AnimationSwitch = K1->isChecked();
+}
+
+void TfrmKelmar::FilmPaceClick(FilmPace pace) {
+    ApplyFilmPace(pace);
+    SaveFilmPace(pace);
+}
+
+void TfrmKelmar::ApplyFilmPace(FilmPace pace) {
+    for (size_t i = 0; i < kFilmPaces.size(); ++i)
+        FilmPaceItems[i]->setChecked(kFilmPaces[i].pace == pace);
+    Timer1->setInterval(TickInterval(pace, standardTickMs_));
+}
+
+void TfrmKelmar::KP1Click() {
+    if (HelpWindow == nullptr)
+        HelpWindow = new THelpWindow(this);
+    HelpWindow->OpenTopic(QStringLiteral("Kelmar.hlp"), 1);
+}
+
+void TfrmKelmar::KA1Click() {
+    AboutForm->show();
+    AboutForm->raise();
+    AboutForm->activateWindow();
+}
+
+}  // namespace kelmar

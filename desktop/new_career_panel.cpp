@@ -1,0 +1,147 @@
+// The new-career panel of the main window and its three handlers: New game,
+// the pick of a juryo name, and the confirm button that runs every basho.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "basho/new_career.h"
+#include "basho/procedures.h"
+#include "desktop/bout_card_drawing.h"
+#include "desktop/game_text.h"
+#include "desktop/main_window.h"
+#include "desktop/pixel_view.h"
+#include "desktop/stage_window.h"
+#include "desktop/window_layout.h"
+#include "state/game_state.h"
+#include "state/strings.h"
+
+namespace kelmar {
+
+namespace {
+
+QLabel* MakeFigureLabel(QWidget* parent, const char* name, QRect geometry, const QColor& back) {
+    QLabel* label =
+        MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16), colour::White);
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, back);
+    return label;
+}
+
+QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
+    QLabel* label =
+        MakeLabel(parent, QString::fromLatin1(name), geometry, GothicFont(16), colour::Black);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    SetBackground(label, colour::White);
+    return label;
+}
+
+const QString kNameCaption = QStringLiteral("しこな：");
+
+void SetFigure(QLabel* label, int32_t value) {
+    label->setText(QString::number(value));
+}
+
+}  // namespace
+
+void TfrmKelmar::CreateNewCareerPanel() {
+    QWidget* client = centralWidget();
+    JuryoList = new QListWidget(client);
+    JuryoList->setObjectName(QStringLiteral("JuryoList"));
+    JuryoList->setGeometry(128, 24, 97, 81);
+    JuryoList->setFont(GothicFont(16));
+    JuryoList->setUniformItemSizes(true);
+    JuryoList->setStyleSheet(QStringLiteral(
+        "QListWidget { background: #c0c0c0; color: black; } QListWidget::item { height: 16px; }"));
+    NameLabel = MakeLabel(client, QStringLiteral("NameLabel"), QRect(104, 112, 121, 16),
+                          GothicFont(16), colour::Black);
+    SetBackground(NameLabel, colour::Silver);
+    AgeLabel = MakeCaptionLabel(client, "AgeLabel", QRect(88, 176, 81, 17));
+    PLabel = MakeCaptionLabel(client, "PLabel", QRect(88, 200, 81, 17));
+    SLabel = MakeCaptionLabel(client, "SLabel", QRect(88, 224, 81, 17));
+    WLabel = MakeCaptionLabel(client, "WLabel", QRect(88, 248, 81, 17));
+    AgeLabel->setText(QStringLiteral("年齢："));
+    PLabel->setText(QStringLiteral("パワー："));
+    SLabel->setText(QStringLiteral("スピード："));
+    WLabel->setText(QStringLiteral("技能："));
+    AgeLabel1 = MakeFigureLabel(client, "AgeLabel1", QRect(184, 176, 41, 16), colour::Maroon);
+    PLabel1 = MakeFigureLabel(client, "PLabel1", QRect(184, 200, 40, 17), colour::Green);
+    SLabel1 = MakeFigureLabel(client, "SLabel1", QRect(184, 224, 41, 17), colour::Navy);
+    WLabel1 = MakeFigureLabel(client, "WLabel1", QRect(184, 248, 41, 17), colour::Purple);
+    PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"), QRect(184, 272, 49, 33),
+                                QStringLiteral("Ok"));
+    NameLabel->setText(kNameCaption);
+    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
+        figure->setText(QStringLiteral("0"));
+    for (QWidget* control : PanelControls()) {
+        control->hide();
+        control->setEnabled(false);
+    }
+}
+
+std::array<QWidget*, 11> TfrmKelmar::PanelControls() const {
+    return {JuryoList, NameLabel, AgeLabel, PLabel,  SLabel,        WLabel,
+            AgeLabel1, PLabel1,   SLabel1,  WLabel1, PlayerOkButton};
+}
+
+void TfrmKelmar::HidePanel() {
+    for (QWidget* control : PanelControls()) {
+        control->setEnabled(false);
+        control->hide();
+    }
+}
+
+void TfrmKelmar::KN1Click() {
+    ClearBoard(Image2->Surface());
+    Image2->Changed();
+    SetCaption(lblMyP, QStringLiteral("得点 : 0"));
+    const std::vector<std::string> names = NewGame(state_);  // MyP is 0 from here
+    RecordNewGame();
+    {
+        // Refilling the list is no pick.
+        const QSignalBlocker quiet(JuryoList);
+        JuryoList->clear();
+        for (const std::string& name : names) JuryoList->addItem(FromGame(name));
+    }
+    for (QWidget* control : PanelControls()) control->setEnabled(control != PlayerOkButton);
+    PlayerOkButton->setEnabled(false);
+    for (QWidget* control : PanelControls()) control->show();
+    NameLabel->setText(kNameCaption);
+    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
+        figure->setText(QStringLiteral("0"));
+    PlayerOkButton->setText(QStringLiteral("Ok"));
+    repaint();
+}
+
+void TfrmKelmar::JuryoListClick() {
+    // A change that leaves no entry selected picks nothing.
+    const int row = JuryoList->currentRow();
+    if (row < 0 || JuryoList->selectedItems().isEmpty() || row >= kJuryo)
+        return;
+    const int k = row + 1;
+    PickJuryo(state_, k, clock_);
+    const int p = kPlayerEntrySlot;
+    NameLabel->setText(kNameCaption + FromGame(DisplayName(state_.Juryo[k])));
+    // The stored age carries the player's mark: 120 shows as "20".
+    AgeLabel1->setText(FromGame(IntToStr(state_.Age[p]).substr(1, 2)));
+    SetFigure(PLabel1, state_.Pw[p]);
+    SetFigure(SLabel1, state_.Sp[p]);
+    SetFigure(WLabel1, state_.Tc[p]);
+    PlayerOkButton->setEnabled(true);
+}
+
+void TfrmKelmar::PlayerOkButtonClick() {
+    HidePanel();
+    KB1->setEnabled(false);
+    KS1->setEnabled(false);
+    // The chart opened from the menu closes with its menu item: drawn while the
+    // basho sets itself up, it would show records that are half new.
+    frmStage->hide();
+    CompleteLeague(state_);  // a file that cannot be read ends the confirm here
+    PlayerOkButton->setText(QStringLiteral("次へ"));
+    lblMyP->show();
+    RunBasho(state_, Recording(), clock_);
+    RefreshRecordWindows();
+}
+
+}  // namespace kelmar
