@@ -69,10 +69,8 @@ bool AddStories(GameState& s, int slot, std::string& page) {
 
 }  // namespace
 
-const std::string& ComposeNewspaper(GameState& state) {
-    std::string& page = state.PaperPage;
+void ComposeNewspaper(GameState& state, std::string& page) {
     page.clear();
-    // Room for any page, so that no basho after the first allocates.
     page.reserve(kPageRoom);
     AddLine(page, {"                  毎読スポーツ速報  "_sj});
     AddLine(page, {});
@@ -87,11 +85,20 @@ const std::string& ComposeNewspaper(GameState& state) {
     state.Osyoshin.clear();
     state.Ysyoshin.clear();
     state.Kanraku.clear();
+}
+
+std::string ComposeNewspaper(GameState& state) {
+    std::string page;
+    ComposeNewspaper(state, page);
     return page;
 }
 
 void ShowNewspaper(GameState& state, Frontend& frontend) {
-    frontend.ShowNewspaper(ComposeNewspaper(state));
+    // The page is composed afresh every basho, in a buffer that serves every
+    // basho of the thread, so that none after the first allocates.
+    thread_local std::string page;
+    ComposeNewspaper(state, page);
+    frontend.ShowNewspaper(page);
 }
 
 }  // namespace kelmar

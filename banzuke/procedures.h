@@ -24,9 +24,10 @@ ChartRows ChartRowsOf(const GameState& state);
 // The rows of the evening's chart, or the message refusing them.
 DailyChart DailyChartOf(const GameState& state);
 
-// banzuke/newspaper.cpp: the page (line ends LF then CR), composed in the
-// state's PaperPage; draws the chance headlines and empties the five name lists.
-const std::string& ComposeNewspaper(GameState& state);
+// banzuke/newspaper.cpp: the page (line ends LF then CR), composed in `page`
+// or returned; draws the chance headlines and empties the five name lists.
+void ComposeNewspaper(GameState& state, std::string& page);
+std::string ComposeNewspaper(GameState& state);
 void ShowNewspaper(GameState& state, Frontend& frontend);
 
 }  // namespace kelmar

@@ -24,12 +24,12 @@ class RunningBasho {
     GameState& s_;
 };
 
-void EndCareer(GameState& s, Frontend& frontend) {
+void EndCareer(GameState& s, Frontend& frontend, LeagueFiles& files) {
     frontend.ShowCareerReport(ComposeCareerReport(s, s.PlayerIndex));
     s.PlayerRetired = 0;
     s.Basyo6 = 0;
     s.Nengo = 2020;
-    LoadRoster(s);
+    files.LoadRoster(s);
     EnterTopTen(s, frontend);
     frontend.CareerEnds(s);
 }
@@ -95,14 +95,14 @@ std::string ScoreCaption(int32_t score) {
     return "得点 : "_sj + IntToStr(score);
 }
 
-void RunBasho(GameState& s, Frontend& frontend, Clock& clock) {
+void RunBasho(GameState& s, Frontend& frontend, Clock& clock, LeagueFiles& files) {
     if (s.BashoRunning)
         throw GameError("場所の最中に次の場所は始められません"_sj);
     RunningBasho running(s);
 
     AssessBasho(s, clock);
     if (s.PlayerRetired == 1) {
-        EndCareer(s, frontend);
+        EndCareer(s, frontend, files);
         return;
     }
     RewriteBanzuke(s);

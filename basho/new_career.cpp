@@ -6,11 +6,11 @@
 
 namespace kelmar {
 
-std::vector<std::string> NewGame(GameState& s) {
+std::vector<std::string> NewGame(GameState& s, LeagueFiles& files) {
     s.MyP = 0;
     s.Zaii[kPlayerEntrySlot] = 0;
     s.Yusyo[kPlayerEntrySlot] = 0;
-    std::vector<std::string> names = LoadJuryoNames(s);
+    std::vector<std::string> names = files.LoadJuryoNames(s);
     s.RosterLoaded = 0;
     return names;
 }
@@ -32,12 +32,12 @@ void PickJuryo(GameState& s, int k, Clock& clock) {
     s.Stage[p] = "5";
 }
 
-void CompleteLeague(GameState& s) {
+void CompleteLeague(GameState& s, LeagueFiles& files) {
     if (s.BashoRunning)
         throw GameError("場所の最中に次の場所は始められません"_sj);
     if (s.RosterLoaded == 0) {
-        LoadMatchTable(s);
-        LoadRoster(s);
+        files.LoadMatchTable(s);
+        files.LoadRoster(s);
         s.UnderdogBonus = 10;
         s.LeaderPenalty = 20;
         s.Nengo = 2020;
@@ -51,9 +51,9 @@ void CompleteLeague(GameState& s) {
     }
 }
 
-void ConfirmCareer(GameState& s, Frontend& frontend, Clock& clock) {
-    CompleteLeague(s);
-    RunBasho(s, frontend, clock);
+void ConfirmCareer(GameState& s, Frontend& frontend, Clock& clock, LeagueFiles& files) {
+    CompleteLeague(s, files);
+    RunBasho(s, frontend, clock, files);
 }
 
 }  // namespace kelmar

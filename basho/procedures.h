@@ -8,6 +8,7 @@
 
 #include "state/frontend.h"
 #include "state/game_state.h"
+#include "state/roster.h"
 
 namespace kelmar {
 
@@ -72,8 +73,10 @@ void PlayDay(GameState& state, Frontend& frontend);
 // A name label: ConversionError for a rank code that is no number.
 BoutSide BoutSideOf(const GameState& state, int slot);
 
-// basho/driver.cpp: one whole basho, from the assessment to the score.
-void RunBasho(GameState& state, Frontend& frontend, Clock& clock);
+// basho/driver.cpp: one whole basho, from the assessment to the score. A
+// career that ends reads the roster afresh from `files`.
+void RunBasho(GameState& state, Frontend& frontend, Clock& clock,
+              LeagueFiles& files = DiskLeagueFiles());
 // The career score of the player's rikishi; false when he has no bout yet.
 bool ScorePlayer(GameState& state);
 // lblMyP's caption.

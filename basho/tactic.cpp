@@ -1,5 +1,5 @@
 #include "basho/procedures.h"
-#include "state/rank_words.h"
+#include "state/rank.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
 

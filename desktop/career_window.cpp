@@ -56,7 +56,7 @@ QString SummaryText(const CareerSummary& c) {
                    QStringLiteral("初土俵 ") + BashoName(c.firstNengo, c.firstMonth) +
                    QStringLiteral("　%1場所").arg(c.basho);
     if (c.bestRank)
-        text += QStringLiteral("　最高位 ") + RankWord(c.bestRank);
+        text += QStringLiteral("　最高位 ") + RankText(c.bestRank);
     text += QStringLiteral("　優勝 %1回　").arg(c.yusyo) + WinsAndLosses(c.wins, c.losses) +
             QStringLiteral("　得点 %1").arg(c.score);
     text += c.retired ? QStringLiteral("　（引退）") : QStringLiteral("");
@@ -73,7 +73,7 @@ void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
     std::array<QScatterSeries*, 5> ranks{};
     for (size_t i = 0; i < ranks.size(); ++i) {
         ranks[i] = new QScatterSeries();
-        ranks[i]->setName(RankWord(static_cast<int32_t>(i + 1)));
+        ranks[i]->setName(RankText(static_cast<int32_t>(i + 1)));
         ranks[i]->setColor(kRankColours[i]);
         ranks[i]->setBorderColor(kRankColours[i]);
         ranks[i]->setMarkerSize(rows.size() > 60 ? 6 : 9);
@@ -131,7 +131,7 @@ void FillBasho(QTableWidget* table, const std::vector<BashoRow>& rows) {
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const BashoRow& r = rows[static_cast<size_t>(i)];
         table->setItem(i, 0, Cell(BashoName(r.nengo, r.month)));
-        table->setItem(i, 1, Cell(RankWord(r.rank) + QStringLiteral("（%1）").arg(r.slot)));
+        table->setItem(i, 1, Cell(RankText(r.rank) + QStringLiteral("（%1）").arg(r.slot)));
         table->setItem(i, 2, Cell(WinsAndLosses(r.wins, r.losses)));
         table->setItem(i, 3, Cell(r.champion ? QStringLiteral("優勝") : QString()));
     }

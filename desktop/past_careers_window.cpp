@@ -42,7 +42,7 @@ void FillRow(QTableWidget* table, int row, const CareerSummary& c) {
     put(kFirst, BashoName(c.firstNengo, c.firstMonth), static_cast<double>(c.career));
     put(kBasho, QString::number(c.basho), c.basho);
     // The best rank sorts 横綱 first when the column sorts downwards.
-    put(kBest, RankWord(c.bestRank), c.bestRank ? 6 - *c.bestRank : 0);
+    put(kBest, RankText(c.bestRank), c.bestRank ? 6 - *c.bestRank : 0);
     put(kYusyo, QString::number(c.yusyo), c.yusyo);
     put(kRecord, WinsAndLosses(c.wins, c.losses), c.wins);
     put(kScore, QString::number(c.score), c.score);

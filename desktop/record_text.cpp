@@ -1,16 +1,12 @@
 #include "desktop/record_text.h"
 
-#include <array>
+#include "state/encoding.h"
+#include "state/rank.h"
 
 namespace kelmar {
 
-QString RankWord(std::optional<int32_t> rank) {
-    static const std::array<QString, 5> kWords = {QStringLiteral("横綱"), QStringLiteral("大関"),
-                                                  QStringLiteral("関脇"), QStringLiteral("小結"),
-                                                  QStringLiteral("前頭")};
-    if (!rank || *rank < 1 || *rank > 5)
-        return {};
-    return kWords[static_cast<size_t>(*rank - 1)];
+QString RankText(std::optional<int32_t> rank) {
+    return rank ? QString::fromStdString(ShiftJisToUtf8(RankWord(*rank))) : QString();
 }
 
 QString BashoName(int32_t nengo, int32_t month) {

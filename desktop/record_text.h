@@ -9,7 +9,7 @@
 namespace kelmar {
 
 // 横綱 for 1 down to 前頭 for 5; empty for any other code.
-QString RankWord(std::optional<int32_t> rank);
+QString RankText(std::optional<int32_t> rank);
 // 2020年3月
 QString BashoName(int32_t nengo, int32_t month);
 // 9勝6敗

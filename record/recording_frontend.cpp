@@ -1,17 +1,17 @@
 #include "record/recording_frontend.h"
 
-#include <cstdlib>
-
 #include "state/encoding.h"
+#include "state/rank.h"
 #include "state/strings.h"
 
 namespace kelmar {
 
 namespace {
 
-int32_t RankCode(const GameState& s, int slot) {
-    const int32_t code = std::atoi(s.Stage[slot].c_str());
-    return code >= 1 && code <= 5 ? code : 0;
+// A slot's rank code 1..5, 0 for anything else.
+int32_t RankOf(const GameState& s, int slot) {
+    const int code = RankCode(s.Stage[slot]);
+    return code <= kMaegashira ? code : 0;
 }
 
 std::string ShikonaOf(const GameState& s, int slot) {
@@ -29,7 +29,7 @@ void RecordingFrontend::ShowNewspaper(const std::string& page) {
     start.nengo = s.Nengo;
     start.month = 2 * s.Basyo6 + 1;
     start.slot = p;
-    start.rank = RankCode(s, p);
+    start.rank = RankOf(s, p);
     start.shikona = ShikonaOf(s, p);
     start.crowned = s.LastWin == p;
     start.careerWins = s.Twin[p];
@@ -48,7 +48,7 @@ void RecordingFrontend::BoutFought(const BoutOutcome& outcome) {
         entry.day = s.Torikumiday;
         entry.opponent = ShikonaOf(s, opponent);
         entry.opponentSlot = opponent;
-        entry.opponentRank = RankCode(s, opponent);
+        entry.opponentRank = RankOf(s, opponent);
         entry.won = (outcome.winner == Side::East) == playerEast;
         entry.tactic = playerEast ? outcome.eastTactic : outcome.westTactic;
         entry.opponentTactic = playerEast ? outcome.westTactic : outcome.eastTactic;

@@ -23,8 +23,6 @@ inline constexpr int kPlayerEntrySlot = 32;
 // The player's rikishi is marked by his age: 100 is added to it.
 inline constexpr int32_t kPlayerAgeMark = 100;
 
-class FileCopies;
-
 [[noreturn]] void ThrowOutOfRange(int64_t index, int first, int last);
 
 // An array indexed First..Last, as the game counts. An index outside the range
@@ -109,13 +107,6 @@ struct GameState {
     // The animation switch K1: every bout with a film is filmed, not only the
     // player's. On when the program starts.
     bool AnimationSwitch = true;
-    // The newspaper's last page, composed in place so that its buffer serves
-    // every basho.
-    std::string PaperPage;
-    // Where the league's data files (roster, pairings, juryo names) are
-    // read: the disk when null, as in the game; a headless run may keep
-    // copies of them read once.
-    FileCopies* DataFiles = nullptr;
 
     IndexedArray<std::string, 1, kPlaces> TopTenNames;
     IndexedArray<int32_t, 1, kPlaces> TopTenScores;

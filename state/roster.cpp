@@ -66,40 +66,35 @@ constexpr SlotArray<int32_t> GameState::*kRosterFigures[] = {
     &GameState::E,  &GameState::LB, &GameState::L, &GameState::Age,
     &GameState::Pw, &GameState::Sp, &GameState::Tc};
 
-void CopyRoster(const GameState& from, GameState& to) {
-    for (int i = 1; i <= kRosterSlots; ++i) {
-        for (const auto texts : kRosterTexts) (to.*texts)[i] = (from.*texts)[i];
-        for (const auto figures : kRosterFigures) (to.*figures)[i] = (from.*figures)[i];
+class DiskFiles final : public LeagueFiles {
+  public:
+    void LoadRoster(GameState& state) override { kelmar::LoadRoster(state); }
+    void LoadMatchTable(GameState& state) override { kelmar::LoadMatchTable(state); }
+    std::vector<std::string> LoadJuryoNames(GameState& state) override {
+        return kelmar::LoadJuryoNames(state);
     }
-}
-
-// A run that keeps its data files keeps the league of its first whole
-// reading of the roster too: later careers take the roster from it without
-// reading the text again.
-struct RosterReading {
-    GameState league;
 };
 
 }  // namespace
 
+LeagueFiles& DiskLeagueFiles() {
+    static DiskFiles disk;
+    return disk;
+}
+
+void SeedRoster(const GameState& league, GameState& state) {
+    for (int i = 1; i <= kRosterSlots; ++i) {
+        for (const auto texts : kRosterTexts) (state.*texts)[i] = (league.*texts)[i];
+        for (const auto figures : kRosterFigures) (state.*figures)[i] = (league.*figures)[i];
+        ZaiiForAge(state.Age[i], state.Zaii[i]);
+    }
+    state.RosterLoaded = 1;
+    state.LastWin = 1;
+}
+
 void LoadRoster(GameState& state) {
-    FileCopies* copies = state.DataFiles;
-    if (copies != nullptr) {
-        if (const auto* kept = copies->Kept<RosterReading>(kRosterFile)) {
-            CopyRoster(kept->league, state);
-            for (int i = 1; i <= kRosterSlots; ++i) ZaiiForAge(state.Age[i], state.Zaii[i]);
-            state.RosterLoaded = 1;
-            state.LastWin = 1;
-            return;
-        }
-    }
-    TextReader file(kRosterFile, copies);
+    TextReader file(kRosterFile);
     LoadRosterFrom(state, file);
-    if (copies != nullptr) {
-        RosterReading reading;
-        CopyRoster(state, reading.league);
-        copies->Keep(kRosterFile, std::move(reading));
-    }
 }
 
 void LoadRosterFrom(GameState& state, TextReader& file) {
@@ -127,18 +122,8 @@ void LoadRosterFrom(GameState& state, TextReader& file) {
 }
 
 void LoadMatchTable(GameState& state) {
-    using MatchReading = decltype(GameState::Match);  // the lines as a whole reading stored them
-    FileCopies* copies = state.DataFiles;
-    if (copies != nullptr) {
-        if (const auto* kept = copies->Kept<MatchReading>(kMatchFile)) {
-            state.Match = *kept;
-            return;
-        }
-    }
-    TextReader file(kMatchFile, copies);
+    TextReader file(kMatchFile);
     LoadMatchTableFrom(state, file);
-    if (copies != nullptr)
-        copies->Keep(kMatchFile, state.Match);
 }
 
 void LoadMatchTableFrom(GameState& state, TextReader& file) {
@@ -150,7 +135,7 @@ void LoadMatchTableFrom(GameState& state, TextReader& file) {
 }
 
 std::vector<std::string> LoadJuryoNames(GameState& state) {
-    TextReader file(kJuryoFile, state.DataFiles);
+    TextReader file(kJuryoFile);
     return LoadJuryoNamesFrom(state, file);
 }
 

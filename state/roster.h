@@ -30,6 +30,25 @@ void LoadMatchTable(GameState& state);
 // Juryo[k+1]. A portrait number below 1 is refused as in the roster.
 std::vector<std::string> LoadJuryoNames(GameState& state);
 
+// Where a career reads the league's data files. The game reads the files of
+// the current folder afresh every time (DiskLeagueFiles); a headless run may
+// hand the core a source of its own, which must give what the disk gives: the
+// same figures, and the same errors at the same moments.
+class LeagueFiles {
+  public:
+    virtual ~LeagueFiles() = default;
+    virtual void LoadRoster(GameState& state) = 0;
+    virtual void LoadMatchTable(GameState& state) = 0;
+    virtual std::vector<std::string> LoadJuryoNames(GameState& state) = 0;
+};
+
+// The files of the current folder, through the three readers above.
+LeagueFiles& DiskLeagueFiles();
+
+// Slots 1..31 of `state` seeded from `league`, which holds a whole reading of
+// the roster, as LoadRoster seeds them from the file.
+void SeedRoster(const GameState& league, GameState& state);
+
 // The same readers over a file already open (for the fuzzers and tests).
 void LoadRosterFrom(GameState& state, TextReader& file);
 void LoadMatchTableFrom(GameState& state, TextReader& file);

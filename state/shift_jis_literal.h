@@ -21,9 +21,9 @@ namespace cp932 {
 // that converts to nothing), or -1 when CP932 has none.
 constexpr int32_t Encode(char32_t codePoint) {
     const Encoding* end = std::end(kEncoding);
-    const Encoding* found = std::lower_bound(
-        std::begin(kEncoding), end, codePoint,
-        [](const Encoding& e, char32_t cp) { return e.codePoint < cp; });
+    const Encoding* found =
+        std::lower_bound(std::begin(kEncoding), end, codePoint,
+                         [](const Encoding& e, char32_t cp) { return e.codePoint < cp; });
     return found != end && found->codePoint == codePoint ? found->bytes : -1;
 }
 

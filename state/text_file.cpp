@@ -75,18 +75,7 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-const std::string& FileCopies::Read(const std::string& path) {
-    for (const auto& [name, bytes] : files_)
-        if (name == path)
-            return bytes;
-    std::string bytes = ReadWholeFile(path);
-    return files_.emplace_back(path, std::move(bytes)).second;
-}
-
-TextReader::TextReader(const std::string& path) : TextReader(path, nullptr) {}
-
-TextReader::TextReader(const std::string& path, FileCopies* copies)
-    : bytes_(copies != nullptr ? copies->Read(path) : ReadWholeFile(path)) {
+TextReader::TextReader(const std::string& path) : bytes_(ReadWholeFile(path)) {
     if (const size_t end = bytes_.find(kEndOfFile); end != std::string::npos)
         bytes_.resize(end);
 }
@@ -94,7 +83,8 @@ TextReader::TextReader(const std::string& path, FileCopies* copies)
 TextReader TextReader::FromBytes(std::string bytes) {
     TextReader reader;
     reader.bytes_ = std::move(bytes);
-    reader.bytes_ = reader.bytes_.substr(0, reader.bytes_.find(kEndOfFile));
+    if (const size_t end = reader.bytes_.find(kEndOfFile); end != std::string::npos)
+        reader.bytes_.resize(end);
     return reader;
 }
 

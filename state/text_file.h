@@ -4,7 +4,6 @@
 // empty lines. Files are written with CR LF after every line.
 #pragma once
 
-#include <any>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,43 +12,10 @@
 
 namespace kelmar {
 
-// The bytes of data files kept after their first reading. The game reads its
-// data files afresh at every new career; a headless run whose folder nothing
-// writes to may keep them instead, and gets the same bytes, so the same
-// figures and the same errors at the same moments. A file that cannot be
-// read is not kept: the next reading tries the disk again.
-class FileCopies {
-  public:
-    // The file's bytes; raises InOutError as ReadWholeFile does.
-    const std::string& Read(const std::string& path);
-
-    // What a reader made of a file's bytes the first time it read them to
-    // the end without an error: the same bytes always make the same, so a
-    // later reading may take it instead. Null until it is kept.
-    template <typename Reading>
-    const Reading* Kept(const std::string& path) const {
-        for (const auto& [name, reading] : readings_)
-            if (name == path)
-                if (const auto* kept = std::any_cast<Reading>(&reading))
-                    return kept;
-        return nullptr;
-    }
-    template <typename Reading>
-    void Keep(const std::string& path, Reading reading) {
-        readings_.emplace_back(path, std::move(reading));
-    }
-
-  private:
-    std::vector<std::pair<std::string, std::string>> files_;
-    std::vector<std::pair<std::string, std::any>> readings_;
-};
-
 class TextReader {
   public:
     // Opens and reads the file; raises InOutError when it cannot.
     explicit TextReader(const std::string& path);
-    // The same from the copies when there are some, else from the disk.
-    TextReader(const std::string& path, FileCopies* copies);
     // Reads from bytes already in memory.
     static TextReader FromBytes(std::string bytes);
 

@@ -124,12 +124,12 @@ TEST(Cp932Tables, EncodeEveryScalarValueAsGlibcDoes) {
 TEST(Cp932Tables, RefuseWhatIsNotUtf8AsGlibcDoes) {
     IconvConversion glibc("CP932", "UTF-8");
     const std::string cases[] = {
-        "a\x80z",            // a continuation byte alone
-        "a\xC0\xAFz",        // an overlong slash
-        "a\xE3\x81z",        // a sequence cut short
-        "a\xED\xA0\x80z",    // a surrogate
-        "a\xF4\x90\x80\x80", // beyond U+10FFFF
-        "a\xE3",             // a lead byte at the end
+        "a\x80z",             // a continuation byte alone
+        "a\xC0\xAFz",         // an overlong slash
+        "a\xE3\x81z",         // a sequence cut short
+        "a\xED\xA0\x80z",     // a surrogate
+        "a\xF4\x90\x80\x80",  // beyond U+10FFFF
+        "a\xE3",              // a lead byte at the end
         "\xE6\xA8\xAA\xE7\xB6\xB1\xF0\x9F\x98\x80!",
     };
     for (const std::string& text : cases)

@@ -8,10 +8,10 @@ namespace kelmar {
 namespace {
 
 TEST(Encoding, RoundTripsTheGameTexts) {
-    // This file is compiled with the Shift-JIS execution character set.
+    // The game's bytes, whatever the compiler's own character set.
+    EXPECT_EQ(std::string("横綱ﾌ"_sj), "\x89\xA1\x8D\x6A\xCC");
     const std::string sjis = "ﾌｧｲﾙ 番付表 ケルマー １０ 、！"_sj;
     const std::string utf8 = ShiftJisToUtf8(sjis);
-    // u8 literals stay UTF-8 whatever the execution character set.
     const auto* expected = reinterpret_cast<const char*>(u8"ﾌｧｲﾙ 番付表 ケルマー １０ 、！");
     EXPECT_EQ(utf8, expected);
     EXPECT_EQ(Utf8ToShiftJis(utf8), sjis);

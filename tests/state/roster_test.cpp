@@ -109,45 +109,6 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
     EXPECT_EQ(s.LastWin, 0);
 }
 
-// A run that keeps its data files reads the roster and the pairings once;
-// every later career gets what the disk would give: the kept figures, a
-// tenure left alone for an age outside 20..40, and a file that failed read
-// and refused again.
-TEST(DataFiles, KeptReadingsGiveWhatTheDiskGives) {
-    GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080745345"));  // age 45: no tenure
-    folder.Write(kMatchFile, CrLf({"0132021603040506", "  x", "0102"}));
-    FileCopies copies;
-    for (int career = 0; career < 3; ++career) {
-        GameState kept;
-        GameState disk;
-        kept.DataFiles = &copies;
-        kept.Zaii[1] = disk.Zaii[1] = 70 + career;
-        kept.Match[15] = disk.Match[15] = "old";
-        LoadRoster(kept);
-        LoadRoster(disk);
-        LoadMatchTable(kept);
-        LoadMatchTable(disk);
-        EXPECT_EQ(kept.NameOfWres, disk.NameOfWres);
-        EXPECT_EQ(kept.Stage, disk.Stage);
-        for (const SlotIntegerField& field : kSlotIntegerFields)
-            EXPECT_EQ(kept.*field.values, disk.*field.values) << field.name;
-        EXPECT_EQ(kept.Match, disk.Match);
-        EXPECT_EQ(kept.Zaii[1], 70 + career);
-        EXPECT_EQ(kept.RosterLoaded, 1);
-        EXPECT_EQ(kept.LastWin, 1);
-    }
-
-    FileCopies refused;
-    folder.Write(kRosterFile, Roster("若鷹001"_sj, "05080729345"));  // portrait 0
-    for (int career = 0; career < 2; ++career) {
-        GameState s;
-        s.DataFiles = &refused;
-        EXPECT_THROW(LoadRoster(s), RangeError);
-        EXPECT_EQ(s.RosterLoaded, 0);
-    }
-}
-
 TEST(LoadRoster, ShortFileGivesAConversionErrorOfTheEmptyText) {
     GameFolder folder;
     folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080729345", 30));

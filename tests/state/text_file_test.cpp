@@ -103,33 +103,6 @@ TEST(TextReader, MissingFileAndDirectory) {
     }
 }
 
-// A kept file gives the bytes of its first reading, byte 26 still ending it;
-// a file that could not be read is tried again, with the same error.
-TEST(FileCopies, KeepTheFirstReadingAndNotAFailure) {
-    GameFolder folder;
-    FileCopies copies;
-    folder.Write("a.txt",
-                 "first\r\n\x1a"
-                 "after");
-    EXPECT_EQ(TextReader("a.txt", &copies).ReadLine(), "first");
-    folder.Write("a.txt", "second\r\n");
-    TextReader kept("a.txt", &copies);
-    EXPECT_EQ(kept.ReadLine(), "first");
-    EXPECT_TRUE(kept.AtEnd());
-    EXPECT_EQ(TextReader("a.txt", nullptr).ReadLine(), "second");
-
-    for (int reading = 0; reading < 2; ++reading) {
-        try {
-            TextReader r("b.txt", &copies);
-            ADD_FAILURE();
-        } catch (const InOutError& e) {
-            EXPECT_EQ(e.code(), 2);
-        }
-    }
-    folder.Write("b.txt", "late\r\n");
-    EXPECT_EQ(TextReader("b.txt", &copies).ReadLine(), "late");
-}
-
 TEST(TextWriter, EndsEveryLineWithCrLf) {
     TextWriter w;
     w.WriteLine("名前"_sj);

@@ -73,7 +73,7 @@ std::string Hex(uint32_t value, int digits) {
 
 constexpr int kFirstLead = 0x81;
 constexpr int kLastLead = 0xFC;
-constexpr uint16_t kNone = 0xFFFF;  // U+FFFF is not a character of CP932
+constexpr uint16_t kNone = 0xFFFF;     // U+FFFF is not a character of CP932
 constexpr uint16_t kDropped = 0xFFFF;  // nor 0xFF 0xFF a sequence of it
 
 }  // namespace

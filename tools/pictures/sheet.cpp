@@ -14,7 +14,7 @@
 #include "pictures/palette.h"
 #include "state/encoding.h"
 #include "state/picture_sheet.h"
-#include "state/rank_words.h"
+#include "state/rank.h"
 
 namespace kelmar::pictures {
 

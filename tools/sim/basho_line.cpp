@@ -2,16 +2,12 @@
 
 #include <cstring>
 
+#include "state/rank.h"
 #include "tools/sim/line_pieces.h"
 
 namespace kelmar::sim {
 
 namespace {
-
-// The rank codes: one digit, the same in both encodings.
-bool RankCode(std::string_view text) {
-    return text.size() == 1 && text[0] >= '0' && text[0] <= '9';
-}
 
 // The figures of a slot in the order of the line, each with its key.
 struct SlotFigure {
@@ -50,7 +46,7 @@ void PutRankCodes(char stage, char saiko, LinePieces& out) {
 }  // namespace
 
 void BashoLineWriter::AppendText(std::string_view sjis, LinePieces& out) {
-    if (RankCode(sjis)) {
+    if (RankCode(sjis) != 0) {
         char* at = out.Reserve<3>();
         at[0] = '"';
         at[1] = sjis[0];
@@ -73,7 +69,7 @@ void BashoLineWriter::AppendSlot(const GameState& s, int i, LinePieces& out) {
     out.Put(texts_.Quoted(s.NameOfWres[i], slotNames_[static_cast<size_t>(i - 1)]));
     const std::string& stage = s.Stage[i];
     const std::string& saiko = s.Saiko[i];
-    if (RankCode(stage) && RankCode(saiko))
+    if (RankCode(stage) != 0 && RankCode(saiko) != 0)
         PutRankCodes(stage[0], saiko[0], out);
     else
         AppendRanks(stage, saiko, out);

@@ -23,7 +23,7 @@ LeagueRun::LeagueRun(const SimOptions& options)
     // without them the data files stay as they were at the first career, and
     // are read once. With them every career reads the disk, as the game does.
     if (!options.files && !options.resume && options.saveAfter == 0)
-        state_.DataFiles = &dataFiles_;
+        files_ = &keptFiles_;
     // The practice level's menu item, checked before the first pick or load.
     if (options.practice)
         state_.Omake = kPracticeLevel;
@@ -66,17 +66,17 @@ void LeagueRun::PlayBasho() {
                 record_->Resuming(*fingerprint);
 #endif
         LoadGame(state_);
-        RunBasho(state_, frontend, clock_);
+        RunBasho(state_, frontend, clock_, *files_);
     } else {
         if (start == Start::NewCareer) {
-            NewGame(state_);
+            NewGame(state_, *files_);
 #if KELMAR_RECORD
             if (record_)
                 record_->NewGame();
 #endif
             PickJuryo(state_, options_.pick, clock_);
         }
-        ConfirmCareer(state_, frontend, clock_);
+        ConfirmCareer(state_, frontend, clock_, *files_);
     }
     if (retired()) {
         ++careersEnded_;

@@ -16,7 +16,7 @@
 #include "record/recording_frontend.h"
 #endif
 #include "state/game_state.h"
-#include "state/text_file.h"
+#include "tools/sim/kept_files.h"
 #include "tools/sim/options.h"
 #include "tools/sim/scripted_player.h"
 #include "tools/sim/stepped_clock.h"
@@ -78,7 +78,9 @@ class LeagueRun {
 
   private:
     SimOptions options_;
-    FileCopies dataFiles_;
+    KeptFiles keptFiles_;
+    // The kept files, or the disk when the run writes to its folder.
+    LeagueFiles* files_ = &DiskLeagueFiles();
     GameState state_;
     SteppedClock clock_;
     ScriptedPlayer player_;

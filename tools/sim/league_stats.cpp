@@ -5,6 +5,7 @@
 #include <cstring>
 #include <numeric>
 
+#include "state/rank.h"
 #include "state/roster.h"
 #include "state/saved_game.h"
 
@@ -12,13 +13,9 @@ namespace kelmar::sim {
 
 namespace {
 
+// The summary's words for the rank codes 1..6, by code.
 constexpr const char* kRankNames[] = {"",         "yokozuna",   "ozeki", "sekiwake",
                                       "komusubi", "maegashira", "none"};
-
-// The rank code "1".."6" as an index, 0 for anything else.
-int RankIndex(const std::string& code) {
-    return code.size() == 1 && code[0] >= '1' && code[0] <= '6' ? code[0] - '0' : 0;
-}
 
 // The name's length and some of its bytes, to tell the league's names apart
 // at a glance; the names themselves are compared all the same. A name of
@@ -83,7 +80,7 @@ void LeagueSnapshot::Put(const std::string& name, const std::string& stage, int3
         computers[static_cast<size_t>(k)].key = key;
         table_.Insert(key, k);
     }
-    computers[static_cast<size_t>(k)].rank = RankIndex(stage);
+    computers[static_cast<size_t>(k)].rank = RankCode(stage);
     computers[static_cast<size_t>(k)].zaii = zaii;
 }
 
@@ -127,7 +124,7 @@ void LeagueStats::Before(const LeagueRun& run) {
 void LeagueStats::Add(const LeagueRun& after) {
     if (after.retired()) {
         careerLengths_.push_back(currentCareer_);
-        bestRanks_[static_cast<size_t>(RankIndex(before_.playerBest))] += 1;
+        bestRanks_[static_cast<size_t>(RankCode(before_.playerBest))] += 1;
         currentCareer_ = 0;
         currentBest_ = "6";
         return;
@@ -153,7 +150,7 @@ void LeagueStats::AddBasho(const GameState& s) {
     int32_t championWins = 0;
     for (int i = 1; i <= kSlots; ++i) {
         championWins = std::max(championWins, s.W[i]);
-        const int rank = RankIndex(s.Stage[i]);
+        const int rank = RankCode(s.Stage[i]);
         if (rank >= 1 && rank <= 5) {
             eSum_[static_cast<size_t>(rank)] += s.E[i];
             eCount_[static_cast<size_t>(rank)] += 1;
@@ -168,7 +165,7 @@ void LeagueStats::AddBasho(const GameState& s) {
         if (k < 0 || before_.computers[static_cast<size_t>(k)].zaii + 1 != s.Zaii[i])
             continue;
         const int rankThen = before_.computers[static_cast<size_t>(k)].rank;
-        const int rankNow = RankIndex(s.Stage[i]);
+        const int rankNow = RankCode(s.Stage[i]);
         if (rankThen != 1 && rankNow == 1)
             ++yokozunaPromotions_;
         if (rankThen != 1 && rankThen != 2 && rankNow == 2)
@@ -240,7 +237,7 @@ void LeagueStats::Print(std::ostream& out) const {
         if (career.run)
             out << "run " << *career.run << ": ";
         out << "career in progress: " << career.basho << " basho, best rank so far "
-            << kRankNames[RankIndex(career.best)] << ", score " << career.score << "\n";
+            << kRankNames[RankCode(career.best)] << ", score " << career.score << "\n";
     }
     out << "player's best rank in the careers ended:";
     for (int r = 1; r <= 6; ++r)
