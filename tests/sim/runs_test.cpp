@@ -3,6 +3,7 @@
 // in the lines, escaped as a JSON library escapes them.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "sim/sim_lines.h"
@@ -10,6 +11,7 @@
 #include "state/encoding.h"
 #include "support/game_folder.h"
 #include "tools/sim/json_texts.h"
+#include "tools/sim/options.h"
 
 namespace kelmar::sim {
 namespace {
@@ -58,7 +60,8 @@ TEST(SimRuns, EveryNumberOfJobsPrintsTheSameBytesInRunOrder) {
     EXPECT_EQ(run, 3);
 }
 
-// Run r is the plain run with the seed S + r and the clock r hours later.
+// Run r is the plain run with the seed S + r and the clock r x 7,777,777 ms
+// later, modulo a day.
 TEST(SimRuns, RunRIsThePlainRunWithItsSeedAndClock) {
     GameFolder folder;
     folder.CopyAllData();
@@ -70,8 +73,8 @@ TEST(SimRuns, RunRIsThePlainRunWithItsSeedAndClock) {
         std::vector<std::string> args;
     } cases[] = {
         {0, {"--seed", "4294967295", "--clock", "86399000,1700"}},
-        {1, {"--seed", "0", "--clock", "3599000,1700"}},  // both wrap around
-        {2, {"--seed", "1", "--clock", "7199000,1700"}},
+        {1, {"--seed", "0", "--clock", "7776777,1700"}},  // both wrap around
+        {2, {"--seed", "1", "--clock", "15554554,1700"}},
     };
     for (const auto& c : cases) {
         const auto plain = RunSim(With(c.args));
@@ -79,6 +82,51 @@ TEST(SimRuns, RunRIsThePlainRunWithItsSeedAndClock) {
         EXPECT_TRUE(LinesOfRun(runs.out, c.run) == plain.out) << "run " << c.run;
     }
     EXPECT_NE(LinesOfRun(runs.out, 0), LinesOfRun(runs.out, 1));
+}
+
+// Runs 24 and on once repeated runs 0 and on, their clocks a whole day later.
+TEST(SimRuns, ThirtyRunsAreThirtyDifferentRuns) {
+    GameFolder folder;
+    folder.CopyAllData();
+    const auto runs = RunSim({"--runs", "30", "--basho", "3", "--careers", "5"});
+    ASSERT_EQ(runs.status, 0) << runs.err;
+    std::set<std::string> different;
+    for (int run = 0; run < 30; ++run) {
+        const std::string lines = LinesOfRun(runs.out, run);
+        EXPECT_EQ(Lines(lines).size(), 3u) << "run " << run;
+        different.insert(lines);
+    }
+    EXPECT_EQ(different.size(), 30u);
+}
+
+// Run r's clock against the plain arithmetic, where it wraps and far out.
+TEST(SimRuns, EachRunStartsItsClockOneStepLaterModuloADay) {
+    SimOptions options;
+    options.clockStart = 86'399'999;
+    options.seed = 5;
+    const struct {
+        int64_t run;
+        int64_t clock;
+        uint32_t seed;
+    } cases[] = {
+        {0, 86'399'999, 5},
+        {1, 7'777'776, 6},
+        {12, (86'399'999 + 12 * 7'777'777) % 86'400'000, 17},
+        {86'400'000, 86'399'999, static_cast<uint32_t>(5 + 86'400'000)},
+        {4'294'967'296 + 3,
+         (86'399'999 + (4'294'967'296 + 3) % 86'400'000 * 7'777'777) % 86'400'000, 8},
+    };
+    for (const auto& c : cases) {
+        const SimOptions run = OptionsOfRun(options, c.run);
+        EXPECT_EQ(run.clockStart, c.clock) << "run " << c.run;
+        EXPECT_EQ(run.seed, c.seed) << "run " << c.run;
+        EXPECT_EQ(run.clockStep, options.clockStep);
+    }
+    // No two of the first runs of a day share a start.
+    std::set<int64_t> starts;
+    for (int64_t run = 0; run < 100'000; ++run)
+        starts.insert(OptionsOfRun(options, run).clockStart);
+    EXPECT_EQ(starts.size(), 100'000u);
 }
 
 TEST(SimRuns, StatsSumOverTheRuns) {

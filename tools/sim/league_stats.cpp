@@ -189,22 +189,46 @@ void LeagueStats::AddBasho(const GameState& s) {
     }
 }
 
-void LeagueStats::EndRun(const LeagueRun& run, std::optional<int64_t> runNumber) {
+void LeagueStats::EndRun(const LeagueRun& run) {
     calls_ += run.calls();
     clockReadings_ += run.clock().readings();
     if (currentCareer_ > 0)
-        inProgress_.push_back({runNumber, currentCareer_, currentBest_, run.state().MyP});
+        inProgress_.push_back({currentCareer_, currentBest_, run.state().MyP});
     currentCareer_ = 0;
     currentBest_ = "6";
 }
 
+void LeagueStats::CareersInProgress::Add(const CareersInProgress& other) {
+    count += other.count;
+    basho += other.basho;
+    longest = std::max(longest, other.longest);
+    score += other.score;
+    for (size_t r = 0; r < bestRanks.size(); ++r) bestRanks[r] += other.bestRanks[r];
+}
+
+void LeagueStats::CountCareers(const LeagueStats& from) {
+    for (const auto& [length, careers] : from.careersByLength_) careersByLength_[length] += careers;
+    for (int64_t length : from.careerLengths_) careersByLength_[length] += 1;
+    careersInProgress_.Add(from.careersInProgress_);
+    for (const CareerInProgress& career : from.inProgress_) {
+        CareersInProgress one{1, career.basho, career.basho, career.score, {}};
+        one.bestRanks[static_cast<size_t>(RankCode(career.best))] = 1;
+        careersInProgress_.Add(one);
+    }
+}
+
 void LeagueStats::Merge(const LeagueStats& other) {
+    if (!summed_) {
+        // This run's own careers take the counted form first.
+        summed_ = true;
+        CountCareers(*this);
+        careerLengths_.clear();
+        inProgress_.clear();
+    }
+    CountCareers(other);
     calls_ += other.calls_;
     clockReadings_ += other.clockReadings_;
-    inProgress_.insert(inProgress_.end(), other.inProgress_.begin(), other.inProgress_.end());
     bashoPlayed_ += other.bashoPlayed_;
-    careerLengths_.insert(careerLengths_.end(), other.careerLengths_.begin(),
-                          other.careerLengths_.end());
     ozekiPromotions_ += other.ozekiPromotions_;
     yokozunaPromotions_ += other.yokozunaPromotions_;
     ozekiDemotions_ += other.ozekiDemotions_;
@@ -218,10 +242,37 @@ void LeagueStats::Merge(const LeagueStats& other) {
     }
 }
 
-void LeagueStats::Print(std::ostream& out) const {
-    out << "calls of RunBasho: " << calls_ << ", basho played: " << bashoPlayed_
-        << ", clock readings: " << clockReadings_ << "\n";
+// Careers ended: "length:careers" from the shortest up; careers in progress:
+// how many, their basho, the best rank each had reached, their scores.
+void LeagueStats::PrintCounted(std::ostream& out) const {
+    int64_t careers = 0;
+    int64_t sum = 0;
+    for (const auto& [length, count] : careersByLength_) {
+        careers += count;
+        sum += length * count;
+    }
+    out << "careers ended: " << careers;
+    if (careers > 0) {
+        out << "; basho per career: mean " << Mean(sum, careers) << ", shortest "
+            << careersByLength_.begin()->first << ", longest " << careersByLength_.rbegin()->first
+            << "; careers by length:";
+        for (const auto& [length, count] : careersByLength_) out << ' ' << length << ':' << count;
+    }
+    out << "\n";
+    const CareersInProgress& counted = careersInProgress_;
+    out << "careers in progress when their run ended: " << counted.count;
+    if (counted.count > 0) {
+        out << "; basho: mean " << Mean(counted.basho, counted.count) << ", longest "
+            << counted.longest << "; best rank so far:";
+        for (int r = 1; r <= 6; ++r)
+            out << ' ' << kRankNames[r] << ' ' << counted.bestRanks[static_cast<size_t>(r)];
+        out << "; score: mean " << Mean(counted.score, counted.count);
+    }
+    out << "\n";
+}
 
+// Every career ended, in order, and the career in progress.
+void LeagueStats::PrintListed(std::ostream& out) const {
     out << "careers ended: " << careerLengths_.size();
     if (!careerLengths_.empty()) {
         const auto [shortest, longest] =
@@ -234,11 +285,19 @@ void LeagueStats::Print(std::ostream& out) const {
     }
     out << "\n";
     for (const CareerInProgress& career : inProgress_) {
-        if (career.run)
-            out << "run " << *career.run << ": ";
         out << "career in progress: " << career.basho << " basho, best rank so far "
             << kRankNames[RankCode(career.best)] << ", score " << career.score << "\n";
     }
+}
+
+void LeagueStats::Print(std::ostream& out) const {
+    out << "calls of RunBasho: " << calls_ << ", basho played: " << bashoPlayed_
+        << ", clock readings: " << clockReadings_ << "\n";
+
+    if (summed_)
+        PrintCounted(out);
+    else
+        PrintListed(out);
     out << "player's best rank in the careers ended:";
     for (int r = 1; r <= 6; ++r)
         out << ' ' << kRankNames[r] << ' ' << bestRanks_[static_cast<size_t>(r)];

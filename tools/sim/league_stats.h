@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -73,15 +74,23 @@ class LeagueStats {
     void Before(const LeagueRun& run);
     // That call, from the league before it to the run after it.
     void Add(const LeagueRun& after);
-    // The run is over: its calls, and its career in progress if any. With a
-    // run number (the program's --runs), the summary names the run.
-    void EndRun(const LeagueRun& run, std::optional<int64_t> runNumber = std::nullopt);
-    // The summary of this run's and the other's, the other's counted after.
+    // The run is over: its calls, and its career in progress if any.
+    void EndRun(const LeagueRun& run);
+    // The summary of the runs merged so far and another run's (or another
+    // sum's), counted after them. A sum of runs keeps its careers in a form
+    // whose size does not grow with the runs: the careers ended counted by
+    // length, and the careers in progress when their run ended counted, with
+    // their basho, best ranks and scores summed.
     void Merge(const LeagueStats& other);
+    // One run lists its careers in the order they ended, and its career in
+    // progress; a sum of runs prints the counted form.
     void Print(std::ostream& out) const;
 
     int64_t bashoPlayed() const { return bashoPlayed_; }
+    // Of one run: its careers in the order they ended.
     const std::vector<int64_t>& careerLengths() const { return careerLengths_; }
+    // Of a sum of runs: the careers ended, by length.
+    const std::map<int64_t, int64_t>& careersByLength() const { return careersByLength_; }
     int64_t ozekiPromotions() const { return ozekiPromotions_; }
     int64_t yokozunaPromotions() const { return yokozunaPromotions_; }
     int64_t ozekiDemotions() const { return ozekiDemotions_; }
@@ -94,15 +103,31 @@ class LeagueStats {
     LeagueSnapshot before_;
     std::optional<GameState> roster_;
     struct CareerInProgress {
-        std::optional<int64_t> run;
         int64_t basho = 0;
         std::string best;
         int32_t score = 0;
     };
 
+    // The careers still in progress when their runs ended, counted.
+    struct CareersInProgress {
+        int64_t count = 0;
+        int64_t basho = 0;
+        int64_t longest = 0;
+        int64_t score = 0;
+        std::array<int64_t, 7> bestRanks{};  // by rank code 1..6
+        void Add(const CareersInProgress& other);
+    };
+    // Adds the other's careers, listed or counted, to the counted ones.
+    void CountCareers(const LeagueStats& from);
+    void PrintListed(std::ostream& out) const;
+    void PrintCounted(std::ostream& out) const;
+
     int64_t calls_ = 0;
     int64_t clockReadings_ = 0;
-    std::vector<CareerInProgress> inProgress_;  // of the runs ended
+    std::vector<CareerInProgress> inProgress_;  // of the run ended
+    bool summed_ = false;                       // a sum of runs, in the counted form
+    std::map<int64_t, int64_t> careersByLength_;
+    CareersInProgress careersInProgress_;
     int64_t bashoPlayed_ = 0;
     int64_t currentCareer_ = 0;  // basho of the career in progress
     std::vector<int64_t> careerLengths_;

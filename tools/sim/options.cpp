@@ -7,6 +7,7 @@
 #include <set>
 
 #include "state/game_state.h"
+#include "tools/sim/stepped_clock.h"
 
 namespace kelmar::sim {
 
@@ -20,15 +21,21 @@ const char* const kHelpText =
     "Plays careers of Kelmar headless with a scripted player, using the data files of the\n"
     "current directory, and writes one JSON line per basho to standard output.\n"
     "\n"
-    "  --seed S              the generator's state at the start (0..4294967295; default 0)\n"
+    "  --seed S              the generator's state at the start (0..4294967295; default 0);\n"
+    "                        every career begins by reseeding it from the clock, so the\n"
+    "                        seed reaches only a game resumed with --resume, and there\n"
+    "                        only the draws before the first reseed (when a rikishi\n"
+    "                        leaves the league or a new career begins)\n"
     "  --clock START[,STEP]  the k-th reading of the clock is START + k*STEP milliseconds of\n"
-    "                        the day, modulo 86400000 (defaults 0 and 1000)\n"
+    "                        the day, modulo 86400000 (defaults 0 and 1000); the clock\n"
+    "                        decides the careers\n"
     "  --pick K              the juryo entry picked for every career (1..27; default 1)\n"
     "  --tactic T            1, 2 or 3 in every bout, or cycle for 1, 2, 3, ... (default 1)\n"
     "  --practice            the practice level on before the first pick or load\n"
     "  --basho N             stop after N calls of RunBasho (default 1000)\n"
     "  --careers N           stop when N careers have ended (default 1)\n"
-    "  --stats               print a summary of the run instead of the lines\n"
+    "  --stats               print a summary of the run instead of the lines: the length of\n"
+    "                        every career in order, and the career in progress\n"
     "  --files               read the top-ten table from Rank.txt at the start and write it\n"
     "                        after every career, as the game does\n"
     "  --save-after N        save the game to Kelmar.ini right after call N of RunBasho,\n"
@@ -38,8 +45,12 @@ const char* const kHelpText =
     "                        as the game keeps Kelmar.db); careers are added to a FILE that\n"
     "                        exists\n"
     "  --runs N              play N independent runs, as N starts of the program: run r\n"
-    "                        (from 0) has the seed S+r and the clock START+r*3600000;\n"
-    "                        every line begins with \"run\":r, --stats sums the runs\n"
+    "                        (from 0) has the seed S+r and the clock START+r*7777777,\n"
+    "                        modulo 86400000, so up to 86400000 runs start from different\n"
+    "                        readings; every line begins with \"run\":r. --stats sums the\n"
+    "                        runs in a summary whose size does not grow with them: the\n"
+    "                        careers counted by length, and the careers still in progress\n"
+    "                        when their run ended counted\n"
     "  --jobs J              play the runs on J threads (default: one per core); the\n"
     "                        output is the same for every J\n"
     "  --help                print this text\n"
@@ -198,12 +209,15 @@ SimOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 SimOptions OptionsOfRun(const SimOptions& options, int64_t run) {
-    constexpr int64_t kHour = 3'600'000;
-    constexpr int64_t kDay = 24 * kHour;
     SimOptions o = options;
     // Modulo 2^32, as the generator's state.
     o.seed = static_cast<uint32_t>(options.seed + static_cast<uint64_t>(run));
-    o.clockStart = (options.clockStart % kDay + run % 24 * kHour) % kDay;
+    // The step shares no factor with the day, so the first 86,400,000 runs
+    // all start at different times. Each factor is below a day, so the
+    // product stays far inside 64 bits.
+    o.clockStart = (options.clockStart % kMillisecondsPerDay +
+                    run % kMillisecondsPerDay * kRunClockStep % kMillisecondsPerDay) %
+                   kMillisecondsPerDay;
     return o;
 }
 

@@ -27,8 +27,8 @@ struct SimOptions {
     int64_t saveAfter = 0;
     bool resume = false;
     // Independent runs, as that many starts of the program; run r starts with
-    // the seed plus r and the clock an hour per run later. Given, every line
-    // says its run; 0 jobs: one per core.
+    // the seed plus r and the clock r steps of kRunClockStep later. Given,
+    // every line says its run; 0 jobs: one per core.
     int64_t runs = 1;
     bool runsGiven = false;
     int64_t jobs = 0;
@@ -44,6 +44,10 @@ class UsageError : public std::runtime_error {
 };
 
 SimOptions ParseOptions(const std::vector<std::string>& args);
+
+// How much later, in milliseconds of the day, each run of --runs starts its
+// clock than the one before.
+inline constexpr int64_t kRunClockStep = 7'777'777;
 
 // The options of run r (counted from 0) of --runs.
 SimOptions OptionsOfRun(const SimOptions& options, int64_t run);

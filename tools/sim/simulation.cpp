@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -30,10 +32,7 @@ void Tell(LeagueRun& run) {
 class Runs {
   public:
     Runs(const SimOptions& options, CareerRecord* record)
-        : options_(options), record_(record), output_(stdout) {
-        if (options.stats)
-            stats_.resize(static_cast<size_t>(options.runs));
-    }
+        : options_(options), record_(record), output_(stdout) {}
 
     // Each thread takes the next run to play until none is left.
     void Play() {
@@ -56,10 +55,9 @@ class Runs {
             return 1;
         }
         if (options_.stats) {
-            LeagueStats total;
-            for (const LeagueStats& stats : stats_) total.Merge(stats);
             std::ostringstream text;
-            total.Print(text);
+            // One run lists its careers; with --runs, the sum counts them.
+            (options_.runsGiven ? total_ : *single_).Print(text);
             std::fputs(text.str().c_str(), stdout);
         }
         return 0;
@@ -75,8 +73,11 @@ class Runs {
             run.AttachRecord(*record_);
 #endif
         std::string text;
+        std::unique_ptr<LeagueStats> stats;
+        if (options_.stats)
+            stats = std::make_unique<LeagueStats>();
         try {
-            PlayLines(run, number, shown, text);
+            PlayLines(run, number, shown, text, stats.get());
         } catch (const GameError& e) {
             // The game's own message, as its message box would show it.
             Failed(number, text, ShiftJisToUtf8(e.what()));
@@ -85,23 +86,25 @@ class Runs {
             Failed(number, text, e.what());
             return;
         }
-        if (options_.stats)
-            stats_[static_cast<size_t>(number)].EndRun(run, shown);
+        if (stats) {
+            stats->EndRun(run);
+            MergeInTurn(number, std::move(stats));
+        }
         output_.Finish(number, text);
         if (options_.saveAfter > run.calls())
             std::fprintf(stderr, "kelmar-sim: the run ended after call %lld: no game is saved\n",
                          static_cast<long long>(run.calls()));
     }
 
-    void PlayLines(LeagueRun& run, int64_t number, std::optional<int64_t> shown,
-                   std::string& text) {
+    // With statistics, the run adds up its basho instead of writing lines.
+    void PlayLines(LeagueRun& run, int64_t number, std::optional<int64_t> shown, std::string& text,
+                   LeagueStats* stats) {
         Tell(run);
-        if (options_.stats) {
-            LeagueStats& stats = stats_[static_cast<size_t>(number)];
+        if (stats != nullptr) {
             while (!run.Done()) {
-                stats.Before(run);
+                stats->Before(run);
                 run.PlayBasho();
-                stats.Add(run);
+                stats->Add(run);
                 Tell(run);
             }
             return;
@@ -117,6 +120,28 @@ class Runs {
         }
     }
 
+    // A run's statistics join the sum as soon as every run before it has
+    // joined; until then they wait here. A run starts only within the window
+    // of output_, so no more wait than the window holds.
+    void MergeInTurn(int64_t number, std::unique_ptr<LeagueStats> stats) {
+        const std::lock_guard lock(merging_);
+        if (!options_.runsGiven) {
+            single_ = std::move(stats);
+            return;
+        }
+        if (number != nextToMerge_) {
+            ahead_.emplace(number, std::move(stats));
+            return;
+        }
+        total_.Merge(*stats);
+        ++nextToMerge_;
+        for (auto next = ahead_.begin(); next != ahead_.end() && next->first == nextToMerge_;
+             next = ahead_.erase(next)) {
+            total_.Merge(*next->second);
+            ++nextToMerge_;
+        }
+    }
+
     void Failed(int64_t number, std::string& text, const std::string& message) {
         const std::lock_guard lock(failure_);
         const int64_t first = output_.Fail(number, text);
@@ -129,7 +154,11 @@ class Runs {
     const SimOptions& options_;
     CareerRecord* record_;
     OrderedOutput output_;
-    std::vector<LeagueStats> stats_;
+    std::mutex merging_;
+    LeagueStats total_;  // of the runs merged, in run order
+    int64_t nextToMerge_ = 0;
+    std::map<int64_t, std::unique_ptr<LeagueStats>> ahead_;  // finished ahead of their turn
+    std::unique_ptr<LeagueStats> single_;                    // the one run without --runs
     std::atomic<int64_t> next_{0};
     int64_t window_ = 1;
     std::mutex failure_;
