@@ -25,9 +25,9 @@ ChartRow ChartRowOf(const GameState& s, int slot) {
     ChartRow row;
     row.rank = StrToInt(s.Stage[slot]);
     if (row.rank < 1 || row.rank > sheet::kRanks)
-        throw NoSheetCell("番付"_sj, row.rank);
-    row.wins = Digit(s.W[slot], "勝ち数"_sj);
-    row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], "負け数"_sj);
+        throw NoSheetCell(sj<"番付">, row.rank);
+    row.wins = Digit(s.W[slot], sj<"勝ち数">);
+    row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], sj<"負け数">);
     row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);
     row.portrait = SheetPortraitNumber(s.NameOfWres[slot]);
     if (!sheet::HasPlate(row.portrait))

@@ -27,15 +27,15 @@ void AddLine(std::string& page, std::initializer_list<std::string_view> pieces) 
 
 void AddBanzukeNews(const GameState& s, std::string& page) {
     if (!s.Ysyoshin.empty())
-        AddLine(page, {s.Ysyoshin, "、横綱誕生だ！新時代幕開け"_sj});
+        AddLine(page, {s.Ysyoshin, sj<"、横綱誕生だ！新時代幕開け">});
     if (!s.Osyoshin.empty())
-        AddLine(page, {s.Osyoshin, "、新大関に、地元フィーバー！"_sj});
+        AddLine(page, {s.Osyoshin, sj<"、新大関に、地元フィーバー！">});
     if (!s.Kanraku.empty())
-        AddLine(page, {"大関陥落！仕切り直しの"_sj, DisplayName(s.Kanraku)});
+        AddLine(page, {sj<"大関陥落！仕切り直しの">, DisplayName(s.Kanraku)});
     if (!s.Intai.empty())
-        AddLine(page, {"惜しまれつつも引退へ"_sj, s.Intai});
+        AddLine(page, {sj<"惜しまれつつも引退へ">, s.Intai});
     if (!s.JuryoDropList.empty())
-        AddLine(page, {"十両落ち"_sj, s.JuryoDropList});
+        AddLine(page, {sj<"十両落ち">, s.JuryoDropList});
 }
 
 // The stories of one slot, in their fixed order. Each chance story draws only
@@ -47,23 +47,23 @@ bool AddStories(GameState& s, int slot, std::string& page) {
     const std::string_view stage = s.Stage[slot];
     const int64_t lastTwo = int64_t{s.LB[slot]} + s.L[slot];
     if (s.Age[slot] % 100 > 35 && s.Rng.Draw(11) == 0)
-        AddLine(page, {"力の衰え隠せず"_sj, name});
+        AddLine(page, {sj<"力の衰え隠せず">, name});
     if (stage == "3" && lastTwo >= 20)
-        AddLine(page, {name, FirstWording(s) ? "、今場所に大関昇進かける"_sj
-                                             : "、大関目前！ 集中力で勝負"_sj});
+        AddLine(page, {name, FirstWording(s) ? sj<"、今場所に大関昇進かける">
+                                             : sj<"、大関目前！ 集中力で勝負">});
     if (stage == "2" && lastTwo >= 22)
-        AddLine(page, {name, "、綱とりだ！ 最低ライン１２勝"_sj});
+        AddLine(page, {name, sj<"、綱とりだ！ 最低ライン１２勝">});
     if (stage == "2" && s.L[slot] < 8)
-        AddLine(page,
-                {"大関"_sj, name, FirstWording(s) ? "、ガケっぷち"_sj : "、カド番脱出なるか"_sj});
+        AddLine(page, {sj<"大関">, name,
+                       FirstWording(s) ? sj<"、ガケっぷち"> : sj<"、カド番脱出なるか">});
     if (s.Zaii[slot] == 1)
-        AddLine(page, {"新入幕"_sj, name,
-                       FirstWording(s) ? "、勝ちこし目標にがんばりたい"_sj
-                                       : "、「幕でもやれる」親方太鼓判"_sj});
+        AddLine(page, {sj<"新入幕">, name,
+                       FirstWording(s) ? sj<"、勝ちこし目標にがんばりたい">
+                                       : sj<"、「幕でもやれる」親方太鼓判">});
     if (slot >= 23 && s.E[slot] > 10)
-        AddLine(page, {"注目株"_sj, name, "、好調なケイコが裏付け"_sj});
+        AddLine(page, {sj<"注目株">, name, sj<"、好調なケイコが裏付け">});
     if (stage == "5" && s.E[slot] > 28)
-        AddLine(page, {name, "、横綱大関キラーだ！"_sj});
+        AddLine(page, {name, sj<"、横綱大関キラーだ！">});
     return (stage == "1" || stage == "2") && s.E[slot] > 30;
 }
 
@@ -72,14 +72,14 @@ bool AddStories(GameState& s, int slot, std::string& page) {
 void ComposeNewspaper(GameState& state, std::string& page) {
     page.clear();
     page.reserve(kPageRoom);
-    AddLine(page, {"                  毎読スポーツ速報  "_sj});
+    AddLine(page, {sj<"                  毎読スポーツ速報  ">});
     AddLine(page, {});
-    AddLine(page, {"先場所優勝力士、"_sj, DisplayName(state.NameOfWres[state.LastWin])});
+    AddLine(page, {sj<"先場所優勝力士、">, DisplayName(state.NameOfWres[state.LastWin])});
     AddBanzukeNews(state, page);
     bool spirited = false;
     for (int slot = 1; slot <= kSlots; ++slot) spirited |= AddStories(state, slot, page);
     if (!spirited)
-        AddLine(page, {"理事長一喝、「横綱大関覇気がない！」"_sj});
+        AddLine(page, {sj<"理事長一喝、「横綱大関覇気がない！」">});
     state.Intai.clear();
     state.JuryoDropList.clear();
     state.Osyoshin.clear();

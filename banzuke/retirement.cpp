@@ -19,7 +19,7 @@ int DrawJuryoEntry(GameState& s, int slot) {
     bool any = false;
     for (int k = 1; k <= kJuryo && !any; ++k) any = CanReplace(s, s.Juryo[k], leaving);
     if (!any)
-        throw RangeError("十両に入れ替えられる力士がいません"_sj);
+        throw RangeError(sj<"十両に入れ替えられる力士がいません">);
     int k = 0;
     do {
         k = s.Rng.Draw(kJuryo) + 1;
@@ -64,7 +64,7 @@ void RetireAndReplace(GameState& state, int slot, Clock& clock) {
     state.Juryo[k] = leaving;
     // A maegashira drops to juryo; anyone higher retires.
     std::string& list = state.Stage[slot] == "5" ? state.JuryoDropList : state.Intai;
-    list += "、"_sj + DisplayName(leaving);
+    list += sj<"、"> + DisplayName(leaving);
     DrawNewcomer(state, slot);
     ResetRecord(state, slot);
 }

@@ -11,7 +11,7 @@ constexpr int32_t kMatchupBonus = 80;
 
 // Kept out of the bout itself, which then needs no room for the message.
 [[noreturn, gnu::noinline]] void ThrowStrengthOutOfRange(int64_t range) {
-    throw RangeError("取組の強さ "_sj + IntToStr(range) + " が大きすぎます"_sj);
+    throw RangeError(sj<"取組の強さ "> + IntToStr(range) + sj<" が大きすぎます">);
 }
 
 // The player's own tactic, from the tactic window.

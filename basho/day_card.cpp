@@ -99,7 +99,7 @@ DayCard DayCardOf(const GameState& state) {
 }
 
 std::string DayCaption(const DayCard& card) {
-    return IntToStr(card.month) + "月場所"_sj + IntToStr(card.day) + "日目"_sj;
+    return IntToStr(card.month) + sj<"月場所"> + IntToStr(card.day) + sj<"日目">;
 }
 
 }  // namespace kelmar

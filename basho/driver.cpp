@@ -54,9 +54,9 @@ void CheckThePlayerIsThere(const GameState& s) {
     int marks = 0;
     for (int i = 1; i <= kSlots; ++i) marks += s.IsPlayerSlot(i) ? 1 : 0;
     if (marks == 0)
-        throw GameError("番付に自分の力士がいません"_sj);
+        throw GameError(sj<"番付に自分の力士がいません">);
     if (marks > 1)
-        throw GameError("番付に自分の力士が "_sj + IntToStr(marks) + " 人います"_sj);
+        throw GameError(sj<"番付に自分の力士が "> + IntToStr(marks) + sj<" 人います">);
 }
 
 // The career score of the best rank reached, by rank code: yokozuna, ozeki,
@@ -72,7 +72,7 @@ int32_t RankScore(const std::string& saiko) {
 
 int32_t CheckedScore(int64_t score) {
     if (score < INT32_MIN || score > INT32_MAX)
-        throw RangeError("得点 "_sj + IntToStr(score) + " が大きすぎます"_sj);
+        throw RangeError(sj<"得点 "> + IntToStr(score) + sj<" が大きすぎます">);
     return static_cast<int32_t>(score);
 }
 
@@ -92,12 +92,12 @@ bool ScorePlayer(GameState& s) {
 }
 
 std::string ScoreCaption(int32_t score) {
-    return "得点 : "_sj + IntToStr(score);
+    return sj<"得点 : "> + IntToStr(score);
 }
 
 void RunBasho(GameState& s, Frontend& frontend, Clock& clock, LeagueFiles& files) {
     if (s.BashoRunning)
-        throw GameError("場所の最中に次の場所は始められません"_sj);
+        throw GameError(sj<"場所の最中に次の場所は始められません">);
     RunningBasho running(s);
 
     AssessBasho(s, clock);

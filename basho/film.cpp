@@ -5,7 +5,7 @@ namespace kelmar {
 
 std::string TogglePause(GameState& s) {
     s.Paused = s.Paused ? 0 : 1;
-    return s.Paused ? "再開"_sj : "停止"_sj;
+    return s.Paused ? sj<"再開"> : sj<"停止">;
 }
 
 }  // namespace kelmar

@@ -8,45 +8,45 @@
 namespace kelmar {
 
 ConversionError::ConversionError(const std::string& text)
-    : GameError("'" + text + "' は整数ではありません"_sj), text_(text) {}
+    : GameError("'" + text + sj<"' は整数ではありません">), text_(text) {}
 
 InOutError::InOutError(int code) : GameError(InOutErrorText(code)), code_(code) {}
 
 PictureError::PictureError(const std::string& path)
-    : GameError("ﾌｧｲﾙ "_sj + path + " は開けません"_sj) {}
+    : GameError(sj<"ﾌｧｲﾙ "> + path + sj<" は開けません">) {}
 
-IniWriteError::IniWriteError(const std::string& path) : GameError(path + " に書き込めません"_sj) {}
+IniWriteError::IniWriteError(const std::string& path) : GameError(path + sj<" に書き込めません">) {}
 
 RangeError NoSheetCell(const std::string& what, int64_t value) {
-    return RangeError("力士.bmp には"_sj + what + " " + IntToStr(value) + " の絵がありません"_sj);
+    return RangeError(sj<"力士.bmp には"> + what + " " + IntToStr(value) + sj<" の絵がありません">);
 }
 
 RangeError NoPortraitCell(int64_t portrait) {
-    return NoSheetCell("四股名の番号"_sj, portrait);
+    return NoSheetCell(sj<"四股名の番号">, portrait);
 }
 
 RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
-    return RangeError(file + " の "_sj + IntToStr(line) + " 行目: "_sj + what);
+    return RangeError(file + sj<" の "> + IntToStr(line) + sj<" 行目: "> + what);
 }
 
 std::string InOutErrorText(int code) {
     switch (code) {
         case 2:
-            return "ﾌｧｲﾙが見つかりません"_sj;
+            return sj<"ﾌｧｲﾙが見つかりません">;
         case 3:
-            return "不正なﾌｧｲﾙ名です"_sj;
+            return sj<"不正なﾌｧｲﾙ名です">;
         case 4:
-            return "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます"_sj;
+            return sj<"ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます">;
         case 5:
-            return "ﾌｧｲﾙへのｱｸｾｽが拒否されました"_sj;
+            return sj<"ﾌｧｲﾙへのｱｸｾｽが拒否されました">;
         case 100:
-            return "ﾌｧｲﾙの末尾以降を読み込みました"_sj;
+            return sj<"ﾌｧｲﾙの末尾以降を読み込みました">;
         case 101:
-            return "ﾃﾞｨｽｸがいっぱいです"_sj;
+            return sj<"ﾃﾞｨｽｸがいっぱいです">;
         case 106:
-            return "入力値が数値ではありません"_sj;
+            return sj<"入力値が数値ではありません">;
         default:
-            return "I/O ｴﾗｰ ("_sj + IntToStr(code) + ")";
+            return sj<"I/O ｴﾗｰ ("> + IntToStr(code) + ")";
     }
 }
 

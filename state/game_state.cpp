@@ -8,8 +8,8 @@
 namespace kelmar {
 
 void ThrowOutOfRange(int64_t index, int first, int last) {
-    throw RangeError("番号 "_sj + IntToStr(index) + " は範囲外です ("_sj + IntToStr(first) + ".." +
-                     IntToStr(last) + ")");
+    throw RangeError(sj<"番号 "> + IntToStr(index) + sj<" は範囲外です ("> + IntToStr(first) +
+                     ".." + IntToStr(last) + ")");
 }
 
 namespace {

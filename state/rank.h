@@ -17,8 +17,8 @@ inline constexpr int kYokozuna = 1;
 inline constexpr int kMaegashira = 5;
 inline constexpr int kNoRankYet = 6;
 
-inline constexpr std::array<std::string_view, 5> kRankWords = {"横綱"_sj, "大関"_sj, "関脇"_sj,
-                                                               "小結"_sj, "前頭"_sj};
+inline constexpr std::array<std::string_view, 5> kRankWords = {sj<"横綱">, sj<"大関">, sj<"関脇">,
+                                                               sj<"小結">, sj<"前頭">};
 
 // The code of a rank text "1".."6", or 0 for any other text.
 constexpr int RankCode(std::string_view text) {

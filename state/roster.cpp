@@ -38,8 +38,8 @@ void CheckPortrait(const std::string& shikona, const char* file, int line) {
     int32_t portrait = 0;
     if (TryPortraitNumber(shikona, portrait) && portrait < 1)
         throw BadDataLine(file, line,
-                          "四股名 "_sj + shikona + " の絵の番号 "_sj + IntToStr(portrait) +
-                              " は 1 より小さいです"_sj);
+                          sj<"四股名 "> + shikona + sj<" の絵の番号 "> + IntToStr(portrait) +
+                              sj<" は 1 より小さいです">);
 }
 
 // Likewise a slot outside the league is refused with its line; a field that is
@@ -55,7 +55,7 @@ void CheckPairingLine(std::string_view line, int day) {
         const bool number = TryShortDecimal(digits, slot) || TryStrToInt(digits, slot);
         if (number && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
-                              "番付の位置 "_sj + IntToStr(slot) + " は 1..32 の範囲外です"_sj);
+                              sj<"番付の位置 "> + IntToStr(slot) + sj<" は 1..32 の範囲外です">);
     }
 }
 

@@ -91,7 +91,7 @@ void SaveGame(const GameState& s) {
 bool ReadSavedGame(GameState& s) {
     // A second basho cannot start inside the one that runs.
     if (s.BashoRunning)
-        throw GameError("対戦中はゲームを再開できません"_sj);
+        throw GameError(sj<"対戦中はゲームを再開できません">);
     const IniFile ini(GameFolderPath(kSavedGameFile));
     // Without a saved game there is nothing to resume: the career that runs stays.
     if (!ini.existed())
@@ -104,7 +104,7 @@ std::string TakeUpSavedGame(GameState& s) {
     LoadMatchTable(s);
     s.RosterLoaded = 1;
     s.PlayerRetired = 0;
-    return "得点 : "_sj + IntToStr(s.MyP);
+    return sj<"得点 : "> + IntToStr(s.MyP);
 }
 
 ResumedGame LoadGame(GameState& s) {

@@ -1,8 +1,10 @@
 // The game's texts are written in the sources as UTF-8 and are Shift-JIS
-// (CP932) bytes at run time: "横綱"_sj is the two bytes of each character as
-// the game's files hold them, converted by the compiler from the game's own
-// CP932 table, whatever the compiler's character set. A character that CP932
-// lacks stops the build.
+// (CP932) bytes at run time: sj<"横綱"> is the two bytes of each character as
+// the game's files hold them, ended by a NUL, converted by the compiler from
+// the game's own CP932 table whatever the compiler's character set. A
+// character that CP932 lacks stops the build. (A variable template rather than
+// a literal operator: Clang 14 crashes when it prints a string literal
+// operator template with a class-type parameter in a diagnostic.)
 #pragma once
 
 #include <algorithm>
@@ -90,14 +92,8 @@ struct ShiftJisLiteral {
         cp932::ShiftJisBytes<kSize>(text.bytes, sizeof text.bytes - 1);
 };
 
-inline namespace literals {
-
 // The text's Shift-JIS bytes, ended by a NUL, in static storage.
 template <Utf8Literal text>
-consteval const char* operator""_sj() {
-    return ShiftJisLiteral<text>::kBytes.data();
-}
-
-}  // namespace literals
+inline constexpr const char* sj = ShiftJisLiteral<text>::kBytes.data();
 
 }  // namespace kelmar

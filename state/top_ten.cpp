@@ -26,7 +26,7 @@ void EnterTopTen(GameState& s, Frontend& frontend) {
     if (s.MyP <= s.TopTenScores[kPlaces])
         return;
     const std::string name =
-        frontend.AskName("おめでとう"_sj, "名前は？"_sj, "Unknown").value_or("Unknown");
+        frontend.AskName(sj<"おめでとう">, sj<"名前は？">, "Unknown").value_or("Unknown");
     int p = 1;
     while (s.TopTenScores[p] >= s.MyP) ++p;  // equal scores stay ahead
     for (int r = kPlaces; r > p; --r) {

@@ -91,8 +91,8 @@ TEST(AssessBasho, PromotionsAreAnnouncedInSlotOrder) {
     s.W[4] = 11, s.L[4] = 10, s.LB[4] = 10;  // sekiwake, sum 31
     FixedClock clock;
     AssessBasho(s, clock);
-    EXPECT_EQ(s.Ysyoshin, "力士2力士3"_sj);
-    EXPECT_EQ(s.Osyoshin, "力士4"_sj);
+    EXPECT_EQ(s.Ysyoshin, sj<"力士2力士3">);
+    EXPECT_EQ(s.Osyoshin, sj<"力士4">);
     EXPECT_EQ(s.Saiko[2], "1");
     EXPECT_EQ(s.Saiko[4], "2");
 }
@@ -123,7 +123,7 @@ TEST(AssessBasho, KadobanOzekiIsDemotedOrRetiresByTheDraw) {
         AssessBasho(s, clock);
         EXPECT_EQ(clock.reads, 1);
         EXPECT_EQ(s.Kanraku, "");
-        EXPECT_EQ(s.Intai, "、力士2"_sj);
+        EXPECT_EQ(s.Intai, sj<"、力士2">);
         EXPECT_NE(s.NameOfWres[2], Shikona(2));
         // The newcomer finishes the ozeki's row: E 0 raised to 23.
         EXPECT_EQ(s.Stage[2], "5");
@@ -155,11 +155,11 @@ TEST(AssessBasho, RetirementInTheMiddleOfARankRow) {
         const char* intai;
         const char* drop;
     } cases[] = {
-        {"yokozuna with 1..7 wins retires; newcomer ends with E 30", 1, "1", 7, 30, "、力士1"_sj,
+        {"yokozuna with 1..7 wins retires; newcomer ends with E 30", 1, "1", 7, 30, sj<"、力士1">,
          ""},
         {"maegashira in slot 31 with 7 wins drops out; newcomer ends with E 0", 31, "5", 7, 0, "",
-         "、力士31"_sj},
-        {"maegashira in slot 32 with 1 win drops out", 32, "5", 1, 0, "", "、力士32"_sj},
+         sj<"、力士31">},
+        {"maegashira in slot 32 with 1 win drops out", 32, "5", 1, 0, "", sj<"、力士32">},
     };
     for (const auto& c : cases) {
         GameState s = QuietLeague();
@@ -273,7 +273,7 @@ TEST(AssessBasho, RankCodeThatIsNoNumberRaisesTheConversionError) {
         AssessBasho(s, clock);
         ADD_FAILURE() << "accepted";
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'x' は整数ではありません"_sj);
+        EXPECT_STREQ(e.what(), sj<"'x' は整数ではありません">);
     }
 }
 
@@ -286,7 +286,7 @@ TEST(AssessBasho, HugeFiguresDoNotWrap) {
         AssessBasho(s, clock);
         ADD_FAILURE() << "accepted";
     } catch (const RangeError& e) {
-        EXPECT_STREQ(e.what(), "W[1] の値 2147483647 に 45 を足すと範囲外です"_sj);
+        EXPECT_STREQ(e.what(), sj<"W[1] の値 2147483647 に 45 を足すと範囲外です">);
     }
 
     s = QuietLeague();
@@ -298,7 +298,7 @@ TEST(AssessBasho, HugeFiguresDoNotWrap) {
         AssessBasho(s, clock);
         ADD_FAILURE() << "accepted";
     } catch (const RangeError& e) {
-        EXPECT_STREQ(e.what(), "E[8] の値 -2147483648 に -2 を足すと範囲外です"_sj);
+        EXPECT_STREQ(e.what(), sj<"E[8] の値 -2147483648 に -2 を足すと範囲外です">);
     }
 
     s = QuietLeague();

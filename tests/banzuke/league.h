@@ -13,10 +13,10 @@
 namespace kelmar::testing {
 
 inline std::string Shikona(int slot) {
-    return "力士"_sj + IntToStr(slot) + "07";
+    return sj<"力士"> + IntToStr(slot) + "07";
 }
 inline std::string JuryoName(int k) {
-    return "十両"_sj + IntToStr(k) + "09";
+    return sj<"十両"> + IntToStr(k) + "09";
 }
 
 // Slot 1 a yokozuna, 2 an ozeki, 3 and 4 sekiwake, 5 and 6 komusubi, the rest

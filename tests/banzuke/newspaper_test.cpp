@@ -14,11 +14,11 @@ using testing::QuietLeague;
 using testing::StateGiving;
 
 const std::string kEnd = "\n\r";
-const std::string kHead = "                  毎読スポーツ速報  "_sj + kEnd + kEnd;
-const std::string kClosing = "理事長一喝、「横綱大関覇気がない！」"_sj + kEnd;
+const std::string kHead = sj<"                  毎読スポーツ速報  "> + kEnd + kEnd;
+const std::string kClosing = sj<"理事長一喝、「横綱大関覇気がない！」"> + kEnd;
 
 std::string Page(const std::vector<std::string>& lines, bool closing = true) {
-    std::string page = kHead + "先場所優勝力士、力士1"_sj + kEnd;
+    std::string page = kHead + sj<"先場所優勝力士、力士1"> + kEnd;
     for (const auto& line : lines) page += line + kEnd;
     return closing ? page + kClosing : page;
 }
@@ -30,22 +30,22 @@ TEST(ComposeNewspaper, QuietBanzukeHasOnlyMastheadChampionAndClosingLine) {
     EXPECT_EQ(s.Rng.state, 4321u) << "no chance story was due";
 
     s.LastWin = 4;
-    EXPECT_EQ(ComposeNewspaper(s), kHead + "先場所優勝力士、力士4"_sj + kEnd + kClosing);
+    EXPECT_EQ(ComposeNewspaper(s), kHead + sj<"先場所優勝力士、力士4"> + kEnd + kClosing);
 }
 
 TEST(ComposeNewspaper, BanzukeNewsInItsOrderAndTheListsAreEmptied) {
     GameState s = QuietLeague();
-    s.Ysyoshin = "甲山乙海"_sj;
-    s.Osyoshin = "丙川"_sj;
-    s.Kanraku = "丁岳12"_sj;
-    s.Intai = "、戊山、己海"_sj;
-    s.JuryoDropList = "、庚川"_sj;
+    s.Ysyoshin = sj<"甲山乙海">;
+    s.Osyoshin = sj<"丙川">;
+    s.Kanraku = sj<"丁岳12">;
+    s.Intai = sj<"、戊山、己海">;
+    s.JuryoDropList = sj<"、庚川">;
     EXPECT_EQ(ComposeNewspaper(s), Page({
-                                       "甲山乙海、横綱誕生だ！新時代幕開け"_sj,
-                                       "丙川、新大関に、地元フィーバー！"_sj,
-                                       "大関陥落！仕切り直しの丁岳"_sj,
-                                       "惜しまれつつも引退へ、戊山、己海"_sj,
-                                       "十両落ち、庚川"_sj,
+                                       sj<"甲山乙海、横綱誕生だ！新時代幕開け">,
+                                       sj<"丙川、新大関に、地元フィーバー！">,
+                                       sj<"大関陥落！仕切り直しの丁岳">,
+                                       sj<"惜しまれつつも引退へ、戊山、己海">,
+                                       sj<"十両落ち、庚川">,
                                    }));
     EXPECT_EQ(s.Ysyoshin, "");
     EXPECT_EQ(s.Osyoshin, "");
@@ -68,7 +68,7 @@ TEST(ComposeNewspaper, StoriesOfTheNewBanzuke) {
         {"older than 35 and a draw 0..10 of 0: decline",
          [](GameState& s) { s.Age[10] = 36; },
          {{11, 0}},
-         {"力の衰え隠せず力士10"_sj}},
+         {sj<"力の衰え隠せず力士10">}},
         {"older than 35 and a draw of 1: no story",
          [](GameState& s) { s.Age[10] = 36; },
          {{11, 1}},
@@ -77,62 +77,62 @@ TEST(ComposeNewspaper, StoriesOfTheNewBanzuke) {
         {"the player aged 36 can decline",
          [](GameState& s) { s.Age[32] = 136; },
          {{11, 0}},
-         {"力の衰え隠せず力士32"_sj}},
+         {sj<"力の衰え隠せず力士32">}},
         {"the player aged 21 never declines", [](GameState& s) { s.Age[32] = 121; }, {}, {}},
         {"sekiwake with LB + L 20, draw at most 5",
          [](GameState& s) { s.LB[3] = 12, s.L[3] = 8; },
          {{9, 5}},
-         {"力士3、今場所に大関昇進かける"_sj}},
+         {sj<"力士3、今場所に大関昇進かける">}},
         {"sekiwake with LB + L 20, draw above 5",
          [](GameState& s) { s.LB[3] = 12, s.L[3] = 8; },
          {{9, 6}},
-         {"力士3、大関目前！ 集中力で勝負"_sj}},
+         {sj<"力士3、大関目前！ 集中力で勝負">}},
         {"sekiwake with LB + L 19", [](GameState& s) { s.LB[3] = 11, s.L[3] = 8; }, {}, {}},
         {"ozeki with LB + L 22: yokozuna run",
          [](GameState& s) { s.LB[2] = 11, s.L[2] = 11; },
          {},
-         {"力士2、綱とりだ！ 最低ライン１２勝"_sj}},
+         {sj<"力士2、綱とりだ！ 最低ライン１２勝">}},
         {"ozeki with LB 15 and L 7: yokozuna run and kadoban",
          [](GameState& s) { s.LB[2] = 15, s.L[2] = 7; },
          {{9, 0}},
-         {"力士2、綱とりだ！ 最低ライン１２勝"_sj, "大関力士2、ガケっぷち"_sj}},
+         {sj<"力士2、綱とりだ！ 最低ライン１２勝">, sj<"大関力士2、ガケっぷち">}},
         {"ozeki with L below 8, draw above 5",
          [](GameState& s) { s.L[2] = 0; },
          {{9, 8}},
-         {"大関力士2、カド番脱出なるか"_sj}},
+         {sj<"大関力士2、カド番脱出なるか">}},
         {"Zaii 1, draw at most 5: new in the top division",
          [](GameState& s) { s.Zaii[30] = 1; },
          {{9, 3}},
-         {"新入幕力士30、勝ちこし目標にがんばりたい"_sj}},
+         {sj<"新入幕力士30、勝ちこし目標にがんばりたい">}},
         {"Zaii 1, draw above 5",
          [](GameState& s) { s.Zaii[30] = 1; },
          {{9, 7}},
-         {"新入幕力士30、「幕でもやれる」親方太鼓判"_sj}},
+         {sj<"新入幕力士30、「幕でもやれる」親方太鼓判">}},
         {"slot 23 with E above 10: one to watch",
          [](GameState& s) { s.E[23] = 11; },
          {},
-         {"注目株力士23、好調なケイコが裏付け"_sj}},
+         {sj<"注目株力士23、好調なケイコが裏付け">}},
         {"slot 22 with E above 10: too high up", [](GameState& s) { s.E[22] = 11; }, {}, {}},
         {"slot 32 with E 10", [](GameState& s) { s.E[32] = 10; }, {}, {}},
         {"maegashira with E above 28: killer",
          [](GameState& s) { s.E[7] = 29; },
          {},
-         {"力士7、横綱大関キラーだ！"_sj}},
+         {sj<"力士7、横綱大関キラーだ！">}},
         {"maegashira with E 28", [](GameState& s) { s.E[7] = 28; }, {}, {}},
         {"slot 25 with E 29: one to watch, then killer",
          [](GameState& s) { s.E[25] = 29; },
          {},
-         {"注目株力士25、好調なケイコが裏付け"_sj, "力士25、横綱大関キラーだ！"_sj}},
+         {sj<"注目株力士25、好調なケイコが裏付け">, sj<"力士25、横綱大関キラーだ！">}},
         {"every rule of a slot in its order",
          [](GameState& s) { s.Age[3] = 40, s.LB[3] = 10, s.L[3] = 10, s.Zaii[3] = 1; },
          {{11, 0}, {9, 0}, {9, 8}},
-         {"力の衰え隠せず力士3"_sj, "力士3、今場所に大関昇進かける"_sj,
-          "新入幕力士3、「幕でもやれる」親方太鼓判"_sj}},
+         {sj<"力の衰え隠せず力士3">, sj<"力士3、今場所に大関昇進かける">,
+          sj<"新入幕力士3、「幕でもやれる」親方太鼓判">}},
         {"slots in banzuke order",
          [](GameState& s) { s.Zaii[9] = 1, s.Zaii[4] = 1; },
          {{9, 0}, {9, 8}},
-         {"新入幕力士4、勝ちこし目標にがんばりたい"_sj,
-          "新入幕力士9、「幕でもやれる」親方太鼓判"_sj}},
+         {sj<"新入幕力士4、勝ちこし目標にがんばりたい">,
+          sj<"新入幕力士9、「幕でもやれる」親方太鼓判">}},
         {"yokozuna with E above 30: no closing line",
          [](GameState& s) { s.E[1] = 31; },
          {},
@@ -169,11 +169,11 @@ struct PageRecorder : HeadlessFrontend {
 
 TEST(ShowNewspaper, HandsThePageToTheWindowOnceAndEmptiesTheLists) {
     GameState s = QuietLeague();
-    s.Kanraku = "丁岳12"_sj;
+    s.Kanraku = sj<"丁岳12">;
     PageRecorder frontend;
     ShowNewspaper(s, frontend);
     ASSERT_EQ(frontend.pages.size(), 1u);
-    EXPECT_EQ(frontend.pages[0], Page({"大関陥落！仕切り直しの丁岳"_sj}));
+    EXPECT_EQ(frontend.pages[0], Page({sj<"大関陥落！仕切り直しの丁岳">}));
     EXPECT_EQ(s.Kanraku, "");
 }
 

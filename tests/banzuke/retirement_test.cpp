@@ -77,7 +77,7 @@ TEST(RetireAndReplace, NewcomerFromTheReseededGenerator) {
         EXPECT_EQ(s.Yusyo[slot], 0);
         EXPECT_EQ(s.Twin[slot], 0);
         EXPECT_EQ(s.Tlose[slot], 0);
-        EXPECT_EQ(s.Intai, "、力士5"_sj);
+        EXPECT_EQ(s.Intai, sj<"、力士5">);
     }
 }
 
@@ -106,8 +106,8 @@ TEST(RetireAndReplace, RetiredAndDroppedAreListedByRankInSlotOrder) {
         clock.millisecond = slot * 1000;
         RetireAndReplace(s, slot, clock);
     }
-    EXPECT_EQ(s.Intai, "、力士1、力士2"_sj);
-    EXPECT_EQ(s.JuryoDropList, "、力士31、力士32"_sj);
+    EXPECT_EQ(s.Intai, sj<"、力士1、力士2">);
+    EXPECT_EQ(s.JuryoDropList, sj<"、力士31、力士32">);
 }
 
 TEST(RetireAndReplace, SameTickBringsTheFirstLeaverStraightBack) {

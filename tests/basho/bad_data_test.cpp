@@ -95,11 +95,11 @@ TEST(BadData, FilesRefusedWhenTheyAreRead) {
         std::string message;  // after the name of the file and the line
     } cases[] = {
         {kMatchFile, 3, [](std::string l) { return l.replace(4, 2, "33"); },
-         "番付の位置 33 は 1..32 の範囲外です"_sj},
+         sj<"番付の位置 33 は 1..32 の範囲外です">},
         {kMatchFile, 15, [](std::string l) { return l.replace(62, 2, "00"); },
-         "番付の位置 0 は 1..32 の範囲外です"_sj},
+         sj<"番付の位置 0 は 1..32 の範囲外です">},
         {kMatchFile, 1, [](std::string l) { return l.replace(0, 2, "-1"); },
-         "番付の位置 -1 は 1..32 の範囲外です"_sj},
+         sj<"番付の位置 -1 は 1..32 の範囲外です">},
         {kRosterFile, 9, [](std::string l) { return l.replace(l.size() - 3, 2, "00"); }, ""},
         {kJuryoFile, 4, [](std::string l) { return l.replace(l.size() - 2, 2, "-1"); }, ""},
     };
@@ -111,11 +111,11 @@ TEST(BadData, FilesRefusedWhenTheyAreRead) {
         if (message.empty()) {
             const std::string shikona =
                 c.file == std::string(kRosterFile) ? line.substr(0, line.size() - 1) : line;
-            message = "四股名 "_sj + shikona + " の絵の番号 "_sj +
-                      IntToStr(PortraitNumber(shikona)) + " は 1 より小さいです"_sj;
+            message = sj<"四股名 "> + shikona + sj<" の絵の番号 "> +
+                      IntToStr(PortraitNumber(shikona)) + sj<" は 1 より小さいです">;
         }
         EXPECT_EQ(career.Play(),
-                  std::string(c.file) + " の "_sj + IntToStr(c.line) + " 行目: "_sj + message);
+                  std::string(c.file) + sj<" の "> + IntToStr(c.line) + sj<" 行目: "> + message);
         EXPECT_TRUE(career.fe.calls.empty()) << "no basho is started";
         EXPECT_EQ(career.s.RosterLoaded, 0);
     }
@@ -129,7 +129,7 @@ TEST(BadData, LoadWithARefusedPairingTable) {
     EditLine(career.folder, kMatchFile, 7, [](std::string l) { return l.replace(20, 2, "40"); });
     GameState loaded;
     EXPECT_EQ(GameErrorOf([&] { LoadGame(loaded); }),
-              "Match.txt の 7 行目: 番付の位置 40 は 1..32 の範囲外です"_sj);
+              sj<"Match.txt の 7 行目: 番付の位置 40 は 1..32 の範囲外です">);
     EXPECT_EQ(loaded.NameOfWres, career.s.NameOfWres);
     EXPECT_EQ(loaded.RosterLoaded, 0);
 }
@@ -158,8 +158,8 @@ TEST(BadData, MalformedPairingLineStopsItsDay) {
         std::function<std::string(std::string)> edit;
         std::string message;
     } cases[] = {
-        {4, [](std::string l) { return l.replace(26, 2, "0x"); }, "'0x' は整数ではありません"_sj},
-        {9, [](std::string l) { return l.substr(0, 40); }, "'' は整数ではありません"_sj},
+        {4, [](std::string l) { return l.replace(26, 2, "0x"); }, sj<"'0x' は整数ではありません">},
+        {9, [](std::string l) { return l.substr(0, 40); }, sj<"'' は整数ではありません">},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);
@@ -183,7 +183,7 @@ TEST(BadData, SlotInEveryPairOverflowsTheChartsDigits) {
     EXPECT_EQ(career.Play(), "no error");
     const std::vector<std::string> refusals = RefusedCharts(career.fe);
     ASSERT_FALSE(refusals.empty());
-    EXPECT_EQ(refusals[0], "力士.bmp には勝ち数 16 の絵がありません"_sj);
+    EXPECT_EQ(refusals[0], sj<"力士.bmp には勝ち数 16 の絵がありません">);
     EXPECT_EQ(career.fe.Count("ShowDailyChart"), 15);
     EXPECT_EQ(career.fe.Count("BashoEnds"), 1);
 }
@@ -196,8 +196,8 @@ TEST(BadData, ShikonaTooShortForItsDigits) {
         const char* nameLine;  // record 6 of the roster: shikona and rank code
         std::string message;
     } cases[] = {
-        {"5", "'' は整数ではありません"_sj},
-        {"x5", "'x' は整数ではありません"_sj},
+        {"5", sj<"'' は整数ではありません">},
+        {"x5", sj<"'x' は整数ではありません">},
         {"75", "no error"},
     };
     for (const Case& c : cases) {
@@ -227,7 +227,7 @@ TEST(BadData, RankCodeOutsideOneToFive) {
         EXPECT_EQ(career.Run(), "no error");
         EXPECT_EQ(career.s.Stage[1], "0");
         EXPECT_EQ(RefusedCharts(career.fe),
-                  std::vector<std::string>(15, "力士.bmp には番付 0 の絵がありません"_sj));
+                  std::vector<std::string>(15, sj<"力士.bmp には番付 0 の絵がありません">));
         EXPECT_EQ(career.fe.Count("BashoEnds"), 1);
         int labelled = 0;  // shown without a rank word
         for (const std::string& call : career.fe.calls)
@@ -248,7 +248,7 @@ TEST(BadData, RankCodeOutsideOneToFive) {
     {
         NextBasho career;
         career.s.Stage[12] = "x";
-        EXPECT_EQ(career.Run(), "'x' は整数ではありません"_sj);
+        EXPECT_EQ(career.Run(), sj<"'x' は整数ではありません">);
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 0);
     }
 }
@@ -266,8 +266,8 @@ TEST(BadData, PortraitNumberWithoutACell) {
         SCOPED_TRACE(c.digits);
         NextBasho career;
         career.s.NameOfWres[7] = DisplayName(career.s.NameOfWres[7]) + c.digits;
-        const std::string refusal =
-            "力士.bmp には四股名の番号 "_sj + IntToStr(StrToInt(c.digits)) + " の絵がありません"_sj;
+        const std::string refusal = sj<"力士.bmp には四股名の番号 "> +
+                                    IntToStr(StrToInt(c.digits)) + sj<" の絵がありません">;
         EXPECT_EQ(career.Run(), c.figure ? "no error" : refusal);
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 1);
         EXPECT_EQ(career.fe.Count("DayBegins"), c.figure ? 15 : 0);
@@ -291,7 +291,7 @@ TEST(BadData, RecordsAtTheEdgeOf32Bits) {
         for (int i = 1; i <= kSlots; ++i) (career.s.*field.values)[i] = INT32_MAX;
         const std::string error = career.Run();
         EXPECT_EQ(error.rfind(std::string(field.name) + "[", 0), 0u) << error;
-        EXPECT_TRUE(EndsWith(error, "] の値 2147483647 に 1 を足すと範囲外です"_sj)) << error;
+        EXPECT_TRUE(EndsWith(error, sj<"] の値 2147483647 に 1 を足すと範囲外です">)) << error;
         EXPECT_EQ(career.fe.Count("BoutFought"), 0);
         int64_t wins = 0;
         for (int i = 1; i <= kSlots; ++i) wins += career.s.W[i];
@@ -302,7 +302,7 @@ TEST(BadData, RecordsAtTheEdgeOf32Bits) {
         for (int i = 1; i <= kSlots; ++i) career.s.Yusyo[i] = INT32_MAX;
         const std::string error = career.Run();
         EXPECT_EQ(error, "Yusyo[" + IntToStr(career.s.LastWin) +
-                             "] の値 2147483647 に 1 を足すと範囲外です"_sj);
+                             sj<"] の値 2147483647 に 1 を足すと範囲外です">);
         EXPECT_EQ(career.s.Yusyo[career.s.LastWin], INT32_MAX);
         EXPECT_EQ(career.fe.Count("DayBegins"), 0);
     }
@@ -320,8 +320,8 @@ TEST(BadData, CareerRecordThatCancelsOut) {
         const std::string error = career.Run();
         const int q = career.s.PlayerIndex;
         EXPECT_EQ(error, "Twin[" + IntToStr(q) + "] " + IntToStr(career.s.Twin[q]) +
-                             " と Tlose["_sj + IntToStr(q) + "] " + IntToStr(career.s.Tlose[q]) +
-                             " では勝率が出せません"_sj);
+                             sj<" と Tlose["> + IntToStr(q) + "] " + IntToStr(career.s.Tlose[q]) +
+                             sj<" では勝率が出せません">);
         EXPECT_GT(career.s.Twin[q], 0);
         EXPECT_EQ(career.fe.Count("DayEnds"), 15);
         EXPECT_EQ(career.fe.Count("BashoEnds"), 0);
@@ -340,8 +340,8 @@ TEST(BadData, CareerRecordThatCancelsOut) {
         const std::string error = career.Run();
         const int o =
             career.s.IsPlayerSlot(career.s.EastSlot) ? career.s.WestSlot : career.s.EastSlot;
-        EXPECT_EQ(error, "Twin[" + IntToStr(o) + "] 5 と Tlose["_sj + IntToStr(o) +
-                             "] -5 では勝率が出せません"_sj);
+        EXPECT_EQ(error, "Twin[" + IntToStr(o) + sj<"] 5 と Tlose["> + IntToStr(o) +
+                             sj<"] -5 では勝率が出せません">);
         EXPECT_EQ(career.fe.Count("AskTactic"), 1);
         EXPECT_EQ(career.fe.Count("ShowOpponentReport"), 0);
     }
@@ -353,7 +353,7 @@ TEST(BadData, LeagueWithoutOneMarkedPlayer) {
     {
         NextBasho career;
         career.s.Age[career.s.PlayerIndex] -= 100;
-        EXPECT_EQ(career.Run(), "番付に自分の力士がいません"_sj);
+        EXPECT_EQ(career.Run(), sj<"番付に自分の力士がいません">);
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 0);
         EXPECT_EQ(career.fe.Count("DayBegins"), 0);
     }
@@ -362,7 +362,7 @@ TEST(BadData, LeagueWithoutOneMarkedPlayer) {
         const int other = career.s.PlayerIndex == 1 ? 2 : 1;
         career.s.Age[other] += 100;
         career.s.W[other] = 10;  // safe from retirement, as the player is
-        EXPECT_EQ(career.Run(), "番付に自分の力士が 2 人います"_sj);
+        EXPECT_EQ(career.Run(), sj<"番付に自分の力士が 2 人います">);
         EXPECT_EQ(career.fe.Count("ShowNewspaper"), 0);
     }
 }

@@ -17,7 +17,7 @@ using testing::ScriptedFrontend;
 GameState Pair(int east = 10, int west = 12) {
     GameState s;
     for (int i = 1; i <= kSlots; ++i) {
-        s.NameOfWres[i] = "力士"_sj + IntToStr(i) + "07";
+        s.NameOfWres[i] = sj<"力士"> + IntToStr(i) + "07";
         s.Stage[i] = "5";
         s.Age[i] = 25;
         s.W[i] = 5;
@@ -138,7 +138,7 @@ TEST(ResolveBout, PlayerEastSeesTheWindowBetweenTheDrawsAndRecordsAreWritten) {
     const auto draws = Replay(5, 80 + 2);
     const auto result = ResolveBout(s, fe);
     ASSERT_EQ(fe.calls.size(), 1u);
-    EXPECT_EQ(fe.calls[0], "AskTactic 力士10 年齢: 22歳"_sj);
+    EXPECT_EQ(fe.calls[0], sj<"AskTactic 力士10 年齢: 22歳">);
     EXPECT_EQ(result.winner == Side::East, draws.outcome <= 80);
     const int winner = result.winner == Side::East ? 10 : 12;
     const int loser = 22 - winner;
@@ -208,7 +208,7 @@ TEST(DayCard, EveryFormOfFieldAndNameReadsAsFieldByField) {
         const bool plain = run % 2 == 0;  // half the runs keep to the quick forms
         for (int i = 1; i <= kSlots; ++i) {
             const int ending = plain ? pick.Draw(3) : pick.Draw(40) == 0 ? 3 + pick.Draw(6) : 0;
-            s.NameOfWres[i] = pick.Draw(50) == 0 ? "7" : "力士"_sj + std::string(endings[ending]);
+            s.NameOfWres[i] = pick.Draw(50) == 0 ? "7" : sj<"力士"> + std::string(endings[ending]);
         }
         std::string line;
         for (int f = 0; f < 2 * kBoutsADay; ++f) {
@@ -260,9 +260,9 @@ TEST(FilmTick, PlaysTheTableAndHonoursPauseAndQuit) {
     s.Paused = 0;
     s.AnimationRunning = 1;
     FilmTick(s), FilmTick(s), FilmTick(s);
-    EXPECT_EQ(TogglePause(s), "再開"_sj);
+    EXPECT_EQ(TogglePause(s), sj<"再開">);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(FilmTick(s).letter, 0);
-    EXPECT_EQ(TogglePause(s), "停止"_sj);
+    EXPECT_EQ(TogglePause(s), sj<"停止">);
     EXPECT_EQ(FilmTick(s).letter, 'g');
 
     s.QuitRequested = 1;

@@ -31,7 +31,7 @@ TEST(Career, TwoWholeCareersRunHeadless) {
     int basho = 0;
     for (; fe.careerReports.empty() && basho < 2000; ++basho) ConfirmCareer(s, fe, clock);
     ASSERT_EQ(fe.careerReports.size(), 1u) << "no retirement in 2000 basho";
-    EXPECT_EQ(fe.careerReports[0].Label1, "力尽きて引退です｡"_sj);
+    EXPECT_EQ(fe.careerReports[0].Label1, sj<"力尽きて引退です｡">);
     EXPECT_EQ(fe.Count("ShowNewspaper"), basho - 1);
     EXPECT_EQ(fe.Count("ShowDailyChart"), 15 * (basho - 1));
     EXPECT_EQ(fe.Count("BashoEnds"), basho - 1);
@@ -83,10 +83,10 @@ TEST(Career, FirstBashoOfACareerCrownsSlotOneAndTunesTheTerms) {
     PickJuryo(s, 1, clock);
     ConfirmCareer(s, fe, clock);
     ASSERT_FALSE(fe.pages.empty());
-    EXPECT_NE(fe.pages[0].find("先場所優勝力士、"_sj), std::string::npos);
+    EXPECT_NE(fe.pages[0].find(sj<"先場所優勝力士、">), std::string::npos);
     EXPECT_EQ(s.UnderdogBonus, 6);
     EXPECT_EQ(s.LeaderPenalty, 16);
-    EXPECT_EQ(fe.calls[1], "DayBegins 3月場所1日目"_sj);
+    EXPECT_EQ(fe.calls[1], sj<"DayBegins 3月場所1日目">);
     int wins = 0;
     for (int i = 1; i <= kSlots; ++i) wins += s.W[i];
     EXPECT_EQ(wins, 16 * 15);
@@ -108,7 +108,7 @@ TEST(Day, OrderOfCallsLampsAndFilms) {
     s.Torikumiday = 3;
     PlayDay(s, fe);
     ASSERT_EQ(fe.calls.size(), 2u + 2 * 16 + 1);
-    EXPECT_EQ(fe.calls.front(), "DayBegins 3月場所3日目"_sj);
+    EXPECT_EQ(fe.calls.front(), sj<"DayBegins 3月場所3日目">);
     EXPECT_EQ(fe.calls.back(), "DayEnds");
     // Each bout begins, asks the player's tactic inside his bout only, and is fought.
     size_t at = 1;
@@ -219,7 +219,7 @@ TEST(Day, CardOfTheDay) {
         s.NameOfWres[slot] = "N" + std::string(slot > 30 ? "0" : "") + IntToStr(40 - slot);
     }
     const DayCard card = DayCardOf(s);
-    EXPECT_EQ(DayCaption(card), "5月場所3日目"_sj);
+    EXPECT_EQ(DayCaption(card), sj<"5月場所3日目">);
     EXPECT_EQ(card.pairs[0].eastSlot, 1);
     EXPECT_EQ(card.pairs[0].westPortrait, 38);
     EXPECT_EQ(card.pairs[15].eastSlot, 31);
@@ -231,52 +231,52 @@ TEST(Reports, OpponentAndCareerTexts) {
     GameState s;
     s.EastSlot = 3, s.WestSlot = 4;
     s.Age[4] = 122;  // the player is west: the opponent is east
-    s.NameOfWres[3] = "大嶺12"_sj;
+    s.NameOfWres[3] = sj<"大嶺12">;
     s.Age[3] = 29, s.Saiko[3] = "3", s.W[3] = 5, s.Zaii[3] = 11;
     s.Pw[3] = 5, s.Sp[3] = 4, s.Tc[3] = 1;
     s.Torikumiday = 8;
     ReportLines r = ComposeOpponentReport(s);
-    EXPECT_EQ(r.Label1, "勝 敗：5勝2敗"_sj);
-    EXPECT_EQ(r.Label2, "年齢  :29  最高位:関脇"_sj);
-    EXPECT_EQ(r.Label3, "大嶺-幕内在位11場所"_sj);
+    EXPECT_EQ(r.Label1, sj<"勝 敗：5勝2敗">);
+    EXPECT_EQ(r.Label2, sj<"年齢  :29  最高位:関脇">);
+    EXPECT_EQ(r.Label3, sj<"大嶺-幕内在位11場所">);
     EXPECT_EQ(r.Label4, "");
     s.Torikumiday = 7;
-    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:変化わざ"_sj);
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, sj<"得意技:変化わざ">);
     s.Pw[3] = 3, s.Sp[3] = 3, s.Tc[3] = 4;
-    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:上手投げ"_sj);
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, sj<"得意技:上手投げ">);
     s.Pw[3] = 4, s.Sp[3] = 3, s.Tc[3] = 3;
-    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:突き押し"_sj);
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, sj<"得意技:突き押し">);
     s.Pw[3] = 1, s.Sp[3] = 1, s.Tc[3] = 1;
-    EXPECT_EQ(ComposeOpponentReport(s).Label1, "得意技:"_sj);
+    EXPECT_EQ(ComposeOpponentReport(s).Label1, sj<"得意技:">);
     s.Zaii[3] = 5, s.Twin[3] = 40, s.Tlose[3] = 35;
     r = ComposeOpponentReport(s);
-    EXPECT_EQ(r.Label3, "大嶺"_sj);
-    EXPECT_EQ(r.Label4, "勝率  : 53%"_sj);
+    EXPECT_EQ(r.Label3, sj<"大嶺">);
+    EXPECT_EQ(r.Label4, sj<"勝率  : 53%">);
     s.Yusyo[3] = 2;
-    EXPECT_EQ(ComposeOpponentReport(s).Label4, "優勝回数; 2  勝率  : 53%"_sj);
+    EXPECT_EQ(ComposeOpponentReport(s).Label4, sj<"優勝回数; 2  勝率  : 53%">);
     s.Zaii[3] = 1;
     EXPECT_EQ(ComposeOpponentReport(s).Label4, "") << "a newcomer's fourth line is empty";
-    EXPECT_EQ(TacticAgeLine(TacticQuestionOf(s, 4)), "年齢: 22歳"_sj);
+    EXPECT_EQ(TacticAgeLine(TacticQuestionOf(s, 4)), sj<"年齢: 22歳">);
 
     GameState p;
-    p.NameOfWres[9] = "若鷹07"_sj;
+    p.NameOfWres[9] = sj<"若鷹07">;
     p.Age[9] = 133, p.Saiko[9] = "5", p.Zaii[9] = 8, p.Twin[9] = 45, p.Tlose[9] = 60;
     r = ComposeCareerReport(p, 9);
-    EXPECT_EQ(r.Label3, "若鷹"_sj);
-    EXPECT_EQ(r.Label2, "年齢  :33"_sj);
-    EXPECT_EQ(r.Label4, "優勝回数; 0  勝率  : 43%"_sj);
+    EXPECT_EQ(r.Label3, sj<"若鷹">);
+    EXPECT_EQ(r.Label2, sj<"年齢  :33">);
+    EXPECT_EQ(r.Label4, sj<"優勝回数; 0  勝率  : 43%">);
 }
 
 TEST(Day, BoutLabels) {
     GameState s;
-    s.NameOfWres[1] = "剛嶽01"_sj, s.Stage[1] = "1";
-    s.NameOfWres[2] = "若楓32"_sj, s.Stage[2] = "5", s.Age[2] = 121;
+    s.NameOfWres[1] = sj<"剛嶽01">, s.Stage[1] = "1";
+    s.NameOfWres[2] = sj<"若楓32">, s.Stage[2] = "5", s.Age[2] = 121;
     s.NameOfWres[3] = "x07", s.Stage[3] = "7";
     const struct {
         int slot;
         std::string label;
         bool player;
-    } cases[] = {{1, "横綱剛嶽"_sj, false}, {2, "前頭若楓"_sj, true}, {3, "x", false}};
+    } cases[] = {{1, sj<"横綱剛嶽">, false}, {2, sj<"前頭若楓">, true}, {3, "x", false}};
     for (const auto& c : cases) {
         const BoutSide side = BoutSideOf(s, c.slot);
         EXPECT_EQ(side.Label(), c.label);
@@ -322,7 +322,7 @@ TEST(Career, AnUnwatchedPlayerGetsNoChartButTheSameRefusals) {
         Player refused;
         refused.watched = watched;
         EXPECT_EQ(testing::GameErrorOf([&] { RunBasho(t, refused, clock); }),
-                  "力士.bmp には四股名の番号 99 の絵がありません"_sj);
+                  sj<"力士.bmp には四股名の番号 99 の絵がありません">);
         EXPECT_EQ(refused.days, 0);
     }
 }
@@ -356,7 +356,7 @@ TEST(Career, ABadRankCodeStopsAnUnwatchedDayAtTheSameBout) {
         player.s = &s;
         player.watched = watched;
         EXPECT_EQ(testing::GameErrorOf([&] { RunBasho(s, player, clock); }),
-                  "'x' は整数ではありません"_sj);
+                  sj<"'x' は整数ではありません">);
         EXPECT_EQ(player.fought, 4);
         EXPECT_EQ(player.begun, watched ? 4 : 0);
     }

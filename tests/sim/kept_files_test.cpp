@@ -17,7 +17,7 @@ using testing::GameFolder;
 std::string Roster(std::string_view firstName, std::string_view firstFigures) {
     std::string out;
     for (int i = 1; i <= kRosterSlots; ++i) {
-        out += (i == 1 ? std::string(firstName) : "力士"_sj + std::to_string(10 + i) + "5");
+        out += (i == 1 ? std::string(firstName) : sj<"力士"> + std::to_string(10 + i) + "5");
         out += "\r\n";
         out += (i == 1 ? std::string(firstFigures) : "05000025127");
         out += "\r\n";
@@ -31,7 +31,7 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures) {
 // and refused again.
 TEST(KeptFiles, KeptReadingsGiveWhatTheDiskGives) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080745345"));  // age 45: no tenure
+    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080745345"));  // age 45: no tenure
     folder.Write(kMatchFile, CrLf({"0132021603040506", "  x", "0102"}));
     KeptFiles kept;
     for (int career = 0; career < 3; ++career) {
@@ -59,7 +59,7 @@ TEST(KeptFiles, KeptReadingsGiveWhatTheDiskGives) {
     EXPECT_EQ(later.Match[1], "0132021603040506");
 
     KeptFiles refused;
-    folder.Write(kRosterFile, Roster("若鷹001"_sj, "05080729345"));  // portrait 0
+    folder.Write(kRosterFile, Roster(sj<"若鷹001">, "05080729345"));  // portrait 0
     for (int career = 0; career < 2; ++career) {
         GameState s;
         EXPECT_THROW(refused.LoadRoster(s), RangeError);

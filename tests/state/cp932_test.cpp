@@ -146,11 +146,11 @@ namespace {
 // What a player on another system types: "〜", "−" and "—" where Windows has
 // "～", "－" and "―" are taken as the game's own characters, not refused.
 TEST(Cp932Tables, TakeTheOtherSystemsDashesAndTildes) {
-    EXPECT_EQ(Utf8ToShiftJis("\xE3\x80\x9C"), "～"_sj);
-    EXPECT_EQ(Utf8ToShiftJis("\xEF\xBD\x9E"), "～"_sj);
-    EXPECT_EQ(Utf8ToShiftJis("\xE2\x88\x92"), "－"_sj);
-    EXPECT_EQ(Utf8ToShiftJis("\xE2\x80\x94"), "―"_sj);
-    EXPECT_EQ(ShiftJisToUtf8("～"_sj), "\xEF\xBD\x9E");
+    EXPECT_EQ(Utf8ToShiftJis("\xE3\x80\x9C"), sj<"～">);
+    EXPECT_EQ(Utf8ToShiftJis("\xEF\xBD\x9E"), sj<"～">);
+    EXPECT_EQ(Utf8ToShiftJis("\xE2\x88\x92"), sj<"－">);
+    EXPECT_EQ(Utf8ToShiftJis("\xE2\x80\x94"), sj<"―">);
+    EXPECT_EQ(ShiftJisToUtf8(sj<"～">), "\xEF\xBD\x9E");
 }
 
 }  // namespace

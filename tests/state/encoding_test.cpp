@@ -9,8 +9,8 @@ namespace {
 
 TEST(Encoding, RoundTripsTheGameTexts) {
     // The game's bytes, whatever the compiler's own character set.
-    EXPECT_EQ(std::string("横綱ﾌ"_sj), "\x89\xA1\x8D\x6A\xCC");
-    const std::string sjis = "ﾌｧｲﾙ 番付表 ケルマー １０ 、！"_sj;
+    EXPECT_EQ(std::string(sj<"横綱ﾌ">), "\x89\xA1\x8D\x6A\xCC");
+    const std::string sjis = sj<"ﾌｧｲﾙ 番付表 ケルマー １０ 、！">;
     const std::string utf8 = ShiftJisToUtf8(sjis);
     const auto* expected = reinterpret_cast<const char*>(u8"ﾌｧｲﾙ 番付表 ケルマー １０ 、！");
     EXPECT_EQ(utf8, expected);

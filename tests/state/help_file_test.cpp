@@ -14,25 +14,25 @@ using testing::CrLf;
 TEST(HelpFile, TopicsParagraphsAndLinks) {
     const HelpFile file = ParseHelpFile(CrLf({
         "a line before the first topic is not shown",
-        "@topic 1 遊びかた"_sj,
-        "ケルマーへようこそ。"_sj,
-        "{2:番付}を見てください。"_sj,
+        sj<"@topic 1 遊びかた">,
+        sj<"ケルマーへようこそ。">,
+        sj<"{2:番付}を見てください。">,
         "",
         "",
-        "二つ目の段落"_sj,
-        "@topic 2 番付"_sj,
-        "{1:戻る}"_sj,
+        sj<"二つ目の段落">,
+        sj<"@topic 2 番付">,
+        sj<"{1:戻る}">,
     }));
     ASSERT_EQ(file.topics.size(), 2u);
     const HelpTopic* start = file.Find(1);
     ASSERT_NE(start, nullptr);
-    EXPECT_EQ(start->title, "遊びかた"_sj);
+    EXPECT_EQ(start->title, sj<"遊びかた">);
     ASSERT_EQ(start->paragraphs.size(), 2u);
-    EXPECT_EQ(start->paragraphs[0],
-              (HelpParagraph{
-                  {"ケルマーへようこそ。\n"_sj, 0}, {"番付"_sj, 2}, {"を見てください。"_sj, 0}}));
-    EXPECT_EQ(start->paragraphs[1], (HelpParagraph{{"二つ目の段落"_sj, 0}}));
-    EXPECT_EQ(file.Find(2)->paragraphs[0], (HelpParagraph{{"戻る"_sj, 1}}));
+    EXPECT_EQ(start->paragraphs[0], (HelpParagraph{{sj<"ケルマーへようこそ。\n">, 0},
+                                                   {sj<"番付">, 2},
+                                                   {sj<"を見てください。">, 0}}));
+    EXPECT_EQ(start->paragraphs[1], (HelpParagraph{{sj<"二つ目の段落">, 0}}));
+    EXPECT_EQ(file.Find(2)->paragraphs[0], (HelpParagraph{{sj<"戻る">, 1}}));
     EXPECT_EQ(file.Find(3), nullptr);
 }
 
@@ -43,10 +43,10 @@ TEST(HelpFile, BracesInsideDoubleByteCharactersAreText) {
         HelpParagraph expected;
     };
     const Case cases[] = {
-        {"{3:ボマ}"_sj, {{"ボマ"_sj, 3}}},
-        {"ボ3:x}"_sj, {{"ボ3:x}"_sj, 0}}},
-        {"マ{2:x}マ"_sj, {{"マ"_sj, 0}, {"x", 2}, {"マ"_sj, 0}}},
-        {"{2:ボ"_sj, {{"{2:ボ"_sj, 0}}},
+        {sj<"{3:ボマ}">, {{sj<"ボマ">, 3}}},
+        {sj<"ボ3:x}">, {{sj<"ボ3:x}">, 0}}},
+        {sj<"マ{2:x}マ">, {{sj<"マ">, 0}, {"x", 2}, {sj<"マ">, 0}}},
+        {sj<"{2:ボ">, {{sj<"{2:ボ">, 0}}},
         {"{x:y} {0:z} {:w}", {{"{x:y} {0:z} {:w}", 0}}},
         {"{{4:a}}", {{"{", 0}, {"a", 4}, {"}", 0}}},
     };
@@ -59,11 +59,12 @@ TEST(HelpFile, BracesInsideDoubleByteCharactersAreText) {
 }
 
 TEST(HelpFile, ABadTopicLineTakesItsBodyWithIt) {
-    const HelpFile file = ParseHelpFile(CrLf({"@topic x 題"_sj, "本文"_sj, "@topic 5", "五"_sj}));
+    const HelpFile file =
+        ParseHelpFile(CrLf({sj<"@topic x 題">, sj<"本文">, "@topic 5", sj<"五">}));
     ASSERT_EQ(file.topics.size(), 1u);
     EXPECT_EQ(file.topics[0].number, 5);
     EXPECT_EQ(file.topics[0].title, "");
-    EXPECT_EQ(file.topics[0].paragraphs[0], (HelpParagraph{{"五"_sj, 0}}));
+    EXPECT_EQ(file.topics[0].paragraphs[0], (HelpParagraph{{sj<"五">, 0}}));
 }
 
 TEST(HelpFile, AMissingFileIsAnInOutError) {

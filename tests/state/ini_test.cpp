@@ -79,7 +79,7 @@ TEST(IniFile, FailedFlushKeepsTheOldFileAndNamesThePath) {
         ini.Flush();
     });
     EXPECT_EQ(error, IniWriteError(path).what());
-    EXPECT_EQ(error, path + " に書き込めません"_sj);
+    EXPECT_EQ(error, path + sj<" に書き込めません">);
     EXPECT_EQ(folder.Read("a.ini"), old);
 }
 

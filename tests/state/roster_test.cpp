@@ -17,7 +17,7 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures,
                    int records = kRosterSlots) {
     std::string out;
     for (int i = 1; i <= records; ++i) {
-        out += (i == 1 ? std::string(firstName) : "力士"_sj + std::to_string(10 + i) + "5");
+        out += (i == 1 ? std::string(firstName) : sj<"力士"> + std::to_string(10 + i) + "5");
         out += "\r\n";
         out += (i == 1 ? std::string(firstFigures) : "05000025127");
         out += "\r\n";
@@ -27,10 +27,10 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures,
 
 TEST(LoadRoster, ReadsTheExampleRecord) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080729345"));
+    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080729345"));
     GameState s;
     LoadRoster(s);
-    EXPECT_EQ(s.NameOfWres[1], "若鷹07"_sj);
+    EXPECT_EQ(s.NameOfWres[1], sj<"若鷹07">);
     EXPECT_EQ(s.Stage[1], "1");
     EXPECT_EQ(s.E[1], 5);
     EXPECT_EQ(s.LB[1], 8);
@@ -40,7 +40,7 @@ TEST(LoadRoster, ReadsTheExampleRecord) {
     EXPECT_EQ(s.Sp[1], 4);
     EXPECT_EQ(s.Tc[1], 5);
     EXPECT_EQ(s.Zaii[1], 30);
-    EXPECT_EQ(s.NameOfWres[31], "力士41"_sj);
+    EXPECT_EQ(s.NameOfWres[31], sj<"力士41">);
     EXPECT_EQ(s.Stage[31], "5");
     EXPECT_EQ(s.Tc[31], 7);
     EXPECT_EQ(s.RosterLoaded, 1);
@@ -54,9 +54,9 @@ TEST(LoadRoster, NameLineTrimming) {
         const char* name;
         const char* stage;
     } cases[] = {
-        {"若鷹071"_sj, "若鷹07"_sj, "1"},
-        {"若鷹071   \t"_sj, "若鷹07"_sj, "1"},  // trailing blanks change nothing
-        {" 若鷹071"_sj, " 若鷹0"_sj, "7"},      // a leading space cuts one byte early
+        {sj<"若鷹071">, sj<"若鷹07">, "1"},
+        {sj<"若鷹071   \t">, sj<"若鷹07">, "1"},  // trailing blanks change nothing
+        {sj<" 若鷹071">, sj<" 若鷹0">, "7"},      // a leading space cuts one byte early
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -78,7 +78,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
     for (const auto& c : cases) {
         GameFolder folder;
         folder.Write(kRosterFile,
-                     Roster("若鷹071"_sj, "050807" + std::string(c.age) + "345trailing"));
+                     Roster(sj<"若鷹071">, "050807" + std::string(c.age) + "345trailing"));
         GameState s;
         s.Zaii[1] = 77;  // what the running program held
         LoadRoster(s);
@@ -90,7 +90,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
 TEST(LoadRoster, BadFigureStopsWhereItStands) {
     GameFolder folder;
     // Slot 1 good; slot 2's L field "7 " has a space after the digit.
-    std::string roster = Roster("若鷹071"_sj, "05080729345");
+    std::string roster = Roster(sj<"若鷹071">, "05080729345");
     const std::string good2 = "05000025127";
     roster.replace(roster.find(good2), good2.size(), "05087 25127");
     folder.Write(kRosterFile, roster);
@@ -99,9 +99,9 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
         LoadRoster(s);
         ADD_FAILURE();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'7 ' は整数ではありません"_sj);
+        EXPECT_STREQ(e.what(), sj<"'7 ' は整数ではありません">);
     }
-    EXPECT_EQ(s.NameOfWres[1], "若鷹07"_sj);
+    EXPECT_EQ(s.NameOfWres[1], sj<"若鷹07">);
     EXPECT_EQ(s.E[2], 5);
     EXPECT_EQ(s.LB[2], 8);
     EXPECT_EQ(s.L[2], 0);  // not reached
@@ -111,13 +111,13 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
 
 TEST(LoadRoster, ShortFileGivesAConversionErrorOfTheEmptyText) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster("若鷹071"_sj, "05080729345", 30));
+    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080729345", 30));
     GameState s;
     try {
         LoadRoster(s);
         ADD_FAILURE();
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'' は整数ではありません"_sj);
+        EXPECT_STREQ(e.what(), sj<"'' は整数ではありません">);
     }
     EXPECT_EQ(s.NameOfWres[31], "");
 }
@@ -134,7 +134,7 @@ TEST(DataFiles, MissingFilesSayNotFoundAndStoreNothing) {
             load(s);
             ADD_FAILURE();
         } catch (const InOutError& e) {
-            EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません"_sj);
+            EXPECT_STREQ(e.what(), sj<"ﾌｧｲﾙが見つかりません">);
         }
     }
     EXPECT_EQ(s.Juryo[1], "keep");
@@ -156,14 +156,14 @@ TEST(LoadMatchTable, StoresLinesWholeAndMissingOnesEmpty) {
 TEST(LoadJuryoNames, GivesDisplayNamesForTheList) {
     GameFolder folder;
     std::string file;
-    for (int i = 1; i <= 26; ++i) file += "十両"_sj + std::to_string(30 + i) + "\r\n";
+    for (int i = 1; i <= 26; ++i) file += sj<"十両"> + std::to_string(30 + i) + "\r\n";
     folder.Write(kJuryoFile, file);
     GameState s;
     const auto items = LoadJuryoNames(s);
     ASSERT_EQ(items.size(), 27u);
-    EXPECT_EQ(s.Juryo[1], "十両31"_sj);
-    EXPECT_EQ(items[0], "十両"_sj);
-    EXPECT_EQ(s.Juryo[26], "十両56"_sj);
+    EXPECT_EQ(s.Juryo[1], sj<"十両31">);
+    EXPECT_EQ(items[0], sj<"十両">);
+    EXPECT_EQ(s.Juryo[26], sj<"十両56">);
     EXPECT_EQ(s.Juryo[27], "");  // 26 lines: the last entry and item are empty
     EXPECT_EQ(items[26], "");
 }

@@ -81,32 +81,32 @@ TEST(SavedGame, MidCareerStateComesBackEqual) {
 TEST(SavedGame, FileBytesInAnEmptyFolder) {
     GameFolder folder;
     GameState s;
-    for (int i = 1; i <= kJuryo; ++i) s.Juryo[i] = "十両"_sj + IntToStr(i);
+    for (int i = 1; i <= kJuryo; ++i) s.Juryo[i] = sj<"十両"> + IntToStr(i);
     for (int i = 1; i <= kSlots; ++i) {
         s.Age[i] = 20 + i, s.Pw[i] = i, s.Sp[i] = 2 * i, s.Tc[i] = 3 * i, s.E[i] = -i;
         s.LB[i] = 4, s.L[i] = 5, s.W[i] = 6, s.Pnt[i] = 7, s.Zaii[i] = 8, s.Yusyo[i] = 9;
         s.Twin[i] = 10, s.Tlose[i] = 11;
-        s.NameOfWres[i] = "山"_sj + IntToStr(i), s.Stage[i] = "5", s.Saiko[i] = "";
+        s.NameOfWres[i] = sj<"山"> + IntToStr(i), s.Stage[i] = "5", s.Saiko[i] = "";
     }
-    s.PlayersWres = "海山01"_sj, s.Torikumiday = 3, s.Nengo = 2021, s.Basyo6 = 2, s.LastWin = 4;
-    s.Intai = "引退"_sj, s.Osyoshin = "", s.Ysyoshin = "新"_sj, s.Kanraku = "楽"_sj, s.MyP = -3;
+    s.PlayersWres = sj<"海山01">, s.Torikumiday = 3, s.Nengo = 2021, s.Basyo6 = 2, s.LastWin = 4;
+    s.Intai = sj<"引退">, s.Osyoshin = "", s.Ysyoshin = sj<"新">, s.Kanraku = sj<"楽">, s.MyP = -3;
     s.Omake = 10;
     SaveGame(s);
 
     std::string expected = "[Wres]\r\n";
     for (int i = 1; i <= kJuryo; ++i)
-        expected += "Juryo" + IntToStr(i) + "=十両"_sj + IntToStr(i) + "\r\n";
+        expected += "Juryo" + IntToStr(i) + sj<"=十両"> + IntToStr(i) + "\r\n";
     for (int i = 1; i <= kSlots; ++i) {
         const std::string n = IntToStr(i);
         expected += "[" + n + "]\r\nAge=" + IntToStr(20 + i) + "\r\nPw=" + n +
                     "\r\nSp=" + IntToStr(2 * i) + "\r\nTc=" + IntToStr(3 * i) + "\r\nE=-" + n +
-                    "\r\nLB=4\r\nL=5\r\nW=6\r\nPnt=7\r\nZaii=8\r\nYusyo=9\r\nTwin=10\r\n"
-                    "Tlose=11\r\nNameOfWres=山"_sj +
+                    sj<"\r\nLB=4\r\nL=5\r\nW=6\r\nPnt=7\r\nZaii=8\r\nYusyo=9\r\nTwin=10\r\n"
+                       "Tlose=11\r\nNameOfWres=山"> +
                     n + "\r\nStage=5\r\nSaiko=\r\n";
     }
-    expected += CrLf({"[Game]", "PlayersWres=海山01"_sj, "Torikumiday=3", "Nengo=2021", "Basyo6=2",
-                      "LastWin=4", "Intai=引退"_sj, "Osyoshin=", "Ysyoshin=新"_sj, "Kanraku=楽"_sj,
-                      "MyP=-3", "Omake=10"});
+    expected += CrLf({"[Game]", sj<"PlayersWres=海山01">, "Torikumiday=3", "Nengo=2021", "Basyo6=2",
+                      "LastWin=4", sj<"Intai=引退">, "Osyoshin=", sj<"Ysyoshin=新">,
+                      sj<"Kanraku=楽">, "MyP=-3", "Omake=10"});
     EXPECT_EQ(folder.Read("Kelmar.ini"), expected);
 }
 
@@ -171,7 +171,7 @@ TEST(SavedGame, RefusedLoadsChangeNothing) {
         FAIL() << "no error";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 2);
-        EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません"_sj);
+        EXPECT_STREQ(e.what(), sj<"ﾌｧｲﾙが見つかりません">);
     }
     SaveGame(GameState{});
     s.BashoRunning = true;
@@ -200,7 +200,7 @@ TEST(SavedGame, LoadGoesOnAsTheSavedCareerWould) {
     FixedClock clock(99);
     const ResumedGame resumed = LoadGame(s);
     EXPECT_TRUE(resumed.practice);
-    EXPECT_EQ(resumed.score, "得点 : "_sj + IntToStr(saved.MyP));
+    EXPECT_EQ(resumed.score, sj<"得点 : "> + IntToStr(saved.MyP));
     RunBasho(s, fe, clock);
     EXPECT_EQ(fe.calls, goingFe.calls);
     EXPECT_EQ(fe.Count("BashoEnds"), 1);
@@ -232,7 +232,7 @@ TEST(Record, AnExchangeMovesAllSixteenFields) {
 // Rank codes are one byte, names longer; an exchange trades whatever each
 // slot holds, whatever its length.
 TEST(Record, AnExchangeTradesTextsOfEveryLength) {
-    const std::string texts[] = {"", "5", "1", "若楓07"_sj, "x", std::string(40, 'n')};
+    const std::string texts[] = {"", "5", "1", sj<"若楓07">, "x", std::string(40, 'n')};
     for (const std::string& a : texts) {
         for (const std::string& b : texts) {
             GameState s;
@@ -259,7 +259,7 @@ TEST(SavedGame, FailedSaveKeepsTheOldFile) {
     s.MyP = 2;
     const std::string error =
         testing::GameErrorUnderSizeLimit(old.size() / 2, [&] { SaveGame(s); });
-    EXPECT_EQ(error, folder.path() + "/Kelmar.ini" + " に書き込めません"_sj);
+    EXPECT_EQ(error, folder.path() + "/Kelmar.ini" + sj<" に書き込めません">);
     EXPECT_EQ(folder.Read("Kelmar.ini"), old);
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder.path()))
@@ -295,7 +295,7 @@ TEST(SavedGame, ReadOnlyFolderRefusesTheSavesAndPlayGoesOn) {
     const std::string faults = testing::InReadOnlyFolder(folder.path(), [&] {
         std::string found;
         const std::string save = testing::GameErrorOf([&] { SaveGame(s); });
-        if (save != folder.path() + "/Kelmar.ini に書き込めません"_sj)
+        if (save != folder.path() + sj<"/Kelmar.ini に書き込めません">)
             found += "save: " + save + "\n";
         const std::string table = testing::GameErrorOf([&] { SaveTopTen(s); });
         if (table != InOutErrorText(5))

@@ -74,8 +74,8 @@ TEST(ShippedHelp, TheTacticsTopicTellsWhichBeatsWhich) {
     for (const HelpTopic& topic : help.topics)
         for (const auto& paragraph : topic.paragraphs)
             for (const auto& span : paragraph) text += span.text;
-    for (const char* phrase : {"立会い変化は突き放しに強く"_sj, "四つに組むは立会い変化に強く"_sj,
-                               "突き放しは四つに組むに強い"_sj, "カド番"_sj, "練習レベル"_sj})
+    for (const char* phrase : {sj<"立会い変化は突き放しに強く">, sj<"四つに組むは立会い変化に強く">,
+                               sj<"突き放しは四つに組むに強い">, sj<"カド番">, sj<"練習レベル">})
         EXPECT_NE(text.find(phrase), std::string::npos) << ShiftJisToUtf8(phrase);
 }
 
@@ -83,7 +83,7 @@ TEST(ShippedHelp, APageTellsTheKeysOfEveryDialogAndTheFilmsPace) {
     const HelpFile help = ParseHelpFile(HelpBytes());
     const HelpTopic* page = nullptr;
     for (const HelpTopic& topic : help.topics)
-        if (topic.title.find("キーボード"_sj) != std::string::npos)
+        if (topic.title.find(sj<"キーボード">) != std::string::npos)
             page = &topic;
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(Links(*help.Find(1)).count(page->number));
@@ -91,9 +91,9 @@ TEST(ShippedHelp, APageTellsTheKeysOfEveryDialogAndTheFilmsPace) {
     for (const auto& paragraph : page->paragraphs)
         for (const auto& span : paragraph) text += span.text;
     for (const char* phrase :
-         {"Enterキー"_sj, "1キーで「突き放し」"_sj, "2キーで「立会い変化」"_sj,
-          "3キーで「四つに組む」"_sj, "4キーで「対戦者の情報」"_sj, "「次へ」"_sj, "Escキー"_sj,
-          "「標準」"_sj, "「速い」"_sj, "「とても速い」"_sj})
+         {sj<"Enterキー">, sj<"1キーで「突き放し」">, sj<"2キーで「立会い変化」">,
+          sj<"3キーで「四つに組む」">, sj<"4キーで「対戦者の情報」">, sj<"「次へ」">, sj<"Escキー">,
+          sj<"「標準」">, sj<"「速い」">, sj<"「とても速い」">})
         EXPECT_NE(text.find(phrase), std::string::npos) << ShiftJisToUtf8(phrase);
 }
 

@@ -25,13 +25,13 @@ TEST(Copy, ClampsToTheString) {
 }
 
 TEST(Shikona, DisplayNameAndPortraitCountBytes) {
-    EXPECT_EQ(DisplayName("若鷹07"_sj), "若鷹"_sj);
-    EXPECT_EQ(PortraitNumber("若鷹07"_sj), 7);
+    EXPECT_EQ(DisplayName(sj<"若鷹07">), sj<"若鷹">);
+    EXPECT_EQ(PortraitNumber(sj<"若鷹07">), 7);
     EXPECT_EQ(DisplayName("x07"), "x");  // three bytes give a one-byte display name
     EXPECT_EQ(DisplayName("07"), "");
     EXPECT_EQ(DisplayName(""), "");
     EXPECT_EQ(PortraitNumber("x 9"), 9);  // a space instead of a leading zero
-    EXPECT_THROW(PortraitNumber("若鷹"_sj), ConversionError);
+    EXPECT_THROW(PortraitNumber(sj<"若鷹">), ConversionError);
     EXPECT_THROW(PortraitNumber(""), ConversionError);
 }
 
@@ -55,15 +55,15 @@ TEST(StrToInt, AcceptsSpacesSignDigitsAndDollarHex) {
     };
     for (const auto& c : good) EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
 
-    const char* bad[] = {"",      " ",   "5 ",   "1a",         "+",           "-",
-                         "$",     "$G",  "0x1F", "2147483648", "-2147483649", "$100000000",
-                         "１"_sj, "+-1", " - 1"};
+    const char* bad[] = {"",       " ",   "5 ",   "1a",         "+",           "-",
+                         "$",      "$G",  "0x1F", "2147483648", "-2147483649", "$100000000",
+                         sj<"１">, "+-1", " - 1"};
     for (const char* text : bad) {
         try {
             StrToInt(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません"_sj);
+            EXPECT_EQ(e.what(), "'" + std::string(text) + sj<"' は整数ではありません">);
         }
     }
 }
@@ -123,14 +123,14 @@ TEST(Random, ReseedsFromTheMillisecondOfTheDay) {
 }
 
 TEST(InOutError, TextsByCodeAndErrno) {
-    EXPECT_STREQ(InOutError(2).what(), "ﾌｧｲﾙが見つかりません"_sj);
-    EXPECT_STREQ(InOutError(3).what(), "不正なﾌｧｲﾙ名です"_sj);
-    EXPECT_STREQ(InOutError(4).what(), "ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます"_sj);
-    EXPECT_STREQ(InOutError(5).what(), "ﾌｧｲﾙへのｱｸｾｽが拒否されました"_sj);
-    EXPECT_STREQ(InOutError(100).what(), "ﾌｧｲﾙの末尾以降を読み込みました"_sj);
-    EXPECT_STREQ(InOutError(101).what(), "ﾃﾞｨｽｸがいっぱいです"_sj);
-    EXPECT_STREQ(InOutError(106).what(), "入力値が数値ではありません"_sj);
-    EXPECT_STREQ(InOutError(32).what(), "I/O ｴﾗｰ (32)"_sj);
+    EXPECT_STREQ(InOutError(2).what(), sj<"ﾌｧｲﾙが見つかりません">);
+    EXPECT_STREQ(InOutError(3).what(), sj<"不正なﾌｧｲﾙ名です">);
+    EXPECT_STREQ(InOutError(4).what(), sj<"ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます">);
+    EXPECT_STREQ(InOutError(5).what(), sj<"ﾌｧｲﾙへのｱｸｾｽが拒否されました">);
+    EXPECT_STREQ(InOutError(100).what(), sj<"ﾌｧｲﾙの末尾以降を読み込みました">);
+    EXPECT_STREQ(InOutError(101).what(), sj<"ﾃﾞｨｽｸがいっぱいです">);
+    EXPECT_STREQ(InOutError(106).what(), sj<"入力値が数値ではありません">);
+    EXPECT_STREQ(InOutError(32).what(), sj<"I/O ｴﾗｰ (32)">);
 
     EXPECT_EQ(InOutError::CodeForErrno(ENOENT), 2);
     EXPECT_EQ(InOutError::CodeForErrno(ENAMETOOLONG), 3);
@@ -142,10 +142,10 @@ TEST(InOutError, TextsByCodeAndErrno) {
 }
 
 TEST(GameErrors, CarryTheGameTexts) {
-    EXPECT_STREQ(PictureError("/g/On.bmp").what(), "ﾌｧｲﾙ /g/On.bmp は開けません"_sj);
-    EXPECT_STREQ(IniWriteError("/g/Kelmar.ini").what(), "/g/Kelmar.ini に書き込めません"_sj);
+    EXPECT_STREQ(PictureError("/g/On.bmp").what(), sj<"ﾌｧｲﾙ /g/On.bmp は開けません">);
+    EXPECT_STREQ(IniWriteError("/g/Kelmar.ini").what(), sj<"/g/Kelmar.ini に書き込めません">);
     // The texts are Shift-JIS bytes: 番付表 is 94 D4 95 74 95 5C.
-    EXPECT_EQ(std::string("番付表"_sj), "\x94\xD4\x95\x74\x95\x5C");
+    EXPECT_EQ(std::string(sj<"番付表">), "\x94\xD4\x95\x74\x95\x5C");
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST(TextReader, MissingFileAndDirectory) {
         ADD_FAILURE();
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 2);
-        EXPECT_STREQ(e.what(), "ﾌｧｲﾙが見つかりません"_sj);
+        EXPECT_STREQ(e.what(), sj<"ﾌｧｲﾙが見つかりません">);
     }
     ::mkdir("adir", 0755);
     try {
@@ -105,10 +105,10 @@ TEST(TextReader, MissingFileAndDirectory) {
 
 TEST(TextWriter, EndsEveryLineWithCrLf) {
     TextWriter w;
-    w.WriteLine("名前"_sj);
+    w.WriteLine(sj<"名前">);
     w.WriteLine("");
     w.WriteLine("12");
-    EXPECT_EQ(w.bytes(), "名前\r\n\r\n12\r\n"_sj);
+    EXPECT_EQ(w.bytes(), sj<"名前\r\n\r\n12\r\n">);
 }
 
 TEST(WriteFileAtomically, ReplacesWholeAndLeavesNoTemporaryFile) {

@@ -50,7 +50,7 @@ TEST(EnterTopTen, PlacesANewScoreAfterEqualOnes) {
         const GameState before = s;
         s.MyP = c.myP;
         ScriptedFrontend fe(s);
-        fe.name = "新人"_sj;
+        fe.name = sj<"新人">;
         EnterTopTen(s, fe);
         if (c.place == 0) {
             EXPECT_TRUE(fe.calls.empty());
@@ -58,11 +58,11 @@ TEST(EnterTopTen, PlacesANewScoreAfterEqualOnes) {
             EXPECT_EQ(s.TopTenScores, before.TopTenScores);
             continue;
         }
-        ASSERT_EQ(fe.calls, std::vector<std::string>{"AskName おめでとう 名前は？ Unknown"_sj});
+        ASSERT_EQ(fe.calls, std::vector<std::string>{sj<"AskName おめでとう 名前は？ Unknown">});
         for (int r = 1; r <= kPlaces; ++r) {
             const int from = r < c.place ? r : r - 1;
             if (r == c.place) {
-                EXPECT_EQ(s.TopTenNames[r], "新人"_sj);
+                EXPECT_EQ(s.TopTenNames[r], sj<"新人">);
                 EXPECT_EQ(s.TopTenScores[r], c.myP);
             } else {
                 EXPECT_EQ(s.TopTenNames[r], before.TopTenNames[from]) << r;
@@ -115,11 +115,11 @@ TEST(TopTenFile, SavedBytesAndReadBack) {
 
 TEST(TopTenFile, FourPlacesLeaveTheRestEmpty) {
     GameFolder folder;
-    folder.Write("Rank.txt",
-                 CrLf({"一郎"_sj, "  400", "二郎"_sj, "$12C junk", "", "200", "四郎"_sj, "100"}));
+    folder.Write("Rank.txt", CrLf({sj<"一郎">, "  400", sj<"二郎">, "$12C junk", "", "200",
+                                   sj<"四郎">, "100"}));
     GameState s = FallingTable();
     LoadTopTen(s);
-    EXPECT_EQ(s.TopTenNames[1], "一郎"_sj);
+    EXPECT_EQ(s.TopTenNames[1], sj<"一郎">);
     EXPECT_EQ(s.TopTenScores[2], 300);
     EXPECT_EQ(s.TopTenNames[3], "");
     EXPECT_EQ(s.TopTenScores[4], 100);
@@ -138,10 +138,10 @@ TEST(TopTenFile, MissingFileAndBadScoreAreReported) {
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 2);
     }
-    folder.Write("Rank.txt", CrLf({"一郎"_sj, "400", "二郎"_sj, "四百"_sj}));
+    folder.Write("Rank.txt", CrLf({sj<"一郎">, "400", sj<"二郎">, sj<"四百">}));
     EXPECT_THROW(LoadTopTen(s), InOutError);
     EXPECT_EQ(s.TopTenScores[1], 400);
-    EXPECT_EQ(s.TopTenNames[2], "二郎"_sj);
+    EXPECT_EQ(s.TopTenNames[2], sj<"二郎">);
     EXPECT_EQ(s.TopTenScores[2], 0);
 }
 
