@@ -25,6 +25,9 @@ class Bytes {
     uint32_t U16(size_t at) const { return U8(at) | U8(at + 1) << 8; }
     uint32_t U32(size_t at) const { return U16(at) | U16(at + 2) << 16; }
     int32_t I32(size_t at) const { return static_cast<int32_t>(U32(at)); }
+    const unsigned char* At(size_t at) const {
+        return reinterpret_cast<const unsigned char*>(bytes_.data()) + at;
+    }
 
   private:
     std::string_view bytes_;
@@ -125,20 +128,22 @@ std::array<Pixel, 256> Palette(const Bytes& b, const Header& h) {
     return colours;
 }
 
+// Appends one row of the file, starting at byte `at`, to `out`.
 void DecodeRow(const Bytes& b, size_t at, const Header& h, const std::array<Pixel, 256>& colours,
-               Pixel* row) {
+               std::vector<Pixel>& out) {
     const int w = h.width;
     if (h.bits == 24) {
-        for (int x = 0; x < w; ++x, at += 3)
-            row[x] = kOpaque | b.U8(at + 2) << 16 | b.U8(at + 1) << 8 | b.U8(at);
+        const unsigned char* p = b.At(at);
+        for (int x = 0; x < w; ++x, p += 3)
+            out.push_back(kOpaque | Pixel{p[2]} << 16 | Pixel{p[1]} << 8 | p[0]);
     } else if (h.bits == 32 && h.compression == kRgb) {
-        for (int x = 0; x < w; ++x, at += 4) row[x] = kOpaque | (b.U32(at) & 0x00FFFFFF);
+        for (int x = 0; x < w; ++x, at += 4) out.push_back(kOpaque | (b.U32(at) & 0x00FFFFFF));
     } else if (h.bits >= 16) {
         const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
         const size_t step = static_cast<size_t>(h.bits / 8);
         for (int x = 0; x < w; ++x, at += step) {
             const uint32_t v = step == 2 ? b.U16(at) : b.U32(at);
-            row[x] = kOpaque | red.Of(v) << 16 | green.Of(v) << 8 | blue.Of(v);
+            out.push_back(kOpaque | red.Of(v) << 16 | green.Of(v) << 8 | blue.Of(v));
         }
     } else {
         const int perByte = 8 / h.bits;
@@ -146,7 +151,7 @@ void DecodeRow(const Bytes& b, size_t at, const Header& h, const std::array<Pixe
         for (int x = 0; x < w; ++x) {
             const uint32_t byte = b.U8(at + static_cast<size_t>(x / perByte));
             const int shift = 8 - h.bits * (x % perByte + 1);
-            row[x] = colours[(byte >> shift) & mask];
+            out.push_back(colours[(byte >> shift) & mask]);
         }
     }
 }
@@ -164,13 +169,13 @@ std::optional<Picture> DecodeBitmap(std::string_view bytes) {
     if (!b.Has(offset, stride * static_cast<size_t>(h->height)))
         return std::nullopt;
     const std::array<Pixel, 256> colours = Palette(b, *h);
-    Picture picture(h->width, h->height);
+    std::vector<Pixel> pixels;
+    pixels.reserve(static_cast<size_t>(h->width) * static_cast<size_t>(h->height));
     for (int y = 0; y < h->height; ++y) {
         const int fileRow = h->topDown ? y : h->height - 1 - y;
-        DecodeRow(b, offset + stride * static_cast<size_t>(fileRow), *h, colours,
-                  picture.view().Row(y));
+        DecodeRow(b, offset + stride * static_cast<size_t>(fileRow), *h, colours, pixels);
     }
-    return picture;
+    return Picture(h->width, h->height, std::move(pixels));
 }
 
 Picture ReadPicture(const std::string& path) {

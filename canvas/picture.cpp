@@ -62,6 +62,15 @@ Picture::Picture(int width, int height, Pixel fill)
         width_ = height_ = 0;
 }
 
+Picture::Picture(int width, int height, std::vector<Pixel> pixels) {
+    if (width > 0 && height > 0 &&
+        pixels.size() == static_cast<size_t>(width) * static_cast<size_t>(height)) {
+        width_ = width;
+        height_ = height;
+        pixels_ = std::move(pixels);
+    }
+}
+
 void CopyRect(View dst, const Rect& dstRect, ConstView src, const Rect& srcRect) {
     CopyPixels(dst, dstRect, src, srcRect, [](Pixel p) { return p | kOpaque; });
 }

@@ -63,6 +63,9 @@ class Picture {
     Picture() = default;
     // A picture of this size in one colour: white, as the game's surfaces start.
     Picture(int width, int height, Pixel fill = kWhite);
+    // A picture of these pixels, row after row from the top; an empty picture
+    // when they are not width x height.
+    Picture(int width, int height, std::vector<Pixel> pixels);
 
     int width() const { return width_; }
     int height() const { return height_; }
