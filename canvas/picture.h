@@ -3,6 +3,13 @@
 // in an image of its toolkit without copying them, the page hands them to its
 // canvas (RgbaBytes). Nothing here knows a toolkit.
 //
+// The rest of canvas/: bitmap.h reads the game's bitmap files; scoreboard.h
+// composes the main window's board (the day card, the lamps, the technique
+// pictures) and reads the film's frames; chart.h composes frmStage's chart.
+// A frontend keeps a Picture of each window's size (or a View of its own
+// image), draws into it at the game's moments and shows it; the names and
+// titles are its own texts, written over or beside the pictures.
+//
 // A pixel is 0xAARRGGBB in one 32-bit word, in the machine's byte order: the
 // layout of a 32-bit RGB image of the desktop's toolkit. The pictures are
 // opaque; whatever the alpha byte of a source holds, a copy writes 0xFF.

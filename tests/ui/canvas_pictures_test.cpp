@@ -1,8 +1,10 @@
 // The pictures of canvas/, which every frontend composes from, against the
 // desktop's toolkit: the bitmap reader reads every file as Qt's reader does,
 // and the day card, the lamps, the film's frames and the chart come out as
-// the desktop draws them, for the shipped league after a first basho played
-// on a fixed clock.
+// the desktop draws them into its images, for the shipped league after a
+// first basho played on a fixed clock. Until the desktop drew through
+// canvas/, this held its pictures to those Qt drew; the hashes of
+// tests/canvas/composition_test were taken then.
 #include <QImageReader>
 #include <QtTest>
 #include <filesystem>
