@@ -12,6 +12,7 @@ namespace kelmar::canvas {
 namespace {
 
 constexpr int kMaxSide = 16384;
+constexpr int64_t kMaxPixels = int64_t{1} << 22;  // 2048 x 2048: 16 MB of pixels
 constexpr uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
 constexpr size_t kFileHeader = 14;
 
@@ -88,6 +89,8 @@ std::optional<Header> ReadHeader(const Bytes& b) {
         height > kMaxSide)
         return std::nullopt;
     h.height = static_cast<int>(h.topDown ? -height : height);
+    if (int64_t{h.width} * h.height > kMaxPixels)
+        return std::nullopt;
     h.paletteAt = kFileHeader + size;
     if (h.compression == kBitFields || h.compression == kAlphaBitFields) {
         if (h.bits != 16 && h.bits != 32)

@@ -17,7 +17,9 @@ namespace kelmar::canvas {
 // 1, 4 or 8 bits a pixel with a colour table (an index beyond the table is
 // black), 24 bits, and 16 or 32 bits uncompressed or with colour masks. It
 // refuses run-length and embedded compressions, sides of 0 or above 16384
-// pixels, and pixel data that end before the last row.
+// pixels, more than 2048 x 2048 pixels in all (a bitmap of one bit a pixel
+// would otherwise make a file of a few megabytes a gigabyte of pixels), and
+// pixel data that end before the last row.
 std::optional<Picture> DecodeBitmap(std::string_view bytes);
 
 // Reads the bitmap file at `path` (UTF-8). Raises PictureError with the path,

@@ -227,6 +227,12 @@ std::vector<BadCase> BadCases() {
     tooManyColours.used = 3;
     tooManyColours.palette = {0, 0, 0};
     tooManyColours.values = {0};
+    BitmapFile huge;  // its pixels all there, one bit each
+    huge.width = 4096;
+    huge.height = 1025;
+    huge.bits = 1;
+    huge.palette = {0, 0xFFFFFF};
+    huge.values.assign(4096 * 1025, 1);
     BitmapFile fieldsOn24 = TwentyFour(2);
     fieldsOn24.compression = 3;
     return {
@@ -246,6 +252,7 @@ std::vector<BadCase> BadCases() {
         {"masks on 24 bits", fieldsOn24.Bytes()},
         {"more colours than the bits can index", tooManyColours.Bytes()},
         {"the last row cut short", good.substr(0, good.size() - 1)},
+        {"more pixels than 2048 x 2048", huge.Bytes()},
         {"pixel data beyond the end", with(10, u32(0xFFFFFFF0))},
         {"tall enough to overflow a row count", with(18, u32(16384)).replace(22, 4, u32(16384))},
     };
@@ -256,6 +263,20 @@ TEST(BitmapReader, RefusesThese) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(DecodeBitmap(c.bytes).has_value());
     }
+}
+
+TEST(BitmapReader, TakesAsManyPixelsAs2048By2048) {
+    BitmapFile wide;
+    wide.width = 4096;
+    wide.height = -1024;
+    wide.bits = 1;
+    wide.palette = {0, 0xFFFFFF};
+    wide.values.assign(4096 * 1024, 0);
+    wide.values.back() = 1;
+    const std::optional<Picture> picture = DecodeBitmap(wide.Bytes());
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->At(4095, 1023), kWhite);
+    EXPECT_EQ(picture->At(4094, 1023), kOpaque);
 }
 
 std::string PictureErrorOf(const std::string& path) {
