@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!picture)
         return 0;
     if (picture->width() < 1 || picture->height() < 1 ||
-        static_cast<size_t>(picture->width()) * static_cast<size_t>(picture->height()) >
-            size * 8)
+        static_cast<size_t>(picture->width()) * static_cast<size_t>(picture->height()) > size * 8)
         __builtin_trap();
     kelmar::canvas::Picture target(20, 20);
     kelmar::canvas::CopyRect(target, kelmar::canvas::Rect(-3, -3, 25, 17), *picture,
