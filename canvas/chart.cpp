@@ -54,7 +54,7 @@ Picture Chart(const ChartRows& rows, ConstView sheet) {
 }
 
 void DrawChart(const ChartRows& rows, View target) {
-    const Picture sheet = ReadGamePicture(ShiftJisToUtf8("力士.bmp"_sj));
+    const Picture sheet = ReadGamePicture(ShiftJisToUtf8(sj<"力士.bmp">));
     DrawPicture(target, 0, 0, Chart(rows, sheet));
 }
 

@@ -41,7 +41,7 @@ Picture BoutCard(const DayCard& card, ConstView sheet) {
 }
 
 void DrawBoutCard(const DayCard& card, View board) {
-    const Picture sheet = ReadGamePicture(ShiftJisToUtf8("力士.bmp"_sj));
+    const Picture sheet = ReadGamePicture(ShiftJisToUtf8(sj<"力士.bmp">));
     DrawPicture(board, 0, 0, BoutCard(card, sheet));
 }
 

@@ -294,12 +294,12 @@ TEST(BitmapReader, AFileItCannotReadIsNamedInTheGamesMessage) {
     folder.Write("力士.bmp", TwentyFour(2).Bytes().substr(0, 60));
     const std::string dir = Utf8ToShiftJis(folder.path());
     EXPECT_EQ(PictureErrorOf(folder.path() + "/On.bmp"),
-              "ﾌｧｲﾙ "_sj + dir + "/On.bmp は開けません"_sj);
+              sj<"ﾌｧｲﾙ "> + dir + sj<"/On.bmp は開けません">);
     EXPECT_EQ(PictureErrorOf(folder.path() + "/Off.bmp"),
-              "ﾌｧｲﾙ "_sj + dir + "/Off.bmp は開けません"_sj);
+              sj<"ﾌｧｲﾙ "> + dir + sj<"/Off.bmp は開けません">);
     EXPECT_EQ(PictureErrorOf(folder.path() + "/力士.bmp"),
-              "ﾌｧｲﾙ "_sj + dir + "/力士.bmp は開けません"_sj);
-    EXPECT_EQ(PictureErrorOf(folder.path()), "ﾌｧｲﾙ "_sj + dir + " は開けません"_sj);
+              sj<"ﾌｧｲﾙ "> + dir + sj<"/力士.bmp は開けません">);
+    EXPECT_EQ(PictureErrorOf(folder.path()), sj<"ﾌｧｲﾙ "> + dir + sj<" は開けません">);
 }
 
 TEST(BitmapReader, ReadsAPictureOfTheGameFolder) {
