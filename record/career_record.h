@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "record/achievements.h"
 #include "record/sqlite.h"
 
 namespace kelmar {
@@ -128,6 +129,10 @@ class CareerRecord {
     std::optional<CareerSummary> Career(int64_t career);
     std::vector<BashoRow> BashoOf(int64_t career);
     std::vector<RivalRow> RivalsOf(int64_t career);
+    // The achievements view (record/achievements.h): one career's, and every
+    // kind's tally over the store.
+    std::vector<EarnedAchievement> AchievementsOf(int64_t career);
+    std::vector<AchievementTally> AchievementTallies();
 
   private:
     struct Store;
