@@ -63,6 +63,7 @@ TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options
     CreateControls();
     CreateNewCareerPanel();
     CreateMenu();
+    CreateHome();
     resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -214,11 +215,11 @@ void TfrmKelmar::KO2Click() {
     const bool practice = ReadSavedGame(state_);
     RecordResume();
     HidePanel();
+    HideHome();
     KT1->setChecked(practice);
     SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
     lblMyP->show();
-    RunBasho(state_, Recording(), clock_);
-    RefreshRecordWindows();
+    PlayBasho();
 }
 
 void TfrmKelmar::KQ1Click() {

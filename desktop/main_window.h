@@ -25,6 +25,7 @@ class CareerRecordWindow;
 class Clock;
 class DayPictures;
 enum class FilmPace;
+class HomeFace;
 class PastCareersWindow;
 class RecordingFrontend;
 class PixelView;
@@ -61,6 +62,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // The career record's windows, made when first opened.
     CareerRecordWindow* frmCareerRecord = nullptr;
     PastCareersWindow* frmPastCareers = nullptr;
+
+    // The home, over the board until a career starts and again when one ends.
+    HomeFace* Home = nullptr;
 
     PixelView* Image2;
     PixelView* Image1;
@@ -118,6 +122,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void ShowCareerReport(const ReportLines& lines) override;
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
                                        std::string_view preset) override;
+    void CareerEnds(const GameState& state) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -157,6 +162,17 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void Timer1Timer();
     void btnStopClick();
 
+    // The home (desktop/main_window_home.cpp): made over the board, shown at
+    // start-up and when a career has ended, hidden when one starts.
+    void CreateHome();
+    void ShowHome();
+    void HideHome();
+    // RunBasho through the record, and what follows it, also when it fails:
+    // the record's windows read again, and the home back when the career has
+    // ended.
+    void PlayBasho();
+    void BashoReturned();
+
     // A modal window of the basho; none opens once quit was chosen.
     void ShowModal(QDialog* window);
 
@@ -181,6 +197,8 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // Whether the juryo list's selection changed in the current mouse press,
     // so that the click that ends it is not a second pick.
     bool selectionChangedInPress_ = false;
+    // Set when a career ends inside the running basho call.
+    bool careerEnded_ = false;
 };
 
 }  // namespace kelmar
