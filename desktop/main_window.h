@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "state/frontend.h"
 
@@ -199,6 +200,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     bool selectionChangedInPress_ = false;
     // Set when a career ends inside the running basho call.
     bool careerEnded_ = false;
+    std::optional<int64_t> retiredBefore_;
 };
 
 }  // namespace kelmar

@@ -1,12 +1,15 @@
 // The main window's home: made over the board at start-up, its buttons the
 // menu's own commands, hidden when a career starts (New game or a resume) and
-// shown again when the career has ended, with a fresh glance at the saved game.
+// shown again when the career has ended, with a fresh glance at the saved game
+// and the cover of the career beside it.
 #include <QAction>
 #include <QPushButton>
 
 #include "basho/procedures.h"
+#include "desktop/career_window.h"
 #include "desktop/home_face.h"
 #include "desktop/main_window.h"
+#include "record/career_record.h"
 
 namespace kelmar {
 
@@ -40,6 +43,7 @@ void TfrmKelmar::CareerEnds(const GameState& state) {
 
 void TfrmKelmar::PlayBasho() {
     careerEnded_ = false;
+    retiredBefore_ = record_->LastRetired();
     try {
         RunBasho(state_, Recording(), clock_);
     } catch (...) {
@@ -54,6 +58,17 @@ void TfrmKelmar::BashoReturned() {
     if (careerEnded_) {
         careerEnded_ = false;
         ShowHome();
+        // The cover of the career just ended, once the report and the
+        // top-ten question are closed; a record that failed has none.
+        const auto retired = record_->LastRetired();
+        if (retired && retired != retiredBefore_ && state_.QuitRequested == 0) {
+            if (frmCareerRecord == nullptr)
+                frmCareerRecord = new CareerRecordWindow(this, *record_);
+            frmCareerRecord->ShowCareer(*retired);
+            frmCareerRecord->show();
+            frmCareerRecord->raise();
+            frmCareerRecord->activateWindow();
+        }
     }
 }
 

@@ -316,6 +316,7 @@ void CareerRecord::Retire(int32_t score) {
             BeginWrite();
             store.retire.Bind(1, int64_t{score}).Bind(2, career_).Run();
             EndWrite();
+            lastRetired_ = career_;
         });
     }
     career_ = 0;

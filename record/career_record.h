@@ -125,6 +125,8 @@ class CareerRecord {
 
     // The running career, or else the last one of the store.
     std::optional<int64_t> CurrentOrLastCareer();
+    // The career whose retirement was written last in this run.
+    std::optional<int64_t> LastRetired() const { return lastRetired_; }
     std::vector<CareerSummary> Careers();
     std::optional<CareerSummary> Career(int64_t career);
     std::vector<BashoRow> BashoOf(int64_t career);
@@ -161,6 +163,7 @@ class CareerRecord {
     int32_t seq_ = 0;
     std::optional<std::string> resuming_;
     std::unique_ptr<Running> running_;
+    std::optional<int64_t> lastRetired_;
 };
 
 }  // namespace kelmar

@@ -1,7 +1,7 @@
 // The home of the main window: its buttons' states at start-up without and
 // with a saved game (and with one that cannot be read), each button's way in,
 // and the home making way for the board when a career starts and coming back
-// when it ends.
+// when it ends, with the career's cover beside it.
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -121,6 +121,13 @@ class HomeWindowTest : public QObject {
         TfrmKelmar& w = *game.window;
         w.show();
         w.K1->trigger();
+        // The cover waits for the report and the top-ten question.
+        bool coverBeforeTheQuestions = false;
+        game.player.answerFirst = [&](QWidget*) {
+            coverBeforeTheQuestions = coverBeforeTheQuestions || (w.frmCareerRecord != nullptr &&
+                                                                  w.frmCareerRecord->isVisible());
+            return false;
+        };
         StartCareer(w, 5);
         for (int basho = 1; !w.PlayerOkButton->isHidden() && basho < 400; ++basho) {
             QVERIFY(!w.Home->isVisible());
@@ -128,6 +135,15 @@ class HomeWindowTest : public QObject {
         }
         QCOMPARE(game.player.Count(QStringLiteral("frmReport")), 1);
         CompareStates(w, {true, true, false, true, true}, "after the career, nothing saved");
+        // Its cover, beside the home.
+        QVERIFY(!coverBeforeTheQuestions);
+        QVERIFY(w.frmCareerRecord != nullptr && w.frmCareerRecord->isVisible());
+        QVERIFY(!w.frmCareerRecord->isModal());
+        QCOMPARE(w.frmCareerRecord->career(), std::optional<int64_t>(1));
+        QVERIFY(w.frmCareerRecord->Cover->isVisible());
+        QVERIFY(!w.frmCareerRecord->CoverName->text().isEmpty());
+        QVERIFY2(w.frmCareerRecord->CoverBiography->text().contains(QStringLiteral("土俵を去った")),
+                 qPrintable(w.frmCareerRecord->CoverBiography->text()));
         // And makes way again for the next one.
         StartCareer(w, 2);
         QVERIFY(!w.Home->isVisible());

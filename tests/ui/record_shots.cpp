@@ -1,6 +1,7 @@
 // Pictures of the career record's windows, to be looked at (not a test):
-// "歴代の力士" over three careers, and "力士の記録" for a career of 1 basho
-// and one of 100 basho; then a career played through the game's windows.
+// "歴代の力士" over three careers, and "力士の記録" with its cover for a career
+// of 1 basho and one of 100 basho; then a career played through the game's
+// windows, and the cover shown when it ends.
 //     build/dev/tests/ui/kelmar-record-shots /tmp/shots
 #include <QApplication>
 #include <QDir>
@@ -63,6 +64,8 @@ int main(int argc, char** argv) {
     StartCareer(window, 6);
     for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
         window.PlayerOkButton->click();
+    // The cover the game shows by itself when the career has ended.
+    Save(window.frmCareerRecord, folder, "cover-after-career");
     window.KC1->trigger();
     Save(window.frmCareerRecord, folder, "career-played");
 
