@@ -58,6 +58,8 @@ HomeFace::HomeFace(QWidget* parent) : QWidget(parent) {
                                   QStringLiteral("力士の記録"), small);
     PastButton = MakeHomeButton(this, "PastButton", QRect(276, 210, 130, 28),
                                 QStringLiteral("歴代の力士"), small);
+    ArchiveButton = MakeHomeButton(this, "ArchiveButton", QRect(276, 244, 130, 28),
+                                   QStringLiteral("資料館"), small);
 }
 
 void HomeFace::Refresh() {

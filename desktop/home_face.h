@@ -28,6 +28,7 @@ class HomeFace : public QWidget {
     QLabel* SavedGameLabel;
     QPushButton* RecordButton;
     QPushButton* PastButton;
+    QPushButton* ArchiveButton;
 };
 
 }  // namespace kelmar

@@ -149,7 +149,8 @@ void TfrmKelmar::ConnectHandlers() {
         {KN1, &TfrmKelmar::KN1Click}, {KS1, &TfrmKelmar::KS1Click}, {KO2, &TfrmKelmar::KO2Click},
         {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
         {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
-        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click}};
+        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click},
+        {KA2, &TfrmKelmar::KA2Click}};
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, guard(handler));
     for (size_t i = 0; i < kFilmPaces.size(); ++i) {

@@ -21,6 +21,7 @@ class QTimer;
 
 namespace kelmar {
 
+class ArchiveWindow;
 class CareerRecord;
 class CareerRecordWindow;
 class Clock;
@@ -63,6 +64,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // The career record's windows, made when first opened.
     CareerRecordWindow* frmCareerRecord = nullptr;
     PastCareersWindow* frmPastCareers = nullptr;
+    ArchiveWindow* frmArchive = nullptr;
 
     // The home, over the board until a career starts and again when one ends.
     HomeFace* Home = nullptr;
@@ -99,6 +101,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     QMenu* KR1;
     QAction* KC1;
     QAction* KH2;
+    QAction* KA2;
     QMenu* KO1;
     QAction* KT1;
     QAction* K1;
@@ -152,6 +155,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void KA1Click();
     void KC1Click();
     void KH2Click();
+    void KA2Click();
 
     // The new-career panel.
     void JuryoListClick();

@@ -16,10 +16,8 @@ namespace kelmar {
 void TfrmKelmar::CreateHome() {
     Home = new HomeFace(centralWidget());
     const std::pair<QPushButton*, QAction*> ways[] = {
-        {Home->NewButton, KN1},
-        {Home->ResumeButton, KO2},
-        {Home->RecordButton, KC1},
-        {Home->PastButton, KH2},
+        {Home->NewButton, KN1},  {Home->ResumeButton, KO2},  {Home->RecordButton, KC1},
+        {Home->PastButton, KH2}, {Home->ArchiveButton, KA2},
     };
     for (const auto& [button, item] : ways)
         connect(button, &QPushButton::clicked, item, &QAction::trigger);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "desktop/archive_window.h"
 #include "desktop/career_window.h"
 #include "desktop/home_face.h"
 #include "desktop/past_careers_window.h"
@@ -22,7 +23,7 @@ using namespace kelmar::testing;
 namespace {
 
 struct ButtonStates {
-    bool home, newGame, resume, record, past;
+    bool home, newGame, resume, record, past, archive;
 };
 
 void CompareStates(const TfrmKelmar& w, const ButtonStates& expected, const char* moment) {
@@ -34,6 +35,7 @@ void CompareStates(const TfrmKelmar& w, const ButtonStates& expected, const char
     QVERIFY2(home.ResumeButton->isEnabled() == expected.resume, moment);
     QVERIFY2(home.RecordButton->isEnabled() == expected.record, moment);
     QVERIFY2(home.PastButton->isEnabled() == expected.past, moment);
+    QVERIFY2(home.ArchiveButton->isEnabled() == expected.archive, moment);
 }
 
 }  // namespace
@@ -48,7 +50,7 @@ class HomeWindowTest : public QObject {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
         w.show();
-        CompareStates(w, {true, true, false, true, true}, "start-up without Kelmar.ini");
+        CompareStates(w, {true, true, false, true, true, true}, "start-up without Kelmar.ini");
         QVERIFY(w.Home->SavedGameLabel->text().isEmpty());
         // Over the whole client area, the title picture as the generator drew it.
         QCOMPARE(w.Home->geometry(), QRect(0, 0, 430, 324));
@@ -71,7 +73,7 @@ class HomeWindowTest : public QObject {
         game.Restart();
         TfrmKelmar& w = *game.window;
         w.show();
-        CompareStates(w, {true, true, true, true, true}, "start-up with Kelmar.ini");
+        CompareStates(w, {true, true, true, true, true, true}, "start-up with Kelmar.ini");
         const QString label = w.Home->SavedGameLabel->text();
         QVERIFY2(label.startsWith(shikona + QStringLiteral("　前頭")), qPrintable(label));
         QVERIFY2(label.contains(QStringLiteral("2020年3月場所まで")), qPrintable(label));
@@ -97,7 +99,7 @@ class HomeWindowTest : public QObject {
         game.folder.Write("Kelmar.ini", std::string_view(bytes.constData(), bytes.size()));
         game.Restart();
         game.window->show();
-        CompareStates(*game.window, {true, true, true, true, true}, "an unreadable save");
+        CompareStates(*game.window, {true, true, true, true, true, true}, "an unreadable save");
         QVERIFY(game.window->Home->SavedGameLabel->text().isEmpty());
     }
 
@@ -109,6 +111,8 @@ class HomeWindowTest : public QObject {
         QVERIFY(w.frmCareerRecord != nullptr && w.frmCareerRecord->isVisible());
         w.Home->PastButton->click();
         QVERIFY(w.frmPastCareers != nullptr && w.frmPastCareers->isVisible());
+        w.Home->ArchiveButton->click();
+        QVERIFY(w.frmArchive != nullptr && w.frmArchive->isVisible());
         QVERIFY(w.Home->isVisible());  // the record's windows leave the home
         w.Home->NewButton->click();
         QVERIFY(!w.Home->isVisible());
@@ -134,7 +138,7 @@ class HomeWindowTest : public QObject {
             w.PlayerOkButton->click();
         }
         QCOMPARE(game.player.Count(QStringLiteral("frmReport")), 1);
-        CompareStates(w, {true, true, false, true, true}, "after the career, nothing saved");
+        CompareStates(w, {true, true, false, true, true, true}, "after the career, nothing saved");
         // Its cover, beside the home.
         QVERIFY(!coverBeforeTheQuestions);
         QVERIFY(w.frmCareerRecord != nullptr && w.frmCareerRecord->isVisible());

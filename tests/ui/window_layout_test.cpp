@@ -163,6 +163,7 @@ class WindowLayoutTest : public QObject {
             {main.Home->ResumeButton, {24, 218, 150, 34}, true, false},
             {main.Home->RecordButton, {276, 176, 130, 28}, true, true},
             {main.Home->PastButton, {276, 210, 130, 28}, true, true},
+            {main.Home->ArchiveButton, {276, 244, 130, 28}, true, true},
         };
         for (const Expected& e : expected) {
             const QString name = e.control->objectName();
@@ -276,7 +277,9 @@ class WindowLayoutTest : public QObject {
                  (QList<QString>{QStringLiteral("ﾌｧｲﾙ(&F)"), main.KB1->text(), main.KT2->text(),
                                  QStringLiteral("記録(&R)"), QStringLiteral("オプション(&O)"),
                                  QStringLiteral("ヘルプ(&H)")}));
-        QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2}));
+        QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2, main.KA2}));
+        QCOMPARE(main.KA2->text(), QStringLiteral("資料館(&A)"));
+        QVERIFY(main.KA2->isEnabled());
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
         QCOMPARE(main.KO1->actions(),
                  (QList<QAction*>{main.KT1, main.K1, main.FilmPaceMenu->menuAction()}));
