@@ -2,6 +2,9 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
@@ -14,7 +17,10 @@
 #include <QValueAxis>
 #include <array>
 
+#include "desktop/game_text.h"
 #include "desktop/record_text.h"
+#include "desktop/window_layout.h"
+#include "record/career_cover.h"
 #include "record/career_record.h"
 
 namespace kelmar {
@@ -152,18 +158,102 @@ void FillRivals(QTableWidget* table, const std::vector<RivalRow>& rows) {
     table->setSortingEnabled(true);
 }
 
+QString CoverFactsText(const CareerCover& c) {
+    QString text = QStringLiteral("初土俵　") + BashoName(c.firstNengo, c.firstMonth) +
+                   QStringLiteral("場所\n");
+    if (c.lastNengo != 0)
+        text += (c.retired ? QStringLiteral("引退　") : QStringLiteral("最新　")) +
+                BashoName(c.lastNengo, c.lastMonth) + QStringLiteral("場所\n");
+    text += QStringLiteral("最高位　") + FromGame(c.bestRank) + QStringLiteral("\n");
+    text += QStringLiteral("通算　") + WinsAndLosses(c.wins, c.losses) +
+            QStringLiteral("　優勝 %1回").arg(c.yusyo);
+    return text;
+}
+
+// Four to a line, so that no name is broken.
+QString CoverAchievementsText(const CareerCover& c) {
+    if (c.achievements.empty())
+        return QStringLiteral("達成：まだなし");
+    QString text = QStringLiteral("達成：");
+    for (size_t i = 0; i < c.achievements.size(); ++i) {
+        const CoverAchievement& a = c.achievements[i];
+        if (i > 0)
+            text += i % 4 == 0 ? QStringLiteral("\n　　　") : QStringLiteral("　");
+        text += FromGame(a.name) + QStringLiteral("（") + BashoName(a.nengo, a.month) +
+                QStringLiteral("）");
+    }
+    return text;
+}
+
+void FillCover(CareerRecordWindow& w, const std::optional<CareerCover>& cover) {
+    w.Cover->setVisible(cover.has_value());
+    if (!cover)
+        return;
+    w.CoverName->setText(FromGame(cover->shikona));
+    w.CoverFacts->setText(CoverFactsText(*cover));
+    w.CoverAchievements->setText(CoverAchievementsText(*cover));
+    QString biography;
+    for (const std::string& sentence : cover->biography) biography += FromGame(sentence);
+    w.CoverBiography->setText(biography);
+}
+
 }  // namespace
+
+void CareerRecordWindow::CreateCover() {
+    Cover = new QFrame(this);
+    Cover->setObjectName(QStringLiteral("Cover"));
+    Cover->setStyleSheet(
+        QStringLiteral("#Cover { background: #f8f3e6; border: 2px solid #8e2424; }"
+                       "#Cover QLabel { background: transparent; color: #2a1a10; }"));
+    const auto label = [this](const char* name, int pixels, bool bold) {
+        auto* l = new QLabel(Cover);
+        l->setObjectName(QString::fromLatin1(name));
+        QFont font = GothicFont(pixels);
+        font.setBold(bold);
+        l->setFont(font);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    CoverName = label("CoverName", 30, true);
+    CoverFacts = label("CoverFacts", 13, false);
+    CoverAchievements = label("CoverAchievements", 13, false);
+    CoverBiography = label("CoverBiography", 14, false);
+    CoverBiography->setWordWrap(true);
+    CoverBiography->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the name and the four lines of facts, whatever the biography's width.
+    CoverName->setMinimumHeight(QFontMetrics(CoverName->font()).height() + 4);
+    CoverFacts->setMinimumHeight(4 * QFontMetrics(CoverFacts->font()).lineSpacing() + 4);
+    CoverFacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    CoverBiography->setMinimumWidth(420);
+    auto* facts = new QVBoxLayout();
+    facts->addWidget(CoverName);
+    facts->addWidget(CoverFacts);
+    facts->addStretch();
+    auto* top = new QHBoxLayout();
+    top->addLayout(facts);
+    top->addSpacing(16);
+    top->addWidget(CoverBiography, 1);
+    auto* layout = new QVBoxLayout(Cover);
+    layout->addLayout(top);
+    layout->addWidget(CoverAchievements);
+    // The cover keeps its whole height; the chart and the tables give way.
+    CoverAchievements->setMinimumHeight(3 * QFontMetrics(CoverAchievements->font()).lineSpacing() +
+                                        4);
+    CoverAchievements->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Cover->setMinimumHeight(layout->minimumSize().height());
+}
 
 CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     : QWidget(parent, Qt::Window), record_(record) {
     setObjectName(QStringLiteral("frmCareerRecord"));
     setWindowTitle(QStringLiteral("力士の記録"));
+    CreateCover();
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("Summary"));
     Trajectory = new QChartView(this);
     Trajectory->setObjectName(QStringLiteral("Trajectory"));
     Trajectory->setRenderHint(QPainter::Antialiasing);
-    Trajectory->setMinimumHeight(300);
+    Trajectory->setMinimumHeight(260);
     auto* tables = new QSplitter(Qt::Horizontal, this);
     BashoTable = MakeTable(tables, "BashoTable",
                            {QStringLiteral("場所"), QStringLiteral("番付"), QStringLiteral("勝敗"),
@@ -176,10 +266,11 @@ CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     tables->addWidget(BashoTable);
     tables->addWidget(RivalsTable);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Cover);
     layout->addWidget(Summary);
     layout->addWidget(Trajectory, 3);
     layout->addWidget(tables, 2);
-    resize(820, 680);
+    resize(820, 760);
 }
 
 void CareerRecordWindow::ShowCurrent() {
@@ -209,6 +300,9 @@ void CareerRecordWindow::Fill() {
         rivals = record_.RivalsOf(*career_);
     }
     Summary->setText(summary ? SummaryText(*summary) : QStringLiteral("記録はまだありません。"));
+    FillCover(*this, summary ? std::optional<CareerCover>(ComposeCover(
+                                   *summary, basho, rivals, record_.AchievementsOf(*career_)))
+                             : std::nullopt);
     FillChart(Trajectory, basho);
     FillBasho(BashoTable, basho);
     FillRivals(RivalsTable, rivals);

@@ -1,5 +1,6 @@
-// The window "力士の記録": one career of the record, its rank trajectory as a
-// chart, its basho and its rivals. An ordinary window, not modal; it may stay
+// The window "力士の記録": one career of the record, opening on its cover (表紙:
+// the facts, the achievements and a short biography), then its rank trajectory
+// as a chart, its basho and its rivals. An ordinary window, not modal; it may stay
 // open while a basho runs and is refreshed when one ends.
 #pragma once
 
@@ -30,12 +31,18 @@ class CareerRecordWindow : public QWidget {
     void Refresh();
 
     std::optional<int64_t> career() const { return career_; }
+    QWidget* Cover;
+    QLabel* CoverName;
+    QLabel* CoverFacts;
+    QLabel* CoverAchievements;
+    QLabel* CoverBiography;
     QLabel* Summary;
     QChartView* Trajectory;
     QTableWidget* BashoTable;
     QTableWidget* RivalsTable;
 
   private:
+    void CreateCover();
     void Fill();
 
     CareerRecord& record_;

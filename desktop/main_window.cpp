@@ -63,6 +63,7 @@ TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options
     CreateControls();
     CreateNewCareerPanel();
     CreateMenu();
+    CreateHome();
     resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -148,7 +149,8 @@ void TfrmKelmar::ConnectHandlers() {
         {KN1, &TfrmKelmar::KN1Click}, {KS1, &TfrmKelmar::KS1Click}, {KO2, &TfrmKelmar::KO2Click},
         {KQ1, &TfrmKelmar::KQ1Click}, {KB1, &TfrmKelmar::KB1Click}, {KT2, &TfrmKelmar::KT2Click},
         {KT1, &TfrmKelmar::KT1Click}, {K1, &TfrmKelmar::K1Click},   {KP1, &TfrmKelmar::KP1Click},
-        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click}};
+        {KA1, &TfrmKelmar::KA1Click}, {KC1, &TfrmKelmar::KC1Click}, {KH2, &TfrmKelmar::KH2Click},
+        {KA2, &TfrmKelmar::KA2Click}};
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, guard(handler));
     for (size_t i = 0; i < kFilmPaces.size(); ++i) {
@@ -214,11 +216,11 @@ void TfrmKelmar::KO2Click() {
     const bool practice = ReadSavedGame(state_);
     RecordResume();
     HidePanel();
+    HideHome();
     KT1->setChecked(practice);
     SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
     lblMyP->show();
-    RunBasho(state_, Recording(), clock_);
-    RefreshRecordWindows();
+    PlayBasho();
 }
 
 void TfrmKelmar::KQ1Click() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "state/frontend.h"
 
@@ -20,11 +21,13 @@ class QTimer;
 
 namespace kelmar {
 
+class ArchiveWindow;
 class CareerRecord;
 class CareerRecordWindow;
 class Clock;
 class DayPictures;
 enum class FilmPace;
+class HomeFace;
 class PastCareersWindow;
 class RecordingFrontend;
 class PixelView;
@@ -61,6 +64,10 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // The career record's windows, made when first opened.
     CareerRecordWindow* frmCareerRecord = nullptr;
     PastCareersWindow* frmPastCareers = nullptr;
+    ArchiveWindow* frmArchive = nullptr;
+
+    // The home, over the board until a career starts and again when one ends.
+    HomeFace* Home = nullptr;
 
     PixelView* Image2;
     PixelView* Image1;
@@ -94,6 +101,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     QMenu* KR1;
     QAction* KC1;
     QAction* KH2;
+    QAction* KA2;
     QMenu* KO1;
     QAction* KT1;
     QAction* K1;
@@ -118,6 +126,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void ShowCareerReport(const ReportLines& lines) override;
     std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
                                        std::string_view preset) override;
+    void CareerEnds(const GameState& state) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -146,6 +155,7 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void KA1Click();
     void KC1Click();
     void KH2Click();
+    void KA2Click();
 
     // The new-career panel.
     void JuryoListClick();
@@ -156,6 +166,17 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // The film and the pause.
     void Timer1Timer();
     void btnStopClick();
+
+    // The home (desktop/main_window_home.cpp): made over the board, shown at
+    // start-up and when a career has ended, hidden when one starts.
+    void CreateHome();
+    void ShowHome();
+    void HideHome();
+    // RunBasho through the record, and what follows it, also when it fails:
+    // the record's windows read again, and the home back when the career has
+    // ended.
+    void PlayBasho();
+    void BashoReturned();
 
     // A modal window of the basho; none opens once quit was chosen.
     void ShowModal(QDialog* window);
@@ -181,6 +202,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // Whether the juryo list's selection changed in the current mouse press,
     // so that the click that ends it is not a second pick.
     bool selectionChangedInPress_ = false;
+    // Set when a career ends inside the running basho call.
+    bool careerEnded_ = false;
+    std::optional<int64_t> retiredBefore_;
 };
 
 }  // namespace kelmar

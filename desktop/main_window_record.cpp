@@ -1,5 +1,5 @@
 // The main window and the career record "Kelmar.db": the menu "記録(&R)" with
-// its two windows, the Frontend that feeds the record from every basho, and
+// its three windows, the Frontend that feeds the record from every basho, and
 // what the file commands tell it. A store that cannot be used is reported once
 // in this run of the program; the game plays on without it.
 #include <QDir>
@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "desktop/archive_window.h"
 #include "desktop/career_window.h"
 #include "desktop/main_window.h"
 #include "desktop/past_careers_window.h"
@@ -53,6 +54,8 @@ void TfrmKelmar::CreateRecordMenu(QMenuBar* bar) {
     KC1->setObjectName(QStringLiteral("KC1"));
     KH2 = KR1->addAction(QStringLiteral("歴代の力士(&H)"));
     KH2->setObjectName(QStringLiteral("KH2"));
+    KA2 = KR1->addAction(QStringLiteral("資料館(&A)"));
+    KA2->setObjectName(QStringLiteral("KA2"));
 }
 
 Frontend& TfrmKelmar::Recording() {
@@ -78,6 +81,8 @@ void TfrmKelmar::RefreshRecordWindows() {
         frmCareerRecord->Refresh();
     if (frmPastCareers != nullptr && frmPastCareers->isVisible())
         frmPastCareers->Refresh();
+    if (frmArchive != nullptr && frmArchive->isVisible())
+        frmArchive->Refresh();
 }
 
 void TfrmKelmar::KC1Click() {
@@ -98,6 +103,13 @@ void TfrmKelmar::KH2Click() {
     }
     frmPastCareers->Refresh();
     ShowAndRaise(frmPastCareers);
+}
+
+void TfrmKelmar::KA2Click() {
+    if (frmArchive == nullptr)
+        frmArchive = new ArchiveWindow(this, *record_);
+    frmArchive->Refresh();
+    ShowAndRaise(frmArchive);
 }
 
 }  // namespace kelmar

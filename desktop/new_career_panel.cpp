@@ -92,6 +92,7 @@ void TfrmKelmar::HidePanel() {
 }
 
 void TfrmKelmar::KN1Click() {
+    HideHome();
     ClearBoard(Image2->Surface());
     Image2->Changed();
     SetCaption(lblMyP, QStringLiteral("得点 : 0"));
@@ -140,8 +141,7 @@ void TfrmKelmar::PlayerOkButtonClick() {
     CompleteLeague(state_);  // a file that cannot be read ends the confirm here
     PlayerOkButton->setText(QStringLiteral("次へ"));
     lblMyP->show();
-    RunBasho(state_, Recording(), clock_);
-    RefreshRecordWindows();
+    PlayBasho();
 }
 
 }  // namespace kelmar

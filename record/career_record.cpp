@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "record/achievements.h"
 #include "state/errors.h"
 #include "state/text_file.h"
 
@@ -95,6 +96,7 @@ int64_t SetUpStore(Database& db) {
         db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
         db.Execute("COMMIT");
     }
+    CreateAchievementsView(db);
     return kSchemaVersion;
 }
 
@@ -314,6 +316,7 @@ void CareerRecord::Retire(int32_t score) {
             BeginWrite();
             store.retire.Bind(1, int64_t{score}).Bind(2, career_).Run();
             EndWrite();
+            lastRetired_ = career_;
         });
     }
     career_ = 0;
@@ -439,6 +442,18 @@ std::vector<RivalRow> CareerRecord::RivalsOf(int64_t career) {
                                     static_cast<int32_t>(q.Integer(3))});
     });
     return rows;
+}
+
+std::vector<EarnedAchievement> CareerRecord::AchievementsOf(int64_t career) {
+    std::vector<EarnedAchievement> found;
+    Guard([&] { found = ReadAchievementsOf(Ready()->db, career); });
+    return found;
+}
+
+std::vector<AchievementTally> CareerRecord::AchievementTallies() {
+    std::vector<AchievementTally> tallies;
+    Guard([&] { tallies = ReadAchievementTallies(Ready()->db); });
+    return tallies;
 }
 
 }  // namespace kelmar

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "record/achievements.h"
 #include "record/sqlite.h"
 
 namespace kelmar {
@@ -124,10 +125,16 @@ class CareerRecord {
 
     // The running career, or else the last one of the store.
     std::optional<int64_t> CurrentOrLastCareer();
+    // The career whose retirement was written last in this run.
+    std::optional<int64_t> LastRetired() const { return lastRetired_; }
     std::vector<CareerSummary> Careers();
     std::optional<CareerSummary> Career(int64_t career);
     std::vector<BashoRow> BashoOf(int64_t career);
     std::vector<RivalRow> RivalsOf(int64_t career);
+    // The achievements view (record/achievements.h): one career's, and every
+    // kind's tally over the store.
+    std::vector<EarnedAchievement> AchievementsOf(int64_t career);
+    std::vector<AchievementTally> AchievementTallies();
 
   private:
     struct Store;
@@ -156,6 +163,7 @@ class CareerRecord {
     int32_t seq_ = 0;
     std::optional<std::string> resuming_;
     std::unique_ptr<Running> running_;
+    std::optional<int64_t> lastRetired_;
 };
 
 }  // namespace kelmar

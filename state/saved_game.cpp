@@ -1,7 +1,10 @@
 #include "state/saved_game.h"
 
+#include <filesystem>
+
 #include "state/errors.h"
 #include "state/ini.h"
+#include "state/rank_words.h"
 #include "state/roster.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
@@ -112,6 +115,39 @@ ResumedGame LoadGame(GameState& s) {
     resumed.practice = ReadSavedGame(s);
     resumed.score = TakeUpSavedGame(s);
     return resumed;
+}
+
+SavedGameGlance GlanceAtSavedGame() {
+    SavedGameGlance glance;
+    const std::string path = GameFolderPath(kSavedGameFile);
+    std::error_code error;
+    glance.exists = std::filesystem::exists(path, error);
+    if (!glance.exists)
+        return glance;
+    try {
+        const IniFile ini(path);
+        const int32_t basyo6 = ini.ReadInteger("Game", "Basyo6", kMissingInteger);
+        const int32_t nengo = ini.ReadInteger("Game", "Nengo", kMissingInteger);
+        if (basyo6 < 0 || basyo6 > 5 || nengo < 0)
+            return glance;
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            const std::string section = IntToStr(slot);
+            if (ini.ReadInteger(section, "Age", kMissingInteger) <= 100)
+                continue;
+            const std::string stage = ini.ReadString(section, "Stage", "");
+            const std::string shikona = DisplayName(ini.ReadString(section, "NameOfWres", ""));
+            if (stage.size() != 1 || RankWord(stage[0] - '0').empty() || shikona.empty())
+                return glance;
+            glance.shikona = shikona;
+            glance.rank = RankWord(stage[0] - '0');
+            glance.nengo = nengo;
+            glance.month = 2 * basyo6 + 1;
+            return glance;
+        }
+    } catch (const GameError&) {
+        // Unreadable: the button without the details.
+    }
+    return glance;
 }
 
 }  // namespace kelmar

@@ -9,6 +9,20 @@ namespace kelmar {
 
 void SaveGame(const GameState& state);
 
+// What the home shows beside its resume button, read from the saved game
+// without touching the game state: whether "Kelmar.ini" is there, and the
+// player's rikishi it holds (display name, rank word, the year and month of
+// his last basho). A file that cannot be read, or that holds no player's
+// rikishi with a rank and a calendar, leaves the details empty.
+struct SavedGameGlance {
+    bool exists = false;
+    std::string shikona;  // empty: no details
+    std::string rank;
+    int32_t nengo = 0;
+    int32_t month = 0;
+};
+SavedGameGlance GlanceAtSavedGame();
+
 // What the main window shows of a resumed game.
 struct ResumedGame {
     bool practice = false;  // KT1's check mark: the practice level

@@ -75,6 +75,37 @@ void BM_RunBashoRecordedInBatches(benchmark::State& bench) {
     PlayBasho(bench, false, false, 64);
 }
 
+// The achievements view over a store of 1,000 careers as kelmar-sim --clock
+// 12000,777 --tactic cycle --careers 1000 --record writes it: every kind's
+// tally, as 資料館 reads it at the end of every basho, and one career's, as
+// its cover reads it.
+void AchievementsOfAThousandCareers(benchmark::State& bench, bool oneCareer) {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    SimOptions options = EndlessRun(false);
+    options.clockStart = 12000;
+    options.clockStep = 777;
+    LeagueRun run(options);
+    {
+        CareerRecord record(GameFolderPath("Kelmar.db"));
+        record.Open();
+        record.SetBatch(64);
+        run.AttachRecord(record);
+        while (run.careersEnded() < 1000) run.PlayBasho();
+    }
+    CareerRecord record(GameFolderPath("Kelmar.db"));
+    size_t found = 0;
+    for (auto _ : bench)
+        found = oneCareer ? record.AchievementsOf(1).size() : record.AchievementTallies().size();
+    bench.counters["found"] = static_cast<double>(found);
+}
+void BM_AchievementTallies(benchmark::State& bench) {
+    AchievementsOfAThousandCareers(bench, false);
+}
+void BM_AchievementsOfOneCareer(benchmark::State& bench) {
+    AchievementsOfAThousandCareers(bench, true);
+}
+
 BENCHMARK(BM_RunBasho)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
 BENCHMARK(BM_RunBashoPractice)
     ->Unit(benchmark::kMicrosecond)
@@ -92,6 +123,9 @@ BENCHMARK(BM_RunBashoRecordedInBatches)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly();
+
+BENCHMARK(BM_AchievementTallies)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_AchievementsOfOneCareer)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 

@@ -113,6 +113,22 @@ TEST(SimRecord, TheRowsOfTwoScriptedCareersAreThoseOfTheirLines) {
                         "WHERE career = " +
                             career)[0],
                   expected[k].career);
+        // The achievements of the basho rows: the first basho that fits, or none (-1).
+        const std::pair<const char*, bool (*)(const std::vector<int64_t>&)> firsts[] = {
+            {"kachikoshi", [](const std::vector<int64_t>& b) { return b[5] >= 8; }},
+            {"sanyaku", [](const std::vector<int64_t>& b) { return b[4] <= 4; }},
+            {"yusho", [](const std::vector<int64_t>& b) { return b[7] == 1; }},
+        };
+        for (const auto& [code, fits] : firsts) {
+            int64_t first = -1;
+            for (const std::vector<int64_t>& b : expected[k].basho)
+                if (first < 0 && fits(b))
+                    first = b[0];
+            EXPECT_EQ(One("run.db", "SELECT seq FROM achievements WHERE career = " + career +
+                                        " AND code = '" + code + "'"),
+                      first)
+                << code;
+        }
     }
     // Every basho of the player is fifteen bouts, his wins among them.
     EXPECT_EQ(Query("run.db",

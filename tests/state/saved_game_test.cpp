@@ -9,6 +9,7 @@
 #include "basho/new_career.h"
 #include "basho/procedures.h"
 #include "state/errors.h"
+#include "state/rank_words.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
 #include "state/top_ten.h"
@@ -314,6 +315,62 @@ TEST(SavedGame, ReadOnlyFolderRefusesTheSavesAndPlayGoesOn) {
     EXPECT_EQ(folder.Read("Kelmar.ini"), oldSave);
     EXPECT_EQ(folder.Read("Rank.txt"), oldTable);
     EXPECT_EQ(FileNames(folder), filesBefore) << "a stray file was left";
+}
+
+}  // namespace
+}  // namespace kelmar
+
+namespace kelmar {
+namespace {
+
+// The home's glance at the saved game: the file and the player's rikishi it
+// holds, the game state untouched.
+TEST(SavedGame, TheHomesGlanceReadsThePlayerWithoutTheState) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;  // nullopt: no Kelmar.ini
+        bool exists;
+        std::string shikona, rank;
+        int32_t nengo, month;
+    };
+    const std::string player = CrLf({"[5]", "Age=123", "NameOfWres=若楓07"_sj, "Stage=3"});
+    const std::string season = CrLf({"[Game]", "Nengo=2023", "Basyo6=4"});
+    const Case cases[] = {
+        {"no saved game", std::nullopt, false, "", "", 0, 0},
+        {"the player in slot 5", player + season, true, "若楓"_sj, "関脇"_sj, 2023, 9},
+        {"a league without the player's mark",
+         CrLf({"[5]", "Age=23", "NameOfWres=若楓07"_sj, "Stage=3"}) + season, true, "", "", 0, 0},
+        {"a rank code outside 1 to 5",
+         CrLf({"[5]", "Age=123", "NameOfWres=若楓07"_sj, "Stage=6"}) + season, true, "", "", 0, 0},
+        {"no calendar", player, true, "", "", 0, 0},
+        {"a month beyond November", player + CrLf({"[Game]", "Nengo=2023", "Basyo6=6"}), true, "",
+         "", 0, 0},
+        {"an empty file", "", true, "", "", 0, 0},
+        {"bytes that are no INI", std::string("\x00\xff\x1a[5\r\n", 6), true, "", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        GameFolder folder;
+        if (c.file)
+            folder.Write("Kelmar.ini", *c.file);
+        const SavedGameGlance glance = GlanceAtSavedGame();
+        EXPECT_EQ(glance.exists, c.exists) << c.name;
+        EXPECT_EQ(glance.shikona, c.shikona) << c.name;
+        EXPECT_EQ(glance.rank, c.rank) << c.name;
+        EXPECT_EQ(glance.nengo, c.nengo) << c.name;
+        EXPECT_EQ(glance.month, c.month) << c.name;
+    }
+}
+
+TEST(SavedGame, TheHomesGlanceAtASaveOfTheGame) {
+    GameFolder folder;
+    folder.CopyAllData();
+    const GameState saved = MidCareer();
+    SaveGame(saved);
+    const SavedGameGlance glance = GlanceAtSavedGame();
+    EXPECT_EQ(glance.shikona, DisplayName(saved.NameOfWres[saved.PlayerIndex]));
+    EXPECT_EQ(glance.nengo, saved.Nengo);
+    EXPECT_EQ(glance.month, 2 * saved.Basyo6 + 1);
+    EXPECT_EQ(glance.rank, RankWord(saved.Stage[saved.PlayerIndex][0] - '0'));
 }
 
 }  // namespace

@@ -92,11 +92,8 @@ TEST(ShippedPictures, SizesAsTheWindowsExpect) {
         std::string name;
         int width, height;
     };
-    std::vector<Case> cases = {{"On.bmp", 24, 18},
-                               {"Off.bmp", 24, 18},
-                               {"oshi.bmp", 24, 18},
-                               {"hiki.bmp", 24, 18},
-                               {"nage.bmp", 24, 18}};
+    std::vector<Case> cases = {{"On.bmp", 24, 18},   {"Off.bmp", 24, 18},  {"oshi.bmp", 24, 18},
+                               {"hiki.bmp", 24, 18}, {"nage.bmp", 24, 18}, {"title.bmp", 430, 161}};
     for (char letter = 'a'; letter <= 'm'; ++letter)
         cases.push_back({std::string(1, letter) + ".bmp", 240, 160});
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 // Pictures of the career record's windows, to be looked at (not a test):
-// "歴代の力士" over three careers, and "力士の記録" for a career of 1 basho
-// and one of 100 basho; then a career played through the game's windows.
+// "歴代の力士" over three careers, and "力士の記録" with its cover for a career
+// of 1 basho and one of 100 basho; then a career played through the game's
+// windows, and the cover shown when it ends; 資料館 before and after it.
 //     build/dev/tests/ui/kelmar-record-shots /tmp/shots
 #include <QApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTableWidget>
 #include <cstdio>
 
+#include "desktop/archive_window.h"
 #include "desktop/career_window.h"
 #include "desktop/game_application.h"
 #include "desktop/past_careers_window.h"
@@ -57,14 +59,19 @@ int main(int argc, char** argv) {
     Save(window.frmCareerRecord, folder, "career-1-basho");
     OpenCareerOfBasho(window.frmPastCareers, 100);
     Save(window.frmCareerRecord, folder, "career-100-basho");
+    window.KA2->trigger();
+    Save(window.frmArchive, folder, "archive");
 
     // A career of the game itself, to its end.
     window.K1->trigger();
     StartCareer(window, 6);
     for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
         window.PlayerOkButton->click();
+    // The cover the game shows by itself when the career has ended.
+    Save(window.frmCareerRecord, folder, "cover-after-career");
     window.KC1->trigger();
     Save(window.frmCareerRecord, folder, "career-played");
+    Save(window.frmArchive, folder, "archive-after-career");
 
     for (const QString& error : game.player.errors) std::fprintf(stderr, "%s\n", qPrintable(error));
     std::printf("pictures in %s\n", qPrintable(folder));

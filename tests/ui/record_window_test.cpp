@@ -1,5 +1,6 @@
-// The career record through the main window: the menu "記録(&R)", its two
-// windows over careers of 1 and of 100 basho, their refresh as a basho ends,
+// The career record through the main window: the menu "記録(&R)", its
+// windows over careers of 1 and of 100 basho, 資料館 over careers made up for
+// it, their refresh as a basho ends,
 // and a read-only game folder reported once while a whole career is played.
 #include <linux/capability.h>
 #include <sys/stat.h>
@@ -17,9 +18,11 @@
 #include <QXYSeries>
 #include <QtTest>
 
+#include "desktop/archive_window.h"
 #include "desktop/career_window.h"
 #include "desktop/past_careers_window.h"
 #include "record/career_record.h"
+#include "record/career_script.h"
 #include "state/text_file.h"
 #include "synthetic_record.h"
 #include "window_test_support.h"
@@ -143,6 +146,56 @@ class RecordWindowTest : public QObject {
         StartCareer(w, 4);
         QCOMPARE(w.frmPastCareers->CareersTable->rowCount(), 2);
         QCOMPARE(w.frmCareerRecord->BashoTable->rowCount(), 1);
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
+    }
+
+    void TheArchiveListsEveryAchievementAndHidesTheUnearned() {
+        GameUnderTest game;
+        {
+            CareerRecord record(GameFolderPath("Kelmar.db"));
+            RecordScriptedCareer(record, "一の山", {{5, "ooooooooxxxxxxx", false}});
+            RecordScriptedCareer(record, "二の海",
+                                 {{5, "Kxxxxxxxxxxxxxx", false}, {4, "ooooooooxxxxxxx", false}});
+        }
+        TfrmKelmar& w = *game.window;
+        w.KA2->trigger();
+        ArchiveWindow* archive = w.frmArchive;
+        QVERIFY(archive != nullptr && archive->isVisible());
+        QVERIFY(!archive->isModal());
+        QTableWidget* table = archive->AchievementsTable;
+        QCOMPARE(table->rowCount(), 10);
+        // Row by row in the order of the kinds: name, careers, first career, basho.
+        const QStringList secret = {QStringLiteral("「？？？」"), QStringLiteral("0人"), QString(),
+                                    QString()};
+        const QList<QStringList> expected = {
+            {QStringLiteral("初勝ち越し"), QStringLiteral("2人"), QStringLiteral("1. 一の山"),
+             QStringLiteral("2020年1月")},
+            {QStringLiteral("新三役"), QStringLiteral("1人"), QStringLiteral("2. 二の海"),
+             QStringLiteral("2020年3月")},
+            secret,
+            secret,
+            secret,
+            secret,
+            secret,
+            {QStringLiteral("初金星"), QStringLiteral("1人"), QStringLiteral("2. 二の海"),
+             QStringLiteral("2020年1月")},
+            secret,
+            secret};
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column) cells << table->item(row, column)->text();
+            QCOMPARE(cells, expected[row]);
+        }
+        QCOMPARE(archive->Tally->text(), QStringLiteral("10 の記録のうち 3 を達成"));
+
+        // Refreshed as a basho ends, while it stays open: what it shows is read again.
+        w.K1->trigger();
+        table->item(0, 1)->setText(QStringLiteral("stale"));
+        StartCareer(w, 3);
+        const auto tallies = CareerRecord(GameFolderPath("Kelmar.db")).AchievementTallies();
+        for (int row = 0; row < table->rowCount(); ++row)
+            QCOMPARE(table->item(row, 1)->text(),
+                     QStringLiteral("%1人").arg(tallies[static_cast<size_t>(row)].careers));
         QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
     }
 

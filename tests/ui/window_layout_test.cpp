@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "desktop/best10_window.h"
+#include "desktop/home_face.h"
 #include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
 #include "window_test_support.h"
@@ -154,6 +155,15 @@ class WindowLayoutTest : public QObject {
             {main.SLabel1, {184, 224, 41, 17}, false, false},
             {main.WLabel1, {184, 248, 41, 17}, false, false},
             {main.PlayerOkButton, {184, 272, 49, 33}, false, false},
+            // The home, over the board until a career starts; resume is
+            // enabled only by a saved game.
+            {main.Home, {0, 0, 430, 324}, true, true},
+            {main.Home->TitlePicture, {0, 0, 430, 161}, true, true},
+            {main.Home->NewButton, {24, 176, 150, 34}, true, true},
+            {main.Home->ResumeButton, {24, 218, 150, 34}, true, false},
+            {main.Home->RecordButton, {276, 176, 130, 28}, true, true},
+            {main.Home->PastButton, {276, 210, 130, 28}, true, true},
+            {main.Home->ArchiveButton, {276, 244, 130, 28}, true, true},
         };
         for (const Expected& e : expected) {
             const QString name = e.control->objectName();
@@ -172,6 +182,10 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(main.Image2->Surface().size(), QSize(425, 161));
         QCOMPARE(main.Image2->Surface().pixelColor(200, 80), QColor(Qt::white));
         QCOMPARE(main.centralWidget()->size(), QSize(430, 324));
+        // The home lies over the scoreboard, so that it is what a click reaches.
+        QVERIFY(main.Home->isAncestorOf(main.centralWidget()->childAt(200, 80)));
+        QCOMPARE(main.Home->NewButton->text(), QStringLiteral("新しい力士"));
+        QCOMPARE(main.Home->ResumeButton->text(), QStringLiteral("続きから"));
     }
 
     void FontsAndColoursInPixels() {
@@ -263,7 +277,9 @@ class WindowLayoutTest : public QObject {
                  (QList<QString>{QStringLiteral("ﾌｧｲﾙ(&F)"), main.KB1->text(), main.KT2->text(),
                                  QStringLiteral("記録(&R)"), QStringLiteral("オプション(&O)"),
                                  QStringLiteral("ヘルプ(&H)")}));
-        QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2}));
+        QCOMPARE(main.KR1->actions(), (QList<QAction*>{main.KC1, main.KH2, main.KA2}));
+        QCOMPARE(main.KA2->text(), QStringLiteral("資料館(&A)"));
+        QVERIFY(main.KA2->isEnabled());
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
         QCOMPARE(main.KO1->actions(),
                  (QList<QAction*>{main.KT1, main.K1, main.FilmPaceMenu->menuAction()}));

@@ -2,8 +2,9 @@
 // at (not a test): the main window at start, with the new-career panel after a
 // pick, in the middle of a day's film, and after the basho; and every modal
 // window of the basho the first time it opens; then the career played on to
-// its end, with the career report and the name dialog. The game runs in a fresh folder
-// over the shipped data, its timer ticking fast.
+// its end, with the career report and the name dialog. The main window at
+// start and after the career shows its home, without and with a saved game. The game runs in a
+// fresh folder over the shipped data, its timer ticking fast.
 //     build/dev/tests/ui/kelmar-window-shots /tmp/shots
 #include <QApplication>
 #include <QDir>
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     TfrmKelmar& window = *game.window;
     window.show();
     QApplication::processEvents();
-    SaveShot(&window, folder, "start");
+    SaveShot(&window, folder, "start");  // the home without a saved game
     SaveFilmPaceMenu(window, folder);
 
     QStringList taken;
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
     SaveShot(&window, folder, "panel");
     window.PlayerOkButton->click();
     SaveShot(&window, folder, "after-basho");
+    window.KS1->trigger();  // a saved game for the home to show
 
     // On to the end of the career, filming only the player's bouts: the career
     // report and the name asked for the top ten.
@@ -111,7 +113,7 @@ int main(int argc, char** argv) {
     prefix = QStringLiteral("retirement-");
     for (int basho = 0; basho < 400 && !window.PlayerOkButton->isHidden(); ++basho)
         window.PlayerOkButton->click();
-    SaveShot(&window, folder, "retired");
+    SaveShot(&window, folder, "retired");  // the home back, with the saved game
 
     window.frmBest10->Fill(game.state);
     window.frmBest10->show();

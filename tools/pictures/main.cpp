@@ -20,6 +20,7 @@
 #include "pictures/preview.h"
 #include "pictures/scoreboard.h"
 #include "pictures/sheet.h"
+#include "pictures/title.h"
 #include "state/encoding.h"
 
 namespace kelmar::pictures {
@@ -65,6 +66,7 @@ void DrawAll(const Options& options) {
         WriteBmp(DrawTechnique(tactic), out.filePath(techniques[tactic - 1]));
     for (char letter = 'a'; letter <= 'm'; ++letter)
         WriteBmp(DrawFilmPicture(letter), out.filePath(QString(QChar(letter)) + ".bmp"));
+    WriteBmp(DrawTitle(), out.filePath("title.bmp"));
     if (!DrawIcon().save(out.filePath("kelmar.png"), "PNG"))
         throw std::runtime_error("cannot write kelmar.png");
     if (!options.preview.isEmpty())

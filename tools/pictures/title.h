@@ -1,0 +1,15 @@
+// The title picture of the main window's home, before a career starts
+// (430 x 161): the game's name on the purple drape, and the face-off of the
+// films on the clay ring beside it.
+#pragma once
+
+#include <QImage>
+
+namespace kelmar::pictures {
+
+inline constexpr int kTitleWidth = 430;
+inline constexpr int kTitleHeight = 161;
+
+QImage DrawTitle();
+
+}  // namespace kelmar::pictures
