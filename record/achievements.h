@@ -25,16 +25,16 @@ struct AchievementKind {
 
 // In the order the windows list them.
 inline constexpr std::array<AchievementKind, 10> kAchievements = {{
-    {"kachikoshi", "初勝ち越し"_sj},
-    {"sanyaku", "新三役"_sj},
-    {"ozeki", "新大関"_sj},
-    {"yokozuna", "新横綱"_sj},
-    {"yusho", "初優勝"_sj},
-    {"zensho", "全勝優勝"_sj},
-    {"basho60", "十年"_sj},
-    {"kinboshi", "初金星"_sj},
-    {"renso15", "十五連勝"_sj},
-    {"wins500", "通算五百勝"_sj},
+    {"kachikoshi", sj<"初勝ち越し">},
+    {"sanyaku", sj<"新三役">},
+    {"ozeki", sj<"新大関">},
+    {"yokozuna", sj<"新横綱">},
+    {"yusho", sj<"初優勝">},
+    {"zensho", sj<"全勝優勝">},
+    {"basho60", sj<"十年">},
+    {"kinboshi", sj<"初金星">},
+    {"renso15", sj<"十五連勝">},
+    {"wins500", sj<"通算五百勝">},
 }};
 
 // The index of a code in kAchievements, or nullopt.

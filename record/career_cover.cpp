@@ -1,7 +1,7 @@
 #include "record/career_cover.h"
 
 #include "state/encoding.h"
-#include "state/rank_words.h"
+#include "state/rank.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
@@ -11,18 +11,19 @@ namespace {
 
 // 2021年5月場所
 std::string BashoWords(int32_t nengo, int32_t month) {
-    return IntToStr(nengo) + "年"_sj + IntToStr(month) + "月場所"_sj;
+    return IntToStr(nengo) + sj<"年"> + IntToStr(month) + sj<"月場所">;
 }
 
 std::string Record(int32_t wins, int32_t losses) {
-    return IntToStr(wins) + "勝"_sj + IntToStr(losses) + "敗"_sj;
+    return IntToStr(wins) + sj<"勝"> + IntToStr(losses) + sj<"敗">;
 }
 
 std::string FirstBasho(const std::string& name, const BashoRow& first) {
-    return name + "、"_sj + BashoWords(first.nengo, first.month) + "に"_sj +
-           std::string(RankWord(first.rank)) + "で初土俵。"_sj +
-           (first.wins > first.losses ? "いきなり"_sj : "デビューは"_sj) +
-           Record(first.wins, first.losses) + "。"_sj;
+    return name + sj<"、"> + BashoWords(first.nengo, first.month) + sj<"に"> +
+           std::string(RankWord(first.rank)) + sj<"で初土俵。"> +
+           (first.wins > first.losses ? sj<"いきなり"> : sj<"デビューは">)+Record(first.wins,
+                                                                                  first.losses) +
+           sj<"。">;
 }
 
 // Each first basho at a rank higher than every one before.
@@ -33,12 +34,12 @@ std::string Promotions(const std::vector<BashoRow>& basho) {
         if (b.rank >= best || RankWord(b.rank).empty())
             continue;
         best = b.rank;
-        steps += (steps.empty() ? "" : "、"_sj) + BashoWords(b.nengo, b.month) + "に新"_sj +
+        steps += (steps.empty() ? "" : sj<"、">)+BashoWords(b.nengo, b.month) + sj<"に新"> +
                  std::string(RankWord(b.rank));
     }
     if (steps.empty())
-        return "最高位は"_sj + std::string(RankWord(best)) + "、番付を上げることはかなわず。"_sj;
-    return steps + (best == 1 ? "と駆け上がり、ついに綱を張った！"_sj : "と出世した。"_sj);
+        return sj<"最高位は"> + std::string(RankWord(best)) + sj<"、番付を上げることはかなわず。">;
+    return steps + (best == 1 ? sj<"と駆け上がり、ついに綱を張った！"> : sj<"と出世した。">);
 }
 
 std::vector<std::string> Championships(const std::vector<BashoRow>& basho, int32_t yusyo) {
@@ -53,24 +54,26 @@ std::vector<std::string> Championships(const std::vector<BashoRow>& basho, int32
     }
     if (first == nullptr)
         return {};
-    std::vector<std::string> sentences = {"初優勝は"_sj + BashoWords(first->nengo, first->month) +
-                                          "、賜杯を抱くこと通算"_sj + IntToStr(yusyo) + "回。"_sj};
+    std::vector<std::string> sentences = {sj<"初優勝は"> + BashoWords(first->nengo, first->month) +
+                                          sj<"、賜杯を抱くこと通算"> + IntToStr(yusyo) +
+                                          sj<"回。">};
     if (perfect)
-        sentences.push_back("全勝優勝の快挙も成し遂げた！"_sj);
+        sentences.push_back(sj<"全勝優勝の快挙も成し遂げた！">);
     return sentences;
 }
 
 std::string Rival(const RivalRow& rival) {
-    return "好敵手は"_sj + Utf8ToShiftJis(rival.opponent) + "、"_sj + IntToStr(rival.bouts) +
-           "度の対戦で"_sj + Record(rival.wins, rival.losses) + "。"_sj;
+    return sj<"好敵手は"> + Utf8ToShiftJis(rival.opponent) + sj<"、"> + IntToStr(rival.bouts) +
+           sj<"度の対戦で"> + Record(rival.wins, rival.losses) + sj<"。">;
 }
 
 std::string Ending(const CareerSummary& career, const BashoRow& last) {
-    const std::string record = "通算"_sj + Record(career.wins, career.losses);
+    const std::string record = sj<"通算"> + Record(career.wins, career.losses);
     if (career.retired)
-        return BashoWords(last.nengo, last.month) + "を最後に土俵を去った。"_sj + record + "。"_sj;
-    return BashoWords(last.nengo, last.month) + "まで"_sj + IntToStr(career.basho) +
-           "場所を務め、"_sj + record + "。"_sj;
+        return BashoWords(last.nengo, last.month) + sj<"を最後に土俵を去った。"> + record +
+               sj<"。">;
+    return BashoWords(last.nengo, last.month) + sj<"まで"> + IntToStr(career.basho) +
+           sj<"場所を務め、"> + record + sj<"。">;
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "state/errors.h"
 #include "state/ini.h"
-#include "state/rank_words.h"
+#include "state/rank.h"
 #include "state/roster.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"

@@ -36,9 +36,9 @@ const Case kCases[] = {
     {"a short career of one basho",
      {{5, "ooooooooxxxxxxx", false}},
      true,
-     {"若楓、2020年1月場所に前頭で初土俵。いきなり8勝7敗。"_sj,
-      "最高位は前頭、番付を上げることはかなわず。"_sj, "好敵手は前頭川0、4度の対戦で2勝2敗。"_sj,
-      "2020年1月場所を最後に土俵を去った。通算8勝7敗。"_sj}},
+     {sj<"若楓、2020年1月場所に前頭で初土俵。いきなり8勝7敗。">,
+      sj<"最高位は前頭、番付を上げることはかなわず。">, sj<"好敵手は前頭川0、4度の対戦で2勝2敗。">,
+      sj<"2020年1月場所を最後に土俵を去った。通算8勝7敗。">}},
     {"a long career up to yokozuna",
      {{5, "oooooooooxxxxxx", false},
       {4, "ooooooooooxxxxx", true},
@@ -49,18 +49,18 @@ const Case kCases[] = {
       {1, "ooooooooxxxxxxx", false},
       {1, "xxxxxxxxxxxxxxx", false}},
      true,
-     {"若楓、2020年1月場所に前頭で初土俵。いきなり9勝6敗。"_sj,
-      "2020年3月場所に新小結、2020年5月場所に新関脇、2020年7月場所に新大関、"
-      "2021年1月場所に新横綱と駆け上がり、ついに綱を張った！"_sj,
-      "初優勝は2020年3月場所、賜杯を抱くこと通算2回。"_sj, "全勝優勝の快挙も成し遂げた！"_sj,
-      "好敵手は前頭川0、32度の対戦で16勝16敗。"_sj,
-      "2021年3月場所を最後に土俵を去った。通算57勝63敗。"_sj}},
+     {sj<"若楓、2020年1月場所に前頭で初土俵。いきなり9勝6敗。">,
+      sj<"2020年3月場所に新小結、2020年5月場所に新関脇、2020年7月場所に新大関、"
+         "2021年1月場所に新横綱と駆け上がり、ついに綱を張った！">,
+      sj<"初優勝は2020年3月場所、賜杯を抱くこと通算2回。">, sj<"全勝優勝の快挙も成し遂げた！">,
+      sj<"好敵手は前頭川0、32度の対戦で16勝16敗。">,
+      sj<"2021年3月場所を最後に土俵を去った。通算57勝63敗。">}},
     {"a career that goes on, promoted once",
      {{5, "xxxxxxxxxxxxxxx", false}, {4, "oooxxxxxxxxxxxx", false}},
      false,
-     {"若楓、2020年1月場所に前頭で初土俵。デビューは0勝15敗。"_sj,
-      "2020年3月場所に新小結と出世した。"_sj, "好敵手は前頭川0、8度の対戦で1勝7敗。"_sj,
-      "2020年3月場所まで2場所を務め、通算3勝27敗。"_sj}},
+     {sj<"若楓、2020年1月場所に前頭で初土俵。デビューは0勝15敗。">,
+      sj<"2020年3月場所に新小結と出世した。">, sj<"好敵手は前頭川0、8度の対戦で1勝7敗。">,
+      sj<"2020年3月場所まで2場所を務め、通算3勝27敗。">}},
 };
 
 TEST(CareerCover, BiographiesOfThreeToSixSentences) {
@@ -76,12 +76,12 @@ TEST(CareerCover, BiographiesOfThreeToSixSentences) {
 TEST(CareerCover, TheFactsOfALongCareer) {
     GameFolder folder;
     const CareerCover cover = CoverOf(kCases[1].career);
-    EXPECT_EQ(cover.shikona, "若楓"_sj);
+    EXPECT_EQ(cover.shikona, sj<"若楓">);
     EXPECT_EQ(cover.firstNengo, 2020);
     EXPECT_EQ(cover.firstMonth, 1);
     EXPECT_EQ(cover.lastNengo, 2021);
     EXPECT_EQ(cover.lastMonth, 3);
-    EXPECT_EQ(cover.bestRank, "横綱"_sj);
+    EXPECT_EQ(cover.bestRank, sj<"横綱">);
     EXPECT_EQ(cover.wins, 57);
     EXPECT_EQ(cover.losses, 63);
     EXPECT_EQ(cover.yusyo, 2);
@@ -90,9 +90,9 @@ TEST(CareerCover, TheFactsOfALongCareer) {
     for (const CoverAchievement& a : cover.achievements)
         achieved.push_back(a.name + IntToStr(a.nengo) + "/" + IntToStr(a.month));
     EXPECT_EQ(achieved,
-              (std::vector<std::string>{"初勝ち越し2020/1"_sj, "新三役2020/3"_sj, "新大関2020/7"_sj,
-                                        "新横綱2021/1"_sj, "初優勝2020/3"_sj, "全勝優勝2020/5"_sj,
-                                        "十五連勝2020/5"_sj}));
+              (std::vector<std::string>{sj<"初勝ち越し2020/1">, sj<"新三役2020/3">,
+                                        sj<"新大関2020/7">, sj<"新横綱2021/1">, sj<"初優勝2020/3">,
+                                        sj<"全勝優勝2020/5">, sj<"十五連勝2020/5">}));
 }
 
 TEST(CareerCover, TheBestRivalHasTheMostBoutsThenTheMostWins) {

@@ -9,7 +9,7 @@
 #include "basho/new_career.h"
 #include "basho/procedures.h"
 #include "state/errors.h"
-#include "state/rank_words.h"
+#include "state/rank.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
 #include "state/top_ten.h"
@@ -333,15 +333,15 @@ TEST(SavedGame, TheHomesGlanceReadsThePlayerWithoutTheState) {
         std::string shikona, rank;
         int32_t nengo, month;
     };
-    const std::string player = CrLf({"[5]", "Age=123", "NameOfWres=若楓07"_sj, "Stage=3"});
+    const std::string player = CrLf({"[5]", "Age=123", sj<"NameOfWres=若楓07">, "Stage=3"});
     const std::string season = CrLf({"[Game]", "Nengo=2023", "Basyo6=4"});
     const Case cases[] = {
         {"no saved game", std::nullopt, false, "", "", 0, 0},
-        {"the player in slot 5", player + season, true, "若楓"_sj, "関脇"_sj, 2023, 9},
+        {"the player in slot 5", player + season, true, sj<"若楓">, sj<"関脇">, 2023, 9},
         {"a league without the player's mark",
-         CrLf({"[5]", "Age=23", "NameOfWres=若楓07"_sj, "Stage=3"}) + season, true, "", "", 0, 0},
+         CrLf({"[5]", "Age=23", sj<"NameOfWres=若楓07">, "Stage=3"}) + season, true, "", "", 0, 0},
         {"a rank code outside 1 to 5",
-         CrLf({"[5]", "Age=123", "NameOfWres=若楓07"_sj, "Stage=6"}) + season, true, "", "", 0, 0},
+         CrLf({"[5]", "Age=123", sj<"NameOfWres=若楓07">, "Stage=6"}) + season, true, "", "", 0, 0},
         {"no calendar", player, true, "", "", 0, 0},
         {"a month beyond November", player + CrLf({"[Game]", "Nengo=2023", "Basyo6=6"}), true, "",
          "", 0, 0},
