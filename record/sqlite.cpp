@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace kelmar {
@@ -45,6 +47,21 @@ void Database::Execute(const char* sql) {
         const std::string reason = message != nullptr ? message : sqlite3_errstr(code);
         sqlite3_free(message);
         throw RecordError(reason);
+    }
+}
+
+void Database::ExecuteWhenFree(const char* sql) {
+    using std::chrono::milliseconds;
+    const auto until = std::chrono::steady_clock::now() + milliseconds(kBusyTimeoutMs);
+    for (;;) {
+        try {
+            Execute(sql);
+            return;
+        } catch (const RecordError&) {
+            if (sqlite3_errcode(db_) != SQLITE_BUSY || std::chrono::steady_clock::now() >= until)
+                throw;
+        }
+        std::this_thread::sleep_for(milliseconds(5));
     }
 }
 
