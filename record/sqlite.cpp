@@ -9,8 +9,10 @@
 namespace kelmar {
 
 namespace {
-// How long a write waits for another program that holds the store.
-constexpr int kBusyTimeoutMs = 250;
+// How long a write waits for another program that holds the store: long
+// enough for a busy machine to let the other finish its transaction (a run of
+// kelmar-sim holds one for up to a batch of basho).
+constexpr int kBusyTimeoutMs = 2000;
 }  // namespace
 
 Database::Database(const std::string& path) {
