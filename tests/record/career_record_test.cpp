@@ -12,26 +12,16 @@
 
 #include "record/sqlite.h"
 #include "support/game_folder.h"
+#include "support/store_rows.h"
 
 namespace kelmar {
 namespace {
 
 using testing::GameFolder;
-using Rows = std::vector<std::vector<int64_t>>;
+using testing::Query;
+using testing::Rows;
 
-Rows Query(const std::string& file, const char* sql) {
-    Database db(file);
-    Statement q = db.Prepare(sql);
-    Rows rows;
-    while (q.Step()) {
-        std::vector<int64_t> row;
-        for (int c = 0; c < q.Columns(); ++c) row.push_back(q.Integer(c));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-// Basho `seq` of a career: fifteen bouts, `seq` of them won (at most 15).
+// Basho `seq` of a career: fifteen bouts, eight of them won.
 void PlayBasho(CareerRecord& record, int seq, const std::string& shikona = "Wakakaede") {
     BashoStart start;
     start.nengo = 2030 + seq / 6;

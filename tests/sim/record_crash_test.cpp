@@ -15,30 +15,21 @@
 #include "record/sqlite.h"
 #include "sim/sim_process.h"
 #include "support/game_folder.h"
+#include "support/store_rows.h"
 
 namespace kelmar {
 namespace {
 
 using testing::GameFolder;
+using testing::Query;
+using testing::Rows;
 using testing::RunSim;
-using Rows = std::vector<std::vector<int64_t>>;
 using Environment = std::vector<std::pair<std::string, std::string>>;
 
-Rows Query(const std::string& file, const char* sql) {
-    Database db(file);
-    Statement q = db.Prepare(sql);
-    Rows rows;
-    while (q.Step()) {
-        std::vector<int64_t> row;
-        for (int c = 0; c < q.Columns(); ++c) row.push_back(q.Integer(c));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // Starts kelmar-sim with the crash library and these variables, its lines
-// thrown away and its messages shown. A `gate` (a pipe) is read to its end before the program
-// starts, so that several start together when its writing end is closed.
+// thrown away and its messages shown. A `gate` (a pipe) is read to its end
+// before the program starts, so that several start together when its
+// writing end is closed.
 pid_t Start(const std::vector<std::string>& args, const Environment& env,
             const int* gate = nullptr) {
     const pid_t child = ::fork();

@@ -13,6 +13,7 @@
 #include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "support/game_folder.h"
+#include "support/store_rows.h"
 
 namespace kelmar {
 namespace {
@@ -20,23 +21,10 @@ namespace {
 using testing::GameFolder;
 using testing::Json;
 using testing::ParsedLines;
+using testing::Query;
+using testing::Rows;
 using testing::RunSim;
 using testing::SimResult;
-
-using Rows = std::vector<std::vector<int64_t>>;
-
-// The integer columns of a query, row by row.
-Rows Query(const std::string& file, const std::string& sql) {
-    Database db(file);
-    Statement q = db.Prepare(sql.c_str());
-    Rows rows;
-    while (q.Step()) {
-        std::vector<int64_t> row;
-        for (int c = 0; c < q.Columns(); ++c) row.push_back(q.Integer(c));
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 int64_t One(const std::string& file, const std::string& sql) {
     const Rows rows = Query(file, sql);
