@@ -14,7 +14,8 @@ namespace {
 
 // With KELMAR_STARTUP_PROBE set, the program prints the wall-clock time of the
 // main window's first paint, in milliseconds since the epoch, and ends:
-// scripts/measure-ui times the starts with it.
+// scripts/measure-ui times the starts with it, and tests/ui/install_test.sh
+// sees the installed game start.
 class FirstPaintProbe : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {

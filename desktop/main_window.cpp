@@ -202,8 +202,7 @@ void TfrmKelmar::CreateOtherWindows() {
 }
 
 void TfrmKelmar::KS1Click() {
-    SaveGame(state_);
-    RecordSave();
+    SaveAndRecord();
 }
 
 void TfrmKelmar::KO2Click() {

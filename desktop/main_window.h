@@ -181,14 +181,15 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // A modal window of the basho; none opens once quit was chosen.
     void ShowModal(QDialog* window);
 
-    // The career record "Kelmar.db" (shell/main_window_record.cpp): the
+    // The career record "Kelmar.db" (desktop/main_window_record.cpp): the
     // Frontend a basho runs through, which feeds the record and shows itself
-    // through this window, and what the commands tell the record.
+    // through this window, and what the commands tell the record. The save
+    // command writes the record before the saved game.
     void CreateRecord();
     void CreateRecordMenu(QMenuBar* bar);
     Frontend& Recording();
     void RecordNewGame();
-    void RecordSave();
+    void SaveAndRecord();
     void RecordResume();
     void RefreshRecordWindows();
 

@@ -66,9 +66,8 @@ void TfrmKelmar::RecordNewGame() {
     record_->NewGame();
 }
 
-void TfrmKelmar::RecordSave() {
-    if (const auto fingerprint = SavedGameFingerprint(GameFolderPath(kSavedGameFile)))
-        record_->Saved(*fingerprint);
+void TfrmKelmar::SaveAndRecord() {
+    SaveGameAndRecord(state_, record_.get());
 }
 
 void TfrmKelmar::RecordResume() {

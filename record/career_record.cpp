@@ -68,6 +68,10 @@ std::optional<std::string> SavedGameFingerprint(const std::string& path) {
     } catch (const GameError&) {
         return std::nullopt;
     }
+    return FingerprintOf(bytes);
+}
+
+std::string FingerprintOf(std::string_view bytes) {
     uint64_t hash = 14695981039346656037ull;
     for (const unsigned char byte : bytes) {
         hash ^= byte;
@@ -82,7 +86,7 @@ std::optional<std::string> SavedGameFingerprint(const std::string& path) {
 // of a store we can use.
 int64_t SetUpStore(Database& db) {
     // One basho is one transaction; a kill loses at most the open one.
-    db.Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
+    db.ExecuteWhenFree("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
     Statement version = db.Prepare("PRAGMA user_version");
     version.Step();
     const int64_t found = version.Integer(0);
@@ -92,8 +96,15 @@ int64_t SetUpStore(Database& db) {
                           std::to_string(found) + ")");
     if (found == 0) {
         db.Execute("BEGIN IMMEDIATE");
-        db.Execute(kSchema);
-        db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        // Another program may have made the store since: the first to take
+        // the write lock makes the schema, the other finds it made.
+        version.Step();
+        const bool made = version.Integer(0) != 0;
+        version.Reset();
+        if (!made) {
+            db.Execute(kSchema);
+            db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        }
         db.Execute("COMMIT");
     }
     CreateAchievementsView(db);
@@ -186,8 +197,6 @@ void CareerRecord::Fail(const RecordError& error) {
 
 void CareerRecord::SetBatch(int basho) {
     batch_ = basho < 1 ? 1 : basho;
-    if (batch_ > 1)
-        Guard([&] { Ready()->db.Execute("PRAGMA synchronous = OFF"); });
 }
 
 void CareerRecord::BeginWrite() {
@@ -202,19 +211,19 @@ void CareerRecord::BeginWrite() {
 void CareerRecord::EndWrite() {
     if (batch_ > 1 && pending_ < batch_)
         return;
-    store_->db.Execute("COMMIT");
-    store_->inTransaction = false;
+    Commit();
+}
+
+void CareerRecord::Commit() {
+    if (store_ && store_->inTransaction) {
+        store_->db.Execute("COMMIT");
+        store_->inTransaction = false;
+    }
     pending_ = 0;
 }
 
 void CareerRecord::Flush() {
-    Guard([&] {
-        if (store_ && store_->inTransaction) {
-            store_->db.Execute("COMMIT");
-            store_->inTransaction = false;
-        }
-        pending_ = 0;
-    });
+    Guard([&] { Commit(); });
 }
 
 void CareerRecord::NewGame() {
@@ -229,13 +238,15 @@ void CareerRecord::Resuming(const std::string& fingerprint) {
     running_.reset();
 }
 
+// The save is committed at once, with the basho a batch holds: the file is
+// written after it.
 void CareerRecord::Saved(const std::string& fingerprint) {
     if (career_ == 0 || running_)
         return;
     Guard([&] {
         BeginWrite();
         store_->insertSave.Bind(1, fingerprint).Bind(2, career_).Bind(3, int64_t{seq_}).Run();
-        EndWrite();
+        Commit();
     });
 }
 
@@ -351,12 +362,15 @@ void CareerRecord::ResolveResume(Store& store, const BashoStart& start) {
         seq_ = static_cast<int32_t>(played);
         return;
     }
-    career_ = CopyCareer(store, from, static_cast<int32_t>(upTo), start);
     seq_ = static_cast<int32_t>(upTo < played ? upTo : played);
+    career_ = CopyCareer(store, from, seq_, start, fingerprint);
 }
 
-int64_t CareerRecord::CopyCareer(Store& store, int64_t from, int32_t upTo,
-                                 const BashoStart& start) {
+// The save is kept as one of the copy, in the copy's transaction: resumed
+// again (after a crash in the basho that follows, say), it finds the copy
+// with nothing played past the save and continues it instead of copying again.
+int64_t CareerRecord::CopyCareer(Store& store, int64_t from, int32_t upTo, const BashoStart& start,
+                                 const std::string& fingerprint) {
     BeginWrite();
     Statement career = store.db.Prepare(
         "INSERT INTO careers(shikona, first_nengo, first_month, basho, best_rank, yusyo, wins, "
@@ -373,6 +387,7 @@ int64_t CareerRecord::CopyCareer(Store& store, int64_t from, int32_t upTo,
         "tactic, opponent_tactic FROM bouts WHERE career = ?2 AND seq <= ?3");
     bouts.Bind(1, copy).Bind(2, from).Bind(3, int64_t{upTo}).Run();
     UpdateTotals(store, copy, BashoEnd{start.careerWins, start.careerLosses, start.score});
+    store.insertSave.Bind(1, fingerprint).Bind(2, copy).Bind(3, int64_t{upTo}).Run();
     EndWrite();
     return copy;
 }

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/achievements.h"
@@ -90,6 +91,8 @@ struct RivalRow {
 // The hash by which the record knows a saved game it has seen: FNV-1a over
 // the bytes of "Kelmar.ini", in hexadecimal; nullopt when it cannot be read.
 std::optional<std::string> SavedGameFingerprint(const std::string& path);
+// The same over the bytes of a save not yet written.
+std::string FingerprintOf(std::string_view bytes);
 
 class CareerRecord {
   public:
@@ -107,9 +110,9 @@ class CareerRecord {
     // after which the record keeps nothing. For callers that must know at once.
     void Open();
     bool failed() const { return failed_; }
-    // Keeps up to `basho` basho in one transaction (at least 1), and leaves
-    // the flushing of the file to the system. A run that is killed loses
-    // those basho; it never leaves half of one.
+    // Keeps up to `basho` basho in one transaction (at least 1). A run that is
+    // killed loses those basho; it never leaves half of one. The store stays
+    // as durable as with single basho (WAL, synchronous NORMAL).
     void SetBatch(int basho);
     // Commits what a batch holds.
     void Flush();
@@ -117,6 +120,9 @@ class CareerRecord {
     // The moments of the game. None of them raises.
     void NewGame();  // the running career is abandoned
     void Resuming(const std::string& fingerprint);
+    // A save is about to be written: told before the file is, and committed
+    // at once, so that a game killed at any moment of the save resumes its
+    // career (SaveGameAndRecord does both in this order).
     void Saved(const std::string& fingerprint);
     void BeginBasho(const BashoStart& start);
     void AddBout(const BoutEntry& bout);
@@ -146,8 +152,10 @@ class CareerRecord {
     void Fail(const RecordError& error);
     void BeginWrite();
     void EndWrite();
+    void Commit();
     void ResolveResume(Store& store, const BashoStart& start);
-    int64_t CopyCareer(Store& store, int64_t from, int32_t upTo, const BashoStart& start);
+    int64_t CopyCareer(Store& store, int64_t from, int32_t upTo, const BashoStart& start,
+                       const std::string& fingerprint);
     void UpdateTotals(Store& store, int64_t career, const BashoEnd& totals);
 
     std::string path_;

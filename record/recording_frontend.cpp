@@ -2,6 +2,7 @@
 
 #include "state/encoding.h"
 #include "state/rank.h"
+#include "state/saved_game.h"
 #include "state/strings.h"
 
 namespace kelmar {
@@ -19,6 +20,13 @@ std::string ShikonaOf(const GameState& s, int slot) {
 }
 
 }  // namespace
+
+void SaveGameAndRecord(const GameState& state, CareerRecord* record) {
+    const IniFile save = ComposeSavedGame(state);
+    if (record != nullptr)
+        record->Saved(FingerprintOf(save.Bytes()));
+    save.Flush();
+}
 
 // The newspaper opens the basho: the banzuke is rewritten, the player's slot
 // is known and the champion of the basho before has just been named.

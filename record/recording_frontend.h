@@ -9,6 +9,12 @@
 
 namespace kelmar {
 
+// Saves the game to "Kelmar.ini" with the record told first: the save's
+// fingerprint is committed before the file is written, so that a game killed
+// at any moment of the save resumes its career from whichever file it finds.
+// Without a record, SaveGame alone. Raises what SaveGame raises.
+void SaveGameAndRecord(const GameState& state, CareerRecord* record);
+
 class RecordingFrontend : public Frontend {
   public:
     RecordingFrontend(Frontend& inner, const GameState& state, CareerRecord& record)

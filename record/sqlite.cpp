@@ -2,13 +2,17 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace kelmar {
 
 namespace {
-// How long a write waits for another program that holds the store.
-constexpr int kBusyTimeoutMs = 250;
+// How long a write waits for another program that holds the store: long
+// enough for a busy machine to let the other finish its transaction (a run of
+// kelmar-sim holds one for up to a batch of basho).
+constexpr int kBusyTimeoutMs = 2000;
 }  // namespace
 
 Database::Database(const std::string& path) {
@@ -45,6 +49,21 @@ void Database::Execute(const char* sql) {
         const std::string reason = message != nullptr ? message : sqlite3_errstr(code);
         sqlite3_free(message);
         throw RecordError(reason);
+    }
+}
+
+void Database::ExecuteWhenFree(const char* sql) {
+    using std::chrono::milliseconds;
+    const auto until = std::chrono::steady_clock::now() + milliseconds(kBusyTimeoutMs);
+    for (;;) {
+        try {
+            Execute(sql);
+            return;
+        } catch (const RecordError&) {
+            if (sqlite3_errcode(db_) != SQLITE_BUSY || std::chrono::steady_clock::now() >= until)
+                throw;
+        }
+        std::this_thread::sleep_for(milliseconds(5));
     }
 }
 

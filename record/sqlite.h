@@ -34,6 +34,10 @@ class Database {
 
     // Runs one or more statements without results.
     void Execute(const char* sql);
+    // The same, tried again while SQLite answers "busy" without waiting, as
+    // it does when another program turns a new store to WAL at that moment;
+    // for as long as a write waits for another program.
+    void ExecuteWhenFree(const char* sql);
     Statement Prepare(const char* sql);
     int64_t LastInsertId() const;
 

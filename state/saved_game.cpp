@@ -1,6 +1,7 @@
 #include "state/saved_game.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "state/errors.h"
 #include "state/ini.h"
@@ -79,6 +80,10 @@ bool ReadSeason(GameState& s, const IniFile& ini) {
 // The whole file is composed in memory and replaces the old one in one step:
 // a save that fails leaves the last save whole.
 void SaveGame(const GameState& s) {
+    ComposeSavedGame(s).Flush();
+}
+
+IniFile ComposeSavedGame(const GameState& s) {
     const std::string path = GameFolderPath(kSavedGameFile);
     std::optional<IniFile> ini;
     try {
@@ -88,7 +93,7 @@ void SaveGame(const GameState& s) {
     }
     WriteLeague(s, *ini);
     WriteSeason(s, *ini);
-    ini->Flush();
+    return std::move(*ini);
 }
 
 bool ReadSavedGame(GameState& s) {

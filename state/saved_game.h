@@ -4,10 +4,15 @@
 #include <string>
 
 #include "state/game_state.h"
+#include "state/ini.h"
 
 namespace kelmar {
 
 void SaveGame(const GameState& state);
+// The saved game as SaveGame puts it on disk, composed in memory: SaveGame is
+// this and then its Flush. Raises IniWriteError when the old file cannot be
+// read, so that its other lines are never lost.
+IniFile ComposeSavedGame(const GameState& state);
 
 // What the home shows beside its resume button, read from the saved game
 // without touching the game state: whether "Kelmar.ini" is there, and the

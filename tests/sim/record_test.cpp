@@ -6,14 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <filesystem>
-#include <thread>
+#include <string>
+#include <string_view>
 
 #include "record/sqlite.h"
 #include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "support/game_folder.h"
+#include "support/store_rows.h"
 
 namespace kelmar {
 namespace {
@@ -21,23 +21,10 @@ namespace {
 using testing::GameFolder;
 using testing::Json;
 using testing::ParsedLines;
+using testing::Query;
+using testing::Rows;
 using testing::RunSim;
 using testing::SimResult;
-
-using Rows = std::vector<std::vector<int64_t>>;
-
-// The integer columns of a query, row by row.
-Rows Query(const std::string& file, const std::string& sql) {
-    Database db(file);
-    Statement q = db.Prepare(sql.c_str());
-    Rows rows;
-    while (q.Step()) {
-        std::vector<int64_t> row;
-        for (int c = 0; c < q.Columns(); ++c) row.push_back(q.Integer(c));
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 int64_t One(const std::string& file, const std::string& sql) {
     const Rows rows = Query(file, sql);
@@ -193,34 +180,51 @@ TEST(SimRecord, AResumedCareerContinuesItsRows) {
 }
 
 // A run killed while it writes leaves whole basho only: every one with its
-// fifteen bouts, every career row counting its basho.
+// fifteen bouts, every career row counting its basho. It is killed once its
+// lines show three batches of basho written: the basho of a line that did not
+// end a career is committed (with its batch of 64) before the line is printed.
 TEST(SimRecord, AKillInTheMiddleOfARunLeavesAConsistentStore) {
     GameFolder folder;
     folder.CopyAllData();
+    int lines[2];
+    ASSERT_EQ(::pipe(lines), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::freopen("/dev/null", "w", stdout);
+        ::dup2(lines[1], 1);
+        ::close(lines[0]);
+        ::close(lines[1]);
         ::execl(KELMAR_SIM_PROGRAM, KELMAR_SIM_PROGRAM, "--basho", "1000000", "--careers",
                 "1000000", "--record", "run.db", static_cast<char*>(nullptr));
         ::_exit(127);
     }
-    // Until some batches are in.
-    for (int wait = 0; wait < 200; ++wait) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        if (std::filesystem::exists("run.db") && std::filesystem::file_size("run.db") > 256 * 1024)
-            break;
+    ::close(lines[1]);
+    constexpr int64_t kSeen = 3 * 64;
+    int64_t basho = 0;
+    std::string pending;
+    char buffer[1 << 16];
+    ssize_t n = 0;
+    while (basho < kSeen && (n = ::read(lines[0], buffer, sizeof buffer)) > 0) {
+        pending.append(buffer, static_cast<size_t>(n));
+        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            if (std::string_view(pending).substr(0, end).find("\"retired\":false") !=
+                std::string_view::npos)
+                ++basho;
+            pending.erase(0, end + 1);
+        }
     }
     ::kill(child, SIGKILL);
+    ::close(lines[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the run ended before it was killed";
+    ASSERT_GE(basho, kSeen) << "the run printed too few lines";
 
     Database db("run.db");
     Statement check = db.Prepare("PRAGMA integrity_check");
     ASSERT_TRUE(check.Step());
     EXPECT_EQ(check.Text(0), "ok");
-    EXPECT_GT(One("run.db", "SELECT COUNT(*) FROM basho"), 0);
+    EXPECT_GE(One("run.db", "SELECT COUNT(*) FROM basho"), kSeen);
     EXPECT_EQ(One("run.db",
                   "SELECT COUNT(*) FROM basho b WHERE (SELECT COUNT(*) FROM bouts t "
                   "WHERE t.career = b.career AND t.seq = b.seq) != 15"),

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 
@@ -329,7 +331,10 @@ class CareerWindowTest : public QObject {
         QCOMPARE(w.btnStop->text(), QStringLiteral("再開"));
         const int step = s.AnimationStep;
         const QImage shown = w.Image1->Surface();
-        QTest::qWait(40);  // forty ticks of the test timer
+        // Forty ticks counted, each one after the window's own handler of it,
+        // however slowly they come.
+        QSignalSpy ticks(w.Timer1, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 40, 60000);
         QCOMPARE(s.AnimationStep, step);
         QCOMPARE(w.Image1->Surface(), shown);
         QVERIFY(Shown(w.Image1));

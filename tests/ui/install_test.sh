@@ -20,12 +20,19 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$work/prefix/$desktop" || fail "desktop entry"
 fi
 
-# Starts the launcher; the game runs until the timeout ends it.
+# Starts the launcher. With KELMAR_STARTUP_PROBE the game prints the time of
+# its main window's first paint and ends by itself: started is what has
+# painted and ended with 0. A launcher or game that hangs is stopped by the
+# timeout and fails, as does one that ends without painting.
 start() {
     rc=0
-    XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen timeout 2 "$work/prefix/games/kelmar" \
-        >/dev/null 2>&1 || rc=$?
-    [ "$rc" -eq 124 ] || fail "the game did not keep running (exit $rc)"
+    painted=$(XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen KELMAR_STARTUP_PROBE=1 \
+        timeout 25 "$work/prefix/games/kelmar" 2>/dev/null) || rc=$?
+    [ "$rc" -ne 124 ] || fail "the game did not start within 25 s (hung)"
+    [ "$rc" -eq 0 ] || fail "the game ended with exit $rc"
+    case $painted in
+        '' | *[!0-9]*) fail "the game ended without painting its window (printed '$painted')" ;;
+    esac
 }
 
 # A first start: the folder is made, the data copied, an empty top ten made.

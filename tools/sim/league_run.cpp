@@ -87,13 +87,12 @@ void LeagueRun::PlayBasho() {
             notices_.push_back("call " + std::to_string(calls_) +
                                " ended a career: no game is saved");
         } else {
-            SaveGame(state_);
-            saved_ = true;
 #if KELMAR_RECORD
-            if (record_)
-                if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
-                    record_->Saved(*fingerprint);
+            SaveGameAndRecord(state_, record_);
+#else
+            SaveGame(state_);
 #endif
+            saved_ = true;
         }
     }
 }
