@@ -5,6 +5,7 @@
 // may be called while a basho waits (the menu, the timer of the film, the
 // pause button).
 #include <emscripten.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -88,6 +89,9 @@ extern "C" {
 // message of a missing file: nothing was lost.
 EMSCRIPTEN_KEEPALIVE void web_start(int stepped, double start, double step, int topTenKept) {
     Game& game = TheGame();
+    // Emscripten starts with the file mask 0777: the saves would be written
+    // with no permission and could not be read back.
+    ::umask(022);
     if (::chdir(kGameFolder) != 0)
         JsShowError("the game folder is missing");
     if (stepped)

@@ -736,6 +736,7 @@ const Kelmar = (() => {
     importFile,
     scaleFactor,
     keptFile,
+    keepFolderFile,
   };
 })();
 
