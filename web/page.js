@@ -621,8 +621,18 @@ const Kelmar = (() => {
       handler();
     });
   }
-  el("JuryoList").addEventListener("change", JuryoListClick);
-  el("JuryoList").addEventListener("click", JuryoListClick);
+  // A pick is a click on an entry or any other change of the selection; a
+  // click that changed the selection is one pick, not two.
+  let changedInPress = false;
+  el("JuryoList").addEventListener("mousedown", () => (changedInPress = false));
+  el("JuryoList").addEventListener("change", () => {
+    changedInPress = true;
+    JuryoListClick();
+  });
+  el("JuryoList").addEventListener("click", () => {
+    if (!changedInPress) JuryoListClick();
+    changedInPress = false;
+  });
   el("PlayerOkButton").onclick = PlayerOkButtonClick;
   el("btnStop").onclick = btnStopClick;
 
