@@ -185,8 +185,8 @@ const Kelmar = (() => {
     // Centred on the main window, as far as it fits.
     const el = win(w);
     el.hidden = false;
-    const left = Math.max(0, Math.round((430 - el.offsetWidth) / 2));
-    const top = Math.max(0, Math.round((344 - el.offsetHeight) / 2));
+    const left = Math.max(0, Math.round((kStageWidth - el.offsetWidth) / 2));
+    const top = Math.max(0, Math.round((kStageHeight - el.offsetHeight) / 2));
     el.style.left = left + "px";
     el.style.top = top + "px";
   }
@@ -690,19 +690,20 @@ const Kelmar = (() => {
   });
 
   // ---- Scale -------------------------------------------------------------
-  // Whole-number factors where the board fits; below its width a smooth fit.
+  // Whole-number factors where the board fits; below its width (430 px) a
+  // smooth fit. The stage is the main window and room for the chart below it.
+  const kStageWidth = 430, kStageHeight = 346;
+  const frame = document.getElementById("frame");
   const stage = document.getElementById("stage");
   function scaleFactor(width, height) {
-    const fit = Math.min(width / 430, height / 344);
-    if (width < 430) return width / 430;
-    return Math.max(1, Math.floor(fit));
+    if (width < kStageWidth) return width / kStageWidth;
+    return Math.max(1, Math.floor(Math.min(width / kStageWidth, height / kStageHeight)));
   }
   function rescale() {
     const f = scaleFactor(document.documentElement.clientWidth, window.innerHeight);
     stage.style.transform = `scale(${f})`;
-    const left = Math.max(0, Math.floor((document.documentElement.clientWidth - 430 * f) / 2));
-    stage.style.left = left + "px";
-    document.body.style.height = Math.ceil(344 * f) + "px";
+    frame.style.width = Math.floor(kStageWidth * f) + "px";
+    frame.style.height = Math.ceil(kStageHeight * f) + "px";
     stage.dataset.scale = String(f);
     for (const c of document.querySelectorAll("canvas"))
       c.style.imageRendering = Number.isInteger(f) ? "pixelated" : "auto";

@@ -227,6 +227,9 @@ def main():
         rect = phone.execute_script(
             "return document.querySelector('[data-name=\"frmKelmar\"]').getBoundingClientRect().toJSON()")
         check(scroll <= width, f"no sideways scroll on a phone ({scroll} <= {width})")
+        inner = phone.execute_script("return [window.innerWidth, document.documentElement.scrollHeight, window.innerHeight]")
+        check(width == inner[0] and inner[1] <= inner[2],
+              f"the whole board without scrolling on a phone (width {width} of {inner[0]}, height {inner[1]} of {inner[2]})")
         check(rect["right"] <= width + 0.5 and rect["left"] >= 0, f"the board fits the phone ({rect})")
         factors = phone.execute_script(
             "return [Kelmar.scaleFactor(390, 844), Kelmar.scaleFactor(430, 700), "
