@@ -155,17 +155,27 @@ EMSCRIPTEN_KEEPALIVE int web_save() {
     return Guarded([] { SaveGame(TheGame().state); }) ? 1 : 0;
 }
 
-// KO2Click (asynchronous): the saved game read, then its basho run.
-EMSCRIPTEN_KEEPALIVE void web_resume() {
+// KO2Click, its first part: the saved game read and taken up; 1 when it was,
+// and web_run_basho then runs its basho. Refused by the rules while a basho
+// runs.
+EMSCRIPTEN_KEEPALIVE int web_read_saved_game() {
     Game& game = TheGame();
-    Guarded([&] {
+    return Guarded([&] {
+        // LoadGame in its two steps, each shown as soon as it is done.
         const bool practice = ReadSavedGame(game.state);
         Moment("SavedGameRead",
                std::string("{\"practice\":") + (practice ? "true" : "false") + "}");
         const std::string caption = TakeUpSavedGame(game.state);
         Moment("SavedGameTakenUp", "{\"caption\":" + QuotedGame(caption) + "}");
-        RunBasho(game.state, game.frontend, *game.clock);
-    });
+    })
+               ? 1
+               : 0;
+}
+
+// KO2Click, its second part (asynchronous): the resumed game's basho.
+EMSCRIPTEN_KEEPALIVE void web_run_basho() {
+    Game& game = TheGame();
+    Guarded([&] { RunBasho(game.state, game.frontend, *game.clock); });
 }
 
 // Timer1Timer: bit 0 show Image1, bit 1 hide it, bit 2 the film still runs,

@@ -424,12 +424,10 @@ const Kelmar = (() => {
   }
 
   function KO2Click() {
-    if (busy) {
-      showError("場所の途中です。");
-      return;
-    }
-    if (isOpen("frmStage")) closeWindow("frmStage");
-    runBasho("web_resume");
+    // While a basho runs the rules refuse the saved game with their message.
+    if (busy && !Module._web_basho_running()) return;
+    if (!busy && !Module._web_basho_running() && isOpen("frmStage")) closeWindow("frmStage");
+    if (Module._web_read_saved_game() && !busy) runBasho("web_run_basho");
   }
 
   let quitting = false;

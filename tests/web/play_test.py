@@ -99,7 +99,20 @@ def play_basho(d):
     tactics = 0
     end = time.time() + 120
     filmed_days = 0
+    paused = False
+    film = lambda: d.execute_script(
+        "return document.querySelector('[data-name=\"Image1\"]').toDataURL()")
     while time.time() < end:
+        # The pause button stops the film where it is; a second press goes on.
+        if not paused and shown(d, "Image1") and not shown(d, "frmStrategy"):
+            paused = True
+            q(d, "btnStop").click()
+            check(q(d, "btnStop").text == "再開", "btnStop pauses the film")
+            before = film()
+            time.sleep(0.6)
+            check(film() == before and shown(d, "Image1"), "a paused film stands still")
+            q(d, "btnStop").click()
+            check(q(d, "btnStop").text == "停止", "btnStop lets the film go on")
         # The films of the first day run; then the animation is switched off
         # (K1), to keep the test short: the rules draw the same.
         if filmed_days == 0 and "2日目" in q(d, "lblBasyo").text:
@@ -153,6 +166,7 @@ def main():
         check(q(d, "PlayerOkButton").is_enabled(), "a pick enables Ok")
         q(d, "PlayerOkButton").click()
         tactics = play_basho(d)
+        check(not failures, "the basho played without a failure")
         check(tactics >= 1, f"the tactic window was answered with the keys ({tactics} bouts)")
         check(q(d, "PlayerOkButton").text == "次へ", "次へ after the basho")
         check("得点" in q(d, "lblMyP").text, "the score shown")
