@@ -26,6 +26,9 @@ const Kelmar = (() => {
   }
   let store = null;
   function storeRequest(mode, work) {
+    // Without the browser's storage (refused, or a private window that has
+    // none) the game plays on and keeps nothing.
+    if (!store) return Promise.resolve(undefined);
     return new Promise((resolve, reject) => {
       const tx = store.transaction("files", mode);
       const request = work(tx.objectStore("files"));
@@ -46,7 +49,12 @@ const Kelmar = (() => {
   // A file the core wrote goes to the browser's storage as it is.
   async function keepFolderFile(name) {
     const bytes = folderFile(name);
-    if (bytes) await keepFile(name, new Uint8Array(bytes));
+    if (!bytes) return;
+    try {
+      await keepFile(name, new Uint8Array(bytes));
+    } catch (e) {
+      message(`${name} をブラウザーに保存できません: ${e && e.message ? e.message : e}`);
+    }
   }
 
   // A saved game the player picks: refused when larger than 64 KB or without
@@ -84,7 +92,7 @@ const Kelmar = (() => {
         resolve();
       };
       img.onerror = () => resolve();
-      img.src = "pictures/" + encodeURIComponent(name) + ".bmp";
+      img.src = "pictures/" + encodeURIComponent(name) + ".png";
     });
   }
   function picture(name) {
@@ -723,7 +731,11 @@ const Kelmar = (() => {
   }
 
   async function start() {
-    store = await openStore();
+    try {
+      store = await openStore();
+    } catch (e) {
+      message("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。");
+    }
     const files = await Promise.all([keptFile(kSavedGame), keptFile(kTopTen)]);
     await Promise.all(kPictureFiles.map(loadPicture));
     [kSavedGame, kTopTen].forEach((name, i) => {
@@ -746,6 +758,15 @@ const Kelmar = (() => {
     scaleFactor,
     keptFile,
     keepFolderFile,
+    // FNV-1a of a picture's R, G, B bytes, row after row, as the page read it.
+    pictureDigest(name) {
+      const p = pictures[name];
+      if (!p) return null;
+      let h = 0x811c9dc5;
+      for (let i = 0; i < p.data.length; i += 4)
+        for (let c = 0; c < 3; ++c) h = Math.imul(h ^ p.data[i + c], 0x01000193) >>> 0;
+      return h;
+    },
   };
 })();
 

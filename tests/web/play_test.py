@@ -24,6 +24,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
+from png_pictures import read_bitmap  # noqa: E402
 PICK, CLOCK = 4, "4000000,777"
 failures = []
 
@@ -155,6 +157,15 @@ def main():
     try:
         ready = load(d, f"{URL}?clock={CLOCK}")
         print(f"     ready in {ready:.2f} s", flush=True)
+        # The page draws from the game's own pixels.
+        for name in ("力士", "On", "oshi", "a"):
+            width, height, rows = read_bitmap(os.path.join(DATA, name + ".bmp"))
+            h = 0x811c9dc5
+            for row in rows:
+                for byte in row:
+                    h = ((h ^ byte) * 0x01000193) & 0xFFFFFFFF
+            check(d.execute_script("return Kelmar.pictureDigest(arguments[0])", name) == h,
+                  f"the page's {name} has the pixels of {name}.bmp")
         check(ready < 3, "New game usable within 3 s")
         # The quickest film, to keep the test short; the rules are the same.
         menu(d, "FilmPace3")
