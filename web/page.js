@@ -546,7 +546,7 @@ const Kelmar = (() => {
 
   // Kelmar.ini downloaded as the desktop writes it.
   async function ExportSaveClick() {
-    const bytes = await keptFile(kSavedGame);
+    const bytes = folderFile(kSavedGame) || (await keptFile(kSavedGame));
     if (!bytes) {
       message("保存されたゲームがありません。");
       return;

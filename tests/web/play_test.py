@@ -27,6 +27,7 @@ URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
 from png_pictures import read_bitmap  # noqa: E402
 PICK, CLOCK = 4, "4000000,777"
+SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
 failures = []
 
 
@@ -137,14 +138,16 @@ def play_basho(d):
     return tactics
 
 
-def sim_save(folder):
-    for f in os.listdir(DATA):
-        if f.endswith(".txt") or f == "Kelmar.hlp":
-            shutil.copy(os.path.join(DATA, f), folder)
-    subprocess.run([SIM, "--pick", str(PICK), "--tactic", "1", "--clock", CLOCK, "--basho", "1",
-                    "--save-after", "1"], cwd=folder, check=True, stdout=subprocess.DEVNULL)
-    with open(os.path.join(folder, "Kelmar.ini"), "rb") as f:
-        return f.read()
+def sim_file(name, *args):
+    """The file `name` that kelmar-sim writes with `args` in a fresh folder."""
+    with tempfile.TemporaryDirectory() as folder:
+        for f in os.listdir(DATA):
+            if f.endswith(".txt") or f == "Kelmar.hlp":
+                shutil.copy(os.path.join(DATA, f), folder)
+        subprocess.run([SIM, *args], cwd=folder, check=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        with open(os.path.join(folder, name), "rb") as f:
+            return f.read()
 
 
 def console_errors(d):
@@ -194,8 +197,8 @@ def main():
               "Kelmar.ini downloaded")
         with open(exported, "rb") as f:
             page_save = f.read()
-        with tempfile.TemporaryDirectory() as folder:
-            expected = sim_save(folder)
+        expected = sim_file("Kelmar.ini", "--pick", str(PICK), "--tactic", "1", "--clock", CLOCK,
+                            "--basho", "1", "--save-after", "1")
         check(page_save == expected,
               f"the exported Kelmar.ini ({len(page_save)} bytes) equals kelmar-sim's ({len(expected)} bytes)")
         if page_save != expected:
@@ -233,6 +236,40 @@ def main():
         accepted = d.execute_script(
             "return Kelmar.importFile(new Blob([new Uint8Array(arguments[0])]))", list(expected))
         check(accepted, "import takes kelmar-sim's Kelmar.ini")
+        # A short career to its end: the retirement report, and the top-ten
+        # name question answered with Escape, as kelmar-sim's player answers
+        # it; Rank.txt as kelmar-sim writes it.
+        load(d, f"{URL}?clock={SHORT_CLOCK}")
+        menu(d, "K1")
+        menu(d, "KN1")
+        Select(q(d, "JuryoList")).select_by_index(SHORT_PICK - 1)
+        q(d, "PlayerOkButton").click()
+        asked = retired = False
+        end = time.time() + 90
+        while time.time() < end and not asked:
+            if shown(d, "NameDialog"):
+                asked = True
+                keys(d, Keys.ESCAPE)
+            elif shown(d, "frmReport") and "引退" in q(d, "Label1", "frmReport").text:
+                retired = True
+                keys(d, Keys.ENTER)
+            elif shown(d, "frmStrategy"):
+                keys(d, "1")
+            elif any(shown(d, w) for w in ("frmPaper", "frmStage", "frmReport")):
+                keys(d, Keys.ENTER)
+            elif q(d, "PlayerOkButton").is_displayed() and q(d, "PlayerOkButton").is_enabled():
+                keys(d, Keys.ENTER)  # 次へ
+            time.sleep(0.02)
+        check(retired, "the retirement report shown")
+        check(asked, "the top-ten name question asked")
+        until(d, lambda: d.execute_script(
+            "Kelmar.keptFile('Rank.txt').then(b => window.rank = b ? Array.from(b) : null); return window.rank != null"),
+            5, "Rank.txt kept in IndexedDB")
+        page_rank = bytes(d.execute_script("return window.rank") or [])
+        sim_rank = sim_file("Rank.txt", "--files", "--pick", str(SHORT_PICK), "--tactic", "1",
+                            "--clock", SHORT_CLOCK, "--careers", "1")
+        check(page_rank == sim_rank, f"Rank.txt ({len(page_rank)} bytes) equals kelmar-sim's ({len(sim_rank)} bytes)")
+
         menu(d, "KQ1")
         until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'") and
               not shown(d, "btnStop"), 10, "終わり leaves the page at its start")
