@@ -76,6 +76,10 @@ const Kelmar = (() => {
 
   // ---- The pictures ------------------------------------------------------
   // Read once from the page's folder; each as ImageData for the copies.
+  // The day card, the lamps, the techniques, the film and the chart are
+  // composed here by the desktop's cells and copy routine until the core
+  // composes them itself; then each draw below becomes one call into the
+  // core that hands back RGBA pixels for putImageData.
   const pictures = {};
   const kPictureFiles = ["力士", "On", "Off", "oshi", "hiki", "nage",
                          "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"];
