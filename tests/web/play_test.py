@@ -17,6 +17,7 @@ import time
 
 from selenium import webdriver
 from selenium.common.exceptions import NoSuchElementException
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
@@ -90,8 +91,9 @@ def menu(d, name):
 
 
 def keys(d, *ks):
-    # The keys go where the focus is, as a player's would.
-    d.switch_to.active_element.send_keys(*ks)
+    # The keys go where the focus is, as a player's would (also when the
+    # focus is on a button that a window closing has just hidden).
+    ActionChains(d).send_keys(*ks).perform()
 
 
 def play_basho(d):
