@@ -657,6 +657,13 @@ const Kelmar = (() => {
   };
   inWin("frmStage", "btnClose").onclick = () => { closeWindow("frmStage"); answer("ShowDailyChart", 0); };
   inWin("frmBest10", "CloseBest10").onclick = () => closeWindow("frmBest10");
+  // A window's close box: as its button, and the tactic window closes without
+  // a choice, which leaves the tactic as it was.
+  inWin("frmPaper", "Close").onclick = () => inWin("frmPaper", "Ok").click();
+  inWin("frmReport", "Close").onclick = () => inWin("frmReport", "Button1").click();
+  inWin("frmStage", "Close").onclick = () => inWin("frmStage", "btnClose").click();
+  inWin("AboutForm", "Close").onclick = () => inWin("AboutForm", "Button1").click();
+  inWin("frmStrategy", "Close").onclick = () => { closeWindow("frmStrategy"); answer("AskTactic", 0); };
   inWin("AboutForm", "Button1").onclick = () => closeWindow("AboutForm");
   inWin("HelpWindow", "CloseHelp").onclick = () => closeWindow("HelpWindow");
   inWin("HelpWindow", "btnContents").onclick = () => showTopic(1, true);
