@@ -1,11 +1,13 @@
 // The scoreboard Image2 of the main window (425 x 161): the day's 32 figures
 // painted from the picture sheet before the first bout, then the lamps and
 // technique pictures of each bout. Bout i owns the column whose left edge is
-// x = 410 - 24 * i, so the day runs from right to left.
+// x = 410 - 24 * i, so the day runs from right to left. canvas/scoreboard.h
+// composes them; these draw into the window's image in place.
 #pragma once
 
 #include <QImage>
 
+#include "canvas/scoreboard.h"
 #include "state/frontend.h"
 
 namespace kelmar {
@@ -37,7 +39,7 @@ class DayPictures {
     void PutOutLamp(QImage& board, int bout, Side loser) const;
 
   private:
-    QImage on_, off_, oshi_, hiki_, nage_;
+    canvas::DayPictures pictures_;
 };
 
 }  // namespace kelmar

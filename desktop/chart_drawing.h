@@ -1,6 +1,7 @@
 // The banzuke chart of frmStage, drawn entirely from cells of the picture
 // sheet: for each of the 32 slots its rank, wins, losses, experience stars and
 // name plate. Slots 1 to 16 stand in the left half, 17 to 32 in the right.
+// canvas/chart.h composes it; the column titles are the window's own text.
 #pragma once
 
 #include <QImage>

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "basho/procedures.h"
+#include "canvas/scoreboard.h"
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
 #include "desktop/main_window.h"
@@ -18,7 +19,6 @@
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
 #include "state/game_state.h"
-#include "state/text_file.h"
 
 namespace kelmar {
 
@@ -154,7 +154,7 @@ void TfrmKelmar::Timer1Timer() {
     if (action.letter != 0) {
         // Read from disk at every step; a missing picture is reported and the
         // film goes on, its step already counted.
-        Image1->SetPicture(LoadPicture(GameFolderPath(std::string(1, action.letter) + ".bmp")));
+        Image1->SetPicture(ImageOf(canvas::FilmFrame(action.letter)));
     }
     if (action.hide)
         Image1->hide();

@@ -1,19 +1,10 @@
 #include "desktop/picture_copy.h"
 
-#include <QImageReader>
-#include <QString>
-#include <cstdint>
-#include <vector>
-
-#include "state/encoding.h"
-#include "state/errors.h"
+#include "canvas/bitmap.h"
 
 namespace kelmar {
 
 namespace {
-
-constexpr QRgb kColourBits = 0x00FFFFFF;
-constexpr QRgb kOpaque = 0xFF000000;
 
 bool Is32Bit(const QImage& image) {
     const QImage::Format f = image.format();
@@ -21,56 +12,53 @@ bool Is32Bit(const QImage& image) {
            f == QImage::Format_ARGB32_Premultiplied;
 }
 
-// The source pixel a destination offset reads.
-int SourceIndex(int offset, int srcStart, int srcLength, int dstLength) {
-    return srcStart + static_cast<int>(int64_t{offset} * srcLength / dstLength);
+// A 32-bit image of the source: itself, or a converted copy.
+QImage Source(const QImage& src) {
+    return Is32Bit(src) ? src : src.convertToFormat(QImage::Format_RGB32);
 }
 
-template <typename Paint>
-void CopyPixels(QImage& dst, const QRect& dstRect, const QImage& src, const QRect& srcRect,
-                Paint paint) {
-    if (dstRect.isEmpty() || srcRect.isEmpty() || !src.rect().contains(srcRect))
-        return;
-    const QRect clip = dstRect & dst.rect();
-    if (clip.isEmpty())
-        return;
-    if (!Is32Bit(dst))
-        dst.convertTo(QImage::Format_RGB32);
-    const QImage source = Is32Bit(src) ? src : src.convertToFormat(QImage::Format_RGB32);
+canvas::ConstView ConstPixelsOf(const QImage& image) {
+    return {reinterpret_cast<const canvas::Pixel*>(image.constBits()), image.width(),
+            image.height(), static_cast<int>(image.bytesPerLine() / 4)};
+}
 
-    std::vector<int> column(static_cast<size_t>(clip.width()));
-    for (int x = clip.left(); x <= clip.right(); ++x)
-        column[static_cast<size_t>(x - clip.left())] =
-            SourceIndex(x - dstRect.left(), srcRect.left(), srcRect.width(), dstRect.width());
-    for (int y = clip.top(); y <= clip.bottom(); ++y) {
-        const int sy =
-            SourceIndex(y - dstRect.top(), srcRect.top(), srcRect.height(), dstRect.height());
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(y)) + clip.left();
-        for (size_t i = 0; i < column.size(); ++i) to[i] = paint(from[column[i]]);
-    }
+canvas::Rect RectOf(const QRect& r) {
+    return canvas::Rect(r.left(), r.top(), r.width(), r.height());
 }
 
 }  // namespace
 
+canvas::View PixelsOf(QImage& image) {
+    if (!Is32Bit(image))
+        image.convertTo(QImage::Format_RGB32);
+    return {reinterpret_cast<canvas::Pixel*>(image.bits()), image.width(), image.height(),
+            static_cast<int>(image.bytesPerLine() / 4)};
+}
+
+QImage ImageOf(canvas::Picture picture) {
+    if (picture.empty())
+        return QImage();
+    auto* owned = new canvas::Picture(std::move(picture));
+    return QImage(
+        reinterpret_cast<uchar*>(owned->data()), owned->width(), owned->height(),
+        static_cast<qsizetype>(owned->width()) * 4, QImage::Format_RGB32,
+        [](void* p) { delete static_cast<canvas::Picture*>(p); }, owned);
+}
+
 QImage LoadPicture(const std::string& path) {
-    QImageReader reader(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), "bmp");
-    QImage picture = reader.read();
-    // The file name is UTF-8 on disk; the game's message is Shift-JIS.
-    if (picture.isNull())
-        throw PictureError(Utf8ToShiftJis(path));
-    return picture.convertToFormat(QImage::Format_RGB32);
+    return ImageOf(canvas::ReadPicture(path));
 }
 
 void CopyRect(QImage& dst, const QRect& dstRect, const QImage& src, const QRect& srcRect) {
-    CopyPixels(dst, dstRect, src, srcRect, [](QRgb p) { return p | kOpaque; });
+    const QImage source = Source(src);
+    canvas::CopyRect(PixelsOf(dst), RectOf(dstRect), ConstPixelsOf(source), RectOf(srcRect));
 }
 
 void CopyRectHighlight(QImage& dst, const QRect& dstRect, const QImage& src, const QRect& srcRect,
                        QRgb colour) {
-    const QRgb highlight = (colour & kColourBits) | kOpaque;
-    CopyPixels(dst, dstRect, src, srcRect,
-               [highlight](QRgb p) { return (p & kColourBits) == 0 ? highlight : p | kOpaque; });
+    const QImage source = Source(src);
+    canvas::CopyRectHighlight(PixelsOf(dst), RectOf(dstRect), ConstPixelsOf(source),
+                              RectOf(srcRect), colour);
 }
 
 void DrawPicture(QImage& dst, QPoint at, const QImage& picture) {
