@@ -15,6 +15,7 @@
 #include "banzuke/procedures.h"
 #include "basho/new_career.h"
 #include "basho/procedures.h"
+#include "canvas/scoreboard.h"
 #include "state/encoding.h"
 #include "state/errors.h"
 #include "state/game_state.h"
@@ -178,13 +179,15 @@ EMSCRIPTEN_KEEPALIVE void web_run_basho() {
     Guarded([&] { RunBasho(game.state, game.frontend, *game.clock); });
 }
 
-// Timer1Timer: bit 0 show Image1, bit 1 hide it, bit 2 the film still runs,
-// bits 8.. the letter of the picture to show (0: none).
+// Timer1Timer: bit 0 show Image1, bit 1 hide it, bit 2 the film still runs.
+// The frame of the step is shown in Image1 first; one that cannot be read is
+// reported and the film goes on, its step already counted.
 EMSCRIPTEN_KEEPALIVE int web_film_tick() {
     GameState& state = TheGame().state;
     const FilmAction action = FilmTick(state);
-    return (action.show ? 1 : 0) | (action.hide ? 2 : 0) | (state.AnimationRunning ? 4 : 0) |
-           (static_cast<unsigned char>(action.letter) << 8);
+    if (action.letter != 0)
+        Guarded([&] { ShowPixels("Image1", canvas::FilmFrame(action.letter)); });
+    return (action.show ? 1 : 0) | (action.hide ? 2 : 0) | (state.AnimationRunning ? 4 : 0);
 }
 
 // btnStopClick: btnStop's new caption; whether the game is now paused is
@@ -219,12 +222,15 @@ EMSCRIPTEN_KEEPALIVE int web_basho_running() {
     return TheGame().state.BashoRunning ? 1 : 0;
 }
 
-// KB1Click: the chart's rows of the league as it stands, or null after the
-// error's message.
-EMSCRIPTEN_KEEPALIVE const char* web_chart() {
-    std::string json = "null";
-    Guarded([&] { json = ChartJson(ChartRowsOf(TheGame().state)); });
-    return Answer(json);
+// KB1Click: the chart of the league as it stands drawn in frmStage's image;
+// 0 after the error's message.
+EMSCRIPTEN_KEEPALIVE int web_chart() {
+    return Guarded([] { ShowChart(ChartRowsOf(TheGame().state)); }) ? 1 : 0;
+}
+
+// KN1Click's first step: the blank board.
+EMSCRIPTEN_KEEPALIVE void web_clear_board() {
+    TheGame().frontend.ClearBoard();
 }
 
 // KT2Click: the ten places, [name, score] each.

@@ -75,11 +75,11 @@ const Kelmar = (() => {
   }
 
   // ---- The pictures ------------------------------------------------------
-  // Read once from the page's folder; each as ImageData for the copies.
-  // The day card, the lamps, the techniques, the film and the chart are
-  // composed here by the desktop's cells and copy routine until the core
-  // composes them itself; then each draw below becomes one call into the
-  // core that hands back RGBA pixels for putImageData.
+  // The game's pictures come as PNG files of the bitmaps' pixels. At the
+  // start each is written into the game folder as the bitmap it was, and the
+  // core composes the day card, the lamps, the films and the chart from those
+  // files as on the desktop (canvas/); the page only shows the RGBA pixels it
+  // hands back.
   const pictures = {};
   const kPictureFiles = ["力士", "On", "Off", "oshi", "hiki", "nage",
                          "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"];
@@ -95,100 +95,44 @@ const Kelmar = (() => {
         pictures[name] = g.getImageData(0, 0, img.width, img.height);
         resolve();
       };
+      // A picture that cannot be loaded is missing from the game folder: the
+      // core reports it where the desktop would.
       img.onerror = () => resolve();
       img.src = "pictures/" + encodeURIComponent(name) + ".png";
     });
   }
-  function picture(name) {
-    const p = pictures[name];
-    if (!p) throw new Error(`ﾌｧｲﾙ ${name}.bmp は開けません`);
-    return p;
-  }
-
-  // The game's one copy routine, as the core's canvas module has it: nearest
-  // pixel, source pixel (left + dx*w/W, top + dy*h/H); a source rectangle
-  // off the picture draws nothing; `highlight` paints pure black in a colour.
-  function copyRect(dst, [dl, dt, dw, dh], src, [sl, st, sw, sh], highlight) {
-    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
-    if (sl < 0 || st < 0 || sl + sw > src.width || st + sh > src.height) return;
-    const x0 = Math.max(dl, 0), x1 = Math.min(dl + dw, dst.width);
-    const y0 = Math.max(dt, 0), y1 = Math.min(dt + dh, dst.height);
-    for (let y = y0; y < y1; ++y) {
-      const sy = st + Math.floor(((y - dt) * sh) / dh);
-      for (let x = x0; x < x1; ++x) {
-        const sx = sl + Math.floor(((x - dl) * sw) / dw);
-        const s = (sy * src.width + sx) * 4, d = (y * dst.width + x) * 4;
-        let r = src.data[s], g = src.data[s + 1], b = src.data[s + 2];
-        if (highlight && r === 0 && g === 0 && b === 0) [r, g, b] = highlight;
-        dst.data[d] = r; dst.data[d + 1] = g; dst.data[d + 2] = b; dst.data[d + 3] = 255;
+  // An uncompressed 24-bit Windows bitmap of the pixels, rows bottom up.
+  function bitmapFile(p) {
+    const stride = (p.width * 3 + 3) & ~3, size = 54 + stride * p.height;
+    const bytes = new Uint8Array(size), view = new DataView(bytes.buffer);
+    bytes[0] = 0x42; bytes[1] = 0x4d;
+    view.setUint32(2, size, true);
+    view.setUint32(10, 54, true);
+    view.setUint32(14, 40, true);
+    view.setInt32(18, p.width, true);
+    view.setInt32(22, p.height, true);
+    view.setUint16(26, 1, true);
+    view.setUint16(28, 24, true);
+    view.setUint32(34, stride * p.height, true);
+    for (let y = 0; y < p.height; ++y) {
+      let at = 54 + (p.height - 1 - y) * stride;
+      for (let x = 0; x < p.width; ++x, at += 3) {
+        const i = (y * p.width + x) * 4;
+        bytes[at] = p.data[i + 2]; bytes[at + 1] = p.data[i + 1]; bytes[at + 2] = p.data[i];
       }
     }
+    return bytes;
   }
-  function whiteSurface(w, h) {
-    const p = new ImageData(w, h);
-    p.data.fill(255);
-    return p;
-  }
-  const drawPicture = (dst, left, top, p) => copyRect(dst, [left, top, p.width, p.height], p, [0, 0, p.width, p.height]);
-
-  // The picture sheet's cells (the sheet's geometry of the core).
-  const sheet = {
-    tile: (n, j) => [72 * ((n - 1) % 8) + 2 + 24 * (j - 1), 24 * Math.floor((n - 1) / 8) + 1, 24, 23],
-    rank: (code) => [32 * (code - 1) + 4, 222, 31, 17],
-    digit: (d) => [16 * d + 164, 222, 15, 17],
-    separator: () => [420, 222, 15, 17],
-    star: () => [436, 222, 15, 17],
-    plate: (n) => [48 * ((n - 1) % 10) + 2, 18 * Math.floor((n - 1) / 10) + 250, 47, 17],
+  const canvases = {
+    Image2: () => inWin("frmKelmar", "Image2"),
+    Image1: () => inWin("frmKelmar", "Image1"),
+    Chart: () => inWin("frmStage", "Image1"),
   };
-
-  // The board Image2 (425 x 161): the day card, the lamps, the techniques.
-  const board = { canvas: inWin("frmKelmar", "Image2"), pixels: whiteSurface(425, 161) };
-  function showBoard() { board.canvas.getContext("2d").putImageData(board.pixels, 0, 0); }
-  function clearBoard() { board.pixels = whiteSurface(425, 161); showBoard(); }
-  function drawDayCard(pairs) {
-    const working = whiteSurface(480, 200), s = picture("力士");
-    pairs.forEach(([east, west], i) => {
-      const bout = i + 1, left = 30 + 24 * (16 - bout);
-      for (const [portrait, top] of [[east, 0], [west, 72]])
-        for (let j = 1; j <= 3; ++j) copyRect(working, [left, 18 * j + top, 18, 18], s, sheet.tile(portrait, j));
-    });
-    copyRect(board.pixels, [0, 0, 425, 161], working, [0, 0, 425, 161]);
-    showBoard();
+  function showPixels(target, rgba, width, height) {
+    const image = new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), width, height);
+    canvases[target]().getContext("2d").putImageData(image, 0, 0);
   }
-  const columnLeft = (bout) => 410 - 24 * bout;
-  function lightLamps(bout) {
-    drawPicture(board.pixels, columnLeft(bout), 0, picture("On"));
-    drawPicture(board.pixels, columnLeft(bout), 142, picture("On"));
-    showBoard();
-  }
-  function drawTechnique(bout, tactic) {
-    const name = [null, "oshi", "hiki", "nage"][tactic];
-    if (name) drawPicture(board.pixels, columnLeft(bout), 70, picture(name));
-  }
-  function putOutLamp(bout, loserEast) {
-    drawPicture(board.pixels, columnLeft(bout), loserEast ? 0 : 142, picture("Off"));
-    showBoard();
-  }
-
-  // The chart of frmStage: 430 x 330 from the sheet's cells.
-  function drawChart(rows) {
-    const chart = whiteSurface(430, 330), s = picture("力士");
-    rows.forEach(([rank, portrait, wins, losses, stars, player], i) => {
-      const slot = i + 1;
-      const x0 = slot <= 16 ? 0 : 216, y = 18 * (slot <= 16 ? slot : slot - 16);
-      const at = (l, r) => [x0 + l, y, r - l, 17];
-      copyRect(chart, at(0, 31), s, sheet.rank(rank));
-      copyRect(chart, at(100, 115), s, sheet.digit(wins), wins >= 8 ? [255, 0, 0] : null);
-      copyRect(chart, at(116, 131), s, sheet.separator());
-      copyRect(chart, at(132, 147), s, sheet.digit(losses));
-      for (let j = 1; j <= stars; ++j) copyRect(chart, at(140 + 12 * j, 151 + 12 * j), s, sheet.star());
-      copyRect(chart, at(40, 93), s, sheet.plate(portrait), player ? [0, 0, 255] : null);
-    });
-    const target = whiteSurface(425, 321);
-    copyRect(target, [0, 0, 425, 321], chart, [0, 0, 425, 321]);
-    inWin("frmStage", "Image1").getContext("2d").putImageData(target, 0, 0);
-    inWin("frmStage", "lblTitle").textContent = "番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値";
-  }
+  const kChartTitles = "番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値";
 
   // ---- Windows -----------------------------------------------------------
   const shade = document.getElementById("modalShade");
@@ -268,14 +212,6 @@ const Kelmar = (() => {
     const action = Module._web_film_tick();
     const image1 = el("Image1");
     if (action & 1) image1.hidden = false;
-    const letter = action >> 8;
-    if (letter) {
-      try {
-        image1.getContext("2d").putImageData(picture(String.fromCharCode(letter)), 0, 0);
-      } catch (e) {
-        showError(e.message);
-      }
-    }
     if (action & 2) image1.hidden = true;
     if (!(action & 4)) {
       stopFilm();
@@ -306,11 +242,11 @@ const Kelmar = (() => {
     ShowCareerReport({ lines }) { showReport(lines); },
     RunFilm() { if (!Module._web_paused()) startFilm(); },
     Paused() {},
-    ShowDailyChart({ rows, refusal }) {
+    ShowDailyChart({ refusal }) {
       closeWindow("frmStage");
+      inWin("frmStage", "lblTitle").textContent = kChartTitles;
       openWindow("frmStage", true, "btnClose");
       if (refusal) showError(refusal);
-      else drawChart(rows);
     },
     AskName({ caption, prompt, preset }) {
       inWin("NameDialog", "NameCaption").textContent = caption;
@@ -327,22 +263,16 @@ const Kelmar = (() => {
 
   // Moments the core tells without waiting.
   const moments = {
-    DayBegins({ caption, pairs }) {
-      setLabel("lblBasyo", caption);
-      drawDayCard(pairs);
+    DayCaption({ caption }) { setLabel("lblBasyo", caption); },
+    DayBegins() {
       el("btnStop").hidden = false;
       el("btnStop").disabled = false;
       item("KN1").disabled = true;
       item("KT1").disabled = true;
     },
-    BoutBegins({ column, east, west }) {
-      lightLamps(column);
+    BoutBegins({ east, west }) {
       setLabel("lblEast", east.label, east.player ? "#0000ff" : "#000");
       setLabel("lblWest", west.label, west.player ? "#0000ff" : "#000");
-    },
-    BoutFought({ column, technique, loserEast }) {
-      if (technique) drawTechnique(column, technique);
-      putOutLamp(column, loserEast);
     },
     DayEnds() {
       el("btnStop").hidden = true;
@@ -392,7 +322,7 @@ const Kelmar = (() => {
   }
 
   function KN1Click() {
-    clearBoard();
+    Module._web_clear_board();
     setLabel("lblMyP", "得点 : 0");
     const names = JSON.parse(Module.UTF8ToString(Module._web_new_game()));
     if (names === null) return;
@@ -455,10 +385,9 @@ const Kelmar = (() => {
   function restart() { location.reload(); }
 
   function KB1Click() {
-    const rows = JSON.parse(Module.UTF8ToString(Module._web_chart()));
-    if (rows === null) return;
+    if (!Module._web_chart()) return;
+    inWin("frmStage", "lblTitle").textContent = kChartTitles;
     openWindow("frmStage", false, "btnClose");
-    drawChart(rows);
   }
 
   function KT2Click() {
@@ -752,6 +681,7 @@ const Kelmar = (() => {
     [kSavedGame, kTopTen].forEach((name, i) => {
       if (files[i]) Module.FS.writeFile(kGameFolder + name, files[i]);
     });
+    for (const [name, p] of Object.entries(pictures)) Module.FS.writeFile(kGameFolder + name + ".bmp", bitmapFile(p));
     applyPace(pace);
     const clock = clockOfAddress();
     Module._web_start(clock ? 1 : 0, clock ? clock[0] : 0, clock ? clock[1] : 0, files[1] ? 1 : 0);
@@ -761,6 +691,7 @@ const Kelmar = (() => {
 
   return {
     moment(name, data) { moments[name](data); },
+    showPixels,
     wait,
     showError,
     start,

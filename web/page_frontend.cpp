@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "basho/procedures.h"
+#include "canvas/chart.h"
 #include "state/encoding.h"
+#include "state/errors.h"
 #include "state/top_ten.h"
 
 namespace kelmar::web {
@@ -15,6 +17,9 @@ namespace {
 // clang-format off
 EM_JS(void, JsMoment, (const char* name, const char* json), {
     Kelmar.moment(UTF8ToString(name), JSON.parse(UTF8ToString(json)));
+});
+EM_JS(void, JsShowPixels, (const char* canvas, const uint8_t* rgba, int width, int height), {
+    Kelmar.showPixels(UTF8ToString(canvas), HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
 });
 EM_ASYNC_JS(int, JsWait, (const char* name, const char* json), {
     return await Kelmar.wait(UTF8ToString(name), JSON.parse(UTF8ToString(json)));
@@ -46,6 +51,17 @@ void Moment(const char* name, const std::string& json) {
     JsMoment(name, json.c_str());
 }
 
+void ShowPixels(const char* canvas, canvas::ConstView picture) {
+    const std::vector<uint8_t> rgba = canvas::RgbaBytes(picture);
+    JsShowPixels(canvas, rgba.data(), picture.width, picture.height);
+}
+
+void ShowChart(const ChartRows& rows) {
+    canvas::Picture image(425, 321);
+    canvas::DrawChart(rows, image);
+    ShowPixels("Chart", image);
+}
+
 std::string Quoted(std::string_view utf8) {
     std::string out = "\"";
     for (const char c : utf8) {
@@ -73,38 +89,26 @@ std::string ReportJson(const ReportLines& lines) {
            QuotedGame(lines.Label2) + "," + QuotedGame(lines.Label4) + "]";
 }
 
-std::string ChartJson(const ChartRows& rows) {
-    std::string json = "[";
-    for (const ChartRow& row : rows) {
-        if (json.size() > 1)
-            json += ",";
-        json += "[" + std::to_string(row.rank) + "," + std::to_string(row.portrait) + "," +
-                std::to_string(row.wins) + "," + std::to_string(row.losses) + "," +
-                std::to_string(row.stars) + "," + (row.player ? "1" : "0") + "]";
-    }
-    return json + "]";
-}
-
 void PageFrontend::ShowNewspaper(const std::string& page) {
     if (state_.QuitRequested == 0)
         Wait("ShowNewspaper", "{\"page\":" + QuotedGame(page) + "}");
 }
 
 void PageFrontend::DayBegins(const DayCard& card) {
-    std::string pairs = "[";
-    for (const CardPair& pair : card.pairs) {
-        if (pairs.size() > 1)
-            pairs += ",";
-        pairs +=
-            "[" + std::to_string(pair.eastPortrait) + "," + std::to_string(pair.westPortrait) + "]";
-    }
-    Moment("DayBegins",
-           "{\"caption\":" + QuotedGame(DayCaption(card)) + ",\"pairs\":" + pairs + "]}");
+    // As the desktop: the caption, the day card, the five pictures of the day
+    // (PictureError stops here), then btnStop and the menu.
+    Moment("DayCaption", "{\"caption\":" + QuotedGame(DayCaption(card)) + "}");
+    canvas::DrawBoutCard(card, board_);
+    ShowBoard();
+    dayPictures_ = std::make_unique<canvas::DayPictures>(canvas::DayPictures::Load());
+    Moment("DayBegins", "{}");
 }
 
 void PageFrontend::BoutBegins(const BoutStart& bout) {
-    Moment("BoutBegins", "{\"column\":" + std::to_string(bout.column) + ",\"east\":" +
-                             SideJson(bout.east) + ",\"west\":" + SideJson(bout.west) + "}");
+    dayPictures_->LightLamps(board_, bout.column);
+    ShowBoard();
+    Moment("BoutBegins",
+           "{\"east\":" + SideJson(bout.east) + ",\"west\":" + SideJson(bout.west) + "}");
 }
 
 void PageFrontend::AskTactic(const TacticQuestion& question) {
@@ -136,10 +140,12 @@ void PageFrontend::BoutFought(const BoutOutcome& outcome) {
     // until AnimationRunning is 0; the wait ends then.
     if (outcome.filmed && state_.AnimationRunning != 0)
         Wait("RunFilm", "{}");
-    Moment("BoutFought",
-           "{\"column\":" + std::to_string(outcome.column) + ",\"technique\":" +
-               std::to_string(outcome.film != nullptr ? outcome.winnerTactic : 0) +
-               ",\"loserEast\":" + (outcome.Loser() == Side::East ? "true" : "false") + "}");
+    if (outcome.film != nullptr) {
+        dayPictures_->DrawTechnique(board_, outcome.column, outcome.winnerTactic);
+        ShowBoard();
+    }
+    dayPictures_->PutOutLamp(board_, outcome.column, outcome.Loser());
+    ShowBoard();
 }
 
 void PageFrontend::Paused() {
@@ -148,14 +154,29 @@ void PageFrontend::Paused() {
 }
 
 void PageFrontend::DayEnds() {
+    dayPictures_.reset();
     Moment("DayEnds", "{}");
+}
+
+void PageFrontend::ClearBoard() {
+    canvas::ClearBoard(board_);
+    ShowBoard();
 }
 
 void PageFrontend::ShowDailyChart(const DailyChart& chart) {
     if (state_.QuitRequested != 0)
         return;
-    Wait("ShowDailyChart",
-         "{\"rows\":" + ChartJson(chart.rows) + ",\"refusal\":" + QuotedGame(chart.refusal) + "}");
+    // A chart that cannot be drawn shows its message in the open window, which
+    // the player closes to play on, as a refusal of the rows.
+    std::string refusal = chart.refusal;
+    if (refusal.empty()) {
+        try {
+            ShowChart(chart.rows);
+        } catch (const PictureError& e) {
+            refusal = e.what();
+        }
+    }
+    Wait("ShowDailyChart", "{\"refusal\":" + QuotedGame(refusal) + "}");
 }
 
 void PageFrontend::BashoEnds(int32_t score) {

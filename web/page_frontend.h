@@ -7,10 +7,13 @@
 
 #include <emscripten.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "canvas/picture.h"
+#include "canvas/scoreboard.h"
 #include "state/frontend.h"
 
 namespace kelmar::web {
@@ -18,12 +21,19 @@ namespace kelmar::web {
 // A moment the page is told of without waiting: its name and data (JSON).
 void Moment(const char* name, const std::string& json);
 
+// A picture composed by the core, shown in one of the page's canvases:
+// "Image2" (the board), "Image1" (the film) or "Chart" (frmStage's picture).
+void ShowPixels(const char* canvas, canvas::ConstView picture);
+
+// The chart's picture of these rows in frmStage's image (425 x 321), from the
+// sheet of the game folder; PictureError when it cannot be read.
+void ShowChart(const ChartRows& rows);
+
 // A JSON string literal of a UTF-8 text.
 std::string Quoted(std::string_view utf8);
 // The same of a game text (Shift-JIS).
 std::string QuotedGame(std::string_view sjis);
 std::string ReportJson(const ReportLines& lines);
-std::string ChartJson(const ChartRows& rows);
 
 class PageFrontend : public Frontend {
   public:
@@ -44,8 +54,17 @@ class PageFrontend : public Frontend {
                                        std::string_view preset) override;
     void CareerEnds(const GameState& state) override;
 
+    // KN1Click: the blank board of a new career.
+    void ClearBoard();
+
   private:
+    void ShowBoard() { ShowPixels("Image2", board_); }
+
     GameState& state_;
+    // Image2, the board, as the desktop's: the day card, the lamps and the
+    // technique pictures, composed by canvas/.
+    canvas::Picture board_{425, 161};
+    std::unique_ptr<canvas::DayPictures> dayPictures_;
 };
 
 }  // namespace kelmar::web
