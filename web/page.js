@@ -185,7 +185,27 @@ const Kelmar = (() => {
     resolve(value);
     return true;
   }
+  // The board at the first wait of the first day, and the first chart, as
+  // digests for the browser test (tests/web/play_test.py).
+  const firstPictures = {};
+  let dayBegun = false;
+  function canvasDigest(target) {
+    const c = canvases[target]();
+    const data = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+    let h = 0x811c9dc5;
+    for (let i = 0; i < data.length; i += 4)
+      for (let k = 0; k < 3; ++k) h = Math.imul(h ^ data[i + k], 0x01000193) >>> 0;
+    return h;
+  }
+  function noteFirstPictures(name) {
+    if (dayBegun && !("board" in firstPictures) && (name === "RunFilm" || name === "AskTactic"))
+      firstPictures.board = canvasDigest("Image2");
+    if (name === "ShowDailyChart" && !("chart" in firstPictures))
+      firstPictures.chart = canvasDigest("Chart");
+  }
+
   function wait(name, data) {
+    noteFirstPictures(name);
     return new Promise((resolve) => {
       pending[name] = resolve;
       waits[name](data);
@@ -265,6 +285,7 @@ const Kelmar = (() => {
   const moments = {
     DayCaption({ caption }) { setLabel("lblBasyo", caption); },
     DayBegins() {
+      dayBegun = true;
       el("btnStop").hidden = false;
       el("btnStop").disabled = false;
       item("KN1").disabled = true;
@@ -692,6 +713,7 @@ const Kelmar = (() => {
   return {
     moment(name, data) { moments[name](data); },
     showPixels,
+    firstPictures,
     wait,
     showError,
     start,

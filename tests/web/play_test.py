@@ -6,7 +6,7 @@ the exported Kelmar.ini has the bytes kelmar-sim writes for the same pick,
 tactics and clock; reloads the page and resumes the game. Then the refusal of
 files that are no saved game, the scale on a phone, and a quiet page at rest.
 
-usage: play_test.py URL KELMAR_SIM DATA_DIR
+usage: play_test.py URL KELMAR_SIM DATA_DIR [BOARD_DIGEST]
 """
 import os
 import shutil
@@ -25,6 +25,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
+BOARD_DIGEST = sys.argv[4] if len(sys.argv) > 4 else None
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
 from png_pictures import read_bitmap  # noqa: E402
 PICK, CLOCK = 4, "4000000,777"
@@ -184,6 +185,19 @@ def main():
         tactics = play_basho(d)
         check(not failures, "the basho played without a failure")
         check(tactics >= 1, f"the tactic window was answered with the keys ({tactics} bouts)")
+        if BOARD_DIGEST:
+            # The day card with its lamps and the chart, pixel for pixel as
+            # the core's canvas/ composes them natively for the same clock.
+            with tempfile.TemporaryDirectory() as folder:
+                for f in os.listdir(DATA):
+                    shutil.copy(os.path.join(DATA, f), folder)
+                native = dict(line.split() for line in subprocess.run(
+                    [BOARD_DIGEST, str(PICK), *CLOCK.split(",")], cwd=folder, check=True,
+                    capture_output=True, text=True).stdout.splitlines())
+            page = d.execute_script("return Kelmar.firstPictures")
+            for what in ("board", "chart"):
+                check(page.get(what) == int(native[what], 16),
+                      f"the page's first {what} equals the native composition ({native[what]})")
         check(q(d, "PlayerOkButton").text == "次へ", "次へ after the basho")
         check("得点" in q(d, "lblMyP").text, "the score shown")
 
