@@ -1,6 +1,8 @@
 // kelmar-sim: careers of the game played headless by a scripted player, one
 // JSON line per basho or a summary for balance work. Reads the data files of
 // the current directory; only --files, --save-after and --record write to disk.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -23,6 +25,11 @@ constexpr int kRecordBatch = 64;
 
 int main(int argc, char** argv) {
     using namespace kelmar::sim;
+#ifdef __EMSCRIPTEN__
+    // Emscripten starts a program with the file mask 0777, so a file it makes
+    // would have no permission at all; a shell's usual mask instead.
+    ::umask(022);
+#endif
     SimOptions options;
     try {
         options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));

@@ -152,7 +152,7 @@ class Runs {
     }
 
     const SimOptions& options_;
-    CareerRecord* record_;
+    [[maybe_unused]] CareerRecord* record_;
     OrderedOutput output_;
     std::mutex merging_;
     LeagueStats total_;  // of the runs merged, in run order
@@ -167,8 +167,8 @@ class Runs {
 };
 
 int64_t JobsFor(const SimOptions& options, const CareerRecord* record) {
-    if (record != nullptr)
-        return 1;  // one writer of the record, in run order
+    if (record != nullptr || !KELMAR_THREADS)
+        return 1;  // one writer of the record, in run order; or a build without threads
     int64_t jobs = options.jobs;
     if (jobs == 0)
         jobs = std::max<int64_t>(1, std::thread::hardware_concurrency());
