@@ -34,8 +34,8 @@ PRAGMA user_version = 1;
 // What the released game prepares when it opens a store, after it has read
 // a user_version of at most 1.
 constexpr const char* kReleasedStatements[] = {
-    "INSERT INTO careers(shikona, first_nengo, first_month, basho, best_rank, yusyo, wins, "
-    "losses, score, retired) VALUES(?, ?, ?, 0, NULL, 0, 0, 0, 0, 0)",
+    ("INSERT INTO careers(shikona, first_nengo, first_month, basho, best_rank, yusyo, wins, "
+     "losses, score, retired) VALUES(?, ?, ?, 0, NULL, 0, 0, 0, 0, 0)"),
     "INSERT INTO basho VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
     "INSERT INTO bouts VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)",
     "UPDATE basho SET champion = 1 WHERE career = ? AND seq = ?",
