@@ -141,10 +141,11 @@ SavedGameGlance GlanceAtSavedGame() {
                 continue;
             const std::string stage = ini.ReadString(section, "Stage", "");
             const std::string shikona = DisplayName(ini.ReadString(section, "NameOfWres", ""));
-            if (stage.size() != 1 || RankWord(stage[0] - '0').empty() || shikona.empty())
+            const std::string_view rank = RankWord(RankCode(stage));
+            if (rank.empty() || shikona.empty())
                 return glance;
             glance.shikona = shikona;
-            glance.rank = RankWord(stage[0] - '0');
+            glance.rank = rank;
             glance.nengo = nengo;
             glance.month = 2 * basyo6 + 1;
             return glance;
