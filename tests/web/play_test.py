@@ -4,7 +4,8 @@
 Plays a whole basho of a new career with the keys, saves it, and checks that
 the exported Kelmar.ini has the bytes kelmar-sim writes for the same pick,
 tactics and clock; reloads the page and resumes the game. Then the refusal of
-files that are no saved game, the scale on a phone, and a quiet page at rest.
+files that are no saved game, the scale on a phone, a quiet page at rest, and
+on the phone's touch screen a new game up to its first tactic by taps only.
 
 usage: play_test.py URL KELMAR_SIM DATA_DIR [BOARD_DIGEST]
 """
@@ -54,6 +55,27 @@ def browser(width, height, downloads):
                          options=o)
     d.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
     return d
+
+
+def tap(d, element, what, event="click"):
+    """A finger's tap at the centre of `element`, as a phone's screen sends
+    it: a touch start and end, no mouse. getBoundingClientRect has the page's
+    scale in it. The element there must be the one meant (nothing covers it),
+    and the tap must reach it as a click (a list's line: as a change)."""
+    x, y, hit = d.execute_script(
+        "const [e, event] = arguments, r = e.getBoundingClientRect();"
+        "const x = r.left + r.width / 2, y = r.top + r.height / 2;"
+        "const at = document.elementFromPoint(x, y);"
+        "window.reached = [];"
+        "document.addEventListener(event, (c) => window.reached.push(c.target), {capture: true, once: true});"
+        "return [x, y, at !== null && (at === e || e.contains(at))];", element, event)
+    check(hit, f"{what} under the finger at ({x:.0f}, {y:.0f})")
+    d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    until(d, lambda: d.execute_script(
+        "const e = arguments[0];"
+        "return window.reached.some((t) => e.contains(t) || (t.tagName === 'SELECT' && t.contains(e)))",
+        element), 2, f"the tap on {what} a {event}")
 
 
 def until(d, condition, seconds, what):
@@ -139,6 +161,70 @@ def play_basho(d):
             time.sleep(0.02)
     check(False, "the basho ended in time")
     return tactics
+
+
+def play_by_taps(d):
+    """A new game on a phone's screen, by taps only: the menu, the pick, Ok,
+    the paper, the windows of the first day up to a tactic chosen."""
+    title = lambda name: d.find_element(By.CSS_SELECTOR, f'[data-name="{name}"] > .title')
+    # The quickest film through the menu and its submenu.
+    tap(d, title("KO1"), "the オプション menu")
+    tap(d, title("FilmPaceMenu"), "the フィルムの速さ submenu")
+    tap(d, q(d, "FilmPace3"), "とても速い")
+    check(d.execute_script("return localStorage.getItem('kelmar.filmPace')") == "2",
+          "a tap chooses the film's pace")
+    check(not d.find_elements(By.CSS_SELECTOR, ".menu.open, .submenu.open"), "the menu closed after the tap")
+    # No films, to come to the tactic window soon.
+    tap(d, title("KO1"), "the オプション menu")
+    tap(d, q(d, "K1"), "アニメーション")
+    check("checked" not in q(d, "K1").get_attribute("class"), "a tap switches the animation off")
+    tap(d, title("File1"), "the ﾌｧｲﾙ menu")
+    check(q(d, "KN1").is_displayed(), "a tap opens the ﾌｧｲﾙ menu")
+    tap(d, q(d, "KN1"), "新しいゲーム")
+    check(shown(d, "JuryoList"), "a tap on 新しいゲーム offers the list")
+    # A tap on a line of the list changes the pick: browsers send no click
+    # for it, only the change. All five lines show, as on the desktop.
+    lines = d.execute_script(
+        "const s = arguments[0], r = s.getBoundingClientRect(), o = s.options[4].getBoundingClientRect();"
+        "return [o.bottom - r.top, r.height, o.height * 430 / 390]", q(d, "JuryoList"))
+    check(lines[0] <= lines[1] and abs(lines[2] - 16) < 0.1,
+          f"five lines of 16 pixels in JuryoList on the phone ({lines})")
+    tap(d, q(d, "JuryoList").find_elements(By.TAG_NAME, "option")[PICK - 1], f"line {PICK} of JuryoList",
+        "change")
+    check(d.execute_script("return arguments[0].selectedIndex", q(d, "JuryoList")) == PICK - 1,
+          f"a tap picks line {PICK} of JuryoList")
+    check("しこな：" != q(d, "NameLabel").text and q(d, "PlayerOkButton").is_enabled(),
+          f"the tapped pick shown ({q(d, 'NameLabel').text})")
+    tap(d, q(d, "PlayerOkButton"), "PlayerOkButton")
+    until(d, lambda: shown(d, "frmPaper"), 10, "the paper after Ok")
+    tap(d, q(d, "Ok", "frmPaper"), "the paper's Ok")
+    check(not shown(d, "frmPaper"), "a tap closes the paper")
+    # The board scaled to the phone's width, its windows inside it.
+    width = d.execute_script("return document.documentElement.clientWidth")
+    scroll = d.execute_script("return document.documentElement.scrollWidth")
+    right = d.execute_script(
+        "return document.querySelector('[data-name=\"frmKelmar\"]').getBoundingClientRect().right")
+    scale = float(d.execute_script("return document.getElementById('stage').dataset.scale"))
+    check(scroll <= width and right <= 390.5 and abs(scale - 390 / 430) < 1e-9,
+          f"the board of the game scaled to the phone (scale {scale:.3f}, right edge {right:.1f}, "
+          f"scroll {scroll} of {width})")
+    # The windows of the first day answered by taps up to its first tactic.
+    buttons = {"frmPaper": "Ok", "frmStage": "btnClose", "frmReport": "Button1"}
+    end = time.time() + 30
+    while time.time() < end and not shown(d, "frmStrategy"):
+        for w, button in buttons.items():
+            if shown(d, w):
+                tap(d, q(d, button, w), f"{button} of {w}")
+                break
+        time.sleep(0.02)
+    if not until(d, lambda: shown(d, "frmStrategy"), 1, "the tactic window"):
+        return
+    box = d.execute_script(
+        "return document.querySelector('[data-name=\"frmStrategy\"]').getBoundingClientRect().toJSON()")
+    check(box["left"] >= 0 and box["right"] <= 390.5, f"the tactic window inside the phone ({box})")
+    d.save_screenshot(os.path.join(tempfile.gettempdir(), "kelmar-phone-taps.png"))
+    tap(d, q(d, "Button2", "frmStrategy"), "立会い変化")
+    check(not shown(d, "frmStrategy"), "a tap on 立会い変化 answers the tactic window")
 
 
 def sim_file(name, *args):
@@ -299,6 +385,10 @@ def main():
     phone = browser(390, 844, downloads)
     try:
         phone.set_window_size(390, 844)
+        # Its screen: three pixels to the page's one, and a finger, no mouse.
+        phone.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                              {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+        phone.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         load(phone, URL)
         width = phone.execute_script("return document.documentElement.clientWidth")
         scroll = phone.execute_script("return document.documentElement.scrollWidth")
@@ -321,6 +411,9 @@ def main():
         after = {m["name"]: m["value"] for m in phone.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]}
         busy = (after["TaskDuration"] - before["TaskDuration"]) / 3
         check(busy < 0.02, f"the page at rest takes {busy * 100:.2f}% of a core")
+        tapped = time.time()
+        play_by_taps(phone)
+        print(f"     the taps took {time.time() - tapped:.2f} s", flush=True)
         errors = console_errors(phone)
         check(not errors, f"no error in the console on the phone {errors}")
     finally:
