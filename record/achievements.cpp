@@ -81,7 +81,11 @@ std::optional<size_t> AchievementIndex(std::string_view code) {
 }
 
 void CreateAchievementsView(Database& db) {
-    db.Execute(kView);
+    // A store that has the view already is only read: opening it writes nothing.
+    Statement found =
+        db.Prepare("SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = 'achievements'");
+    if (!found.Step())
+        db.Execute(kView);
 }
 
 std::vector<EarnedAchievement> ReadAchievementsOf(Database& db, int64_t career) {

@@ -12,18 +12,7 @@ namespace {
 
 using testing::CrLf;
 using testing::GameFolder;
-
-// A roster of 31 records, all alike but the first.
-std::string Roster(std::string_view firstName, std::string_view firstFigures) {
-    std::string out;
-    for (int i = 1; i <= kRosterSlots; ++i) {
-        out += (i == 1 ? std::string(firstName) : sj<"力士"> + std::to_string(10 + i) + "5");
-        out += "\r\n";
-        out += (i == 1 ? std::string(firstFigures) : "05000025127");
-        out += "\r\n";
-    }
-    return out;
-}
+using testing::RosterText;
 
 // A run that keeps its data files reads the roster and the pairings once;
 // every later career gets what the disk would give: the kept figures, a
@@ -31,7 +20,7 @@ std::string Roster(std::string_view firstName, std::string_view firstFigures) {
 // and refused again.
 TEST(KeptFiles, KeptReadingsGiveWhatTheDiskGives) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080745345"));  // age 45: no tenure
+    folder.Write(kRosterFile, RosterText(sj<"若鷹071">, "05080745345"));  // age 45: no tenure
     folder.Write(kMatchFile, CrLf({"0132021603040506", "  x", "0102"}));
     KeptFiles kept;
     for (int career = 0; career < 3; ++career) {
@@ -59,7 +48,7 @@ TEST(KeptFiles, KeptReadingsGiveWhatTheDiskGives) {
     EXPECT_EQ(later.Match[1], "0132021603040506");
 
     KeptFiles refused;
-    folder.Write(kRosterFile, Roster(sj<"若鷹001">, "05080729345"));  // portrait 0
+    folder.Write(kRosterFile, RosterText(sj<"若鷹001">, "05080729345"));  // portrait 0
     for (int career = 0; career < 2; ++career) {
         GameState s;
         EXPECT_THROW(refused.LoadRoster(s), RangeError);

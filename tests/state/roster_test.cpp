@@ -11,23 +11,11 @@ namespace {
 
 using testing::CrLf;
 using testing::GameFolder;
-
-// A roster of 31 records, all alike but the first.
-std::string Roster(std::string_view firstName, std::string_view firstFigures,
-                   int records = kRosterSlots) {
-    std::string out;
-    for (int i = 1; i <= records; ++i) {
-        out += (i == 1 ? std::string(firstName) : sj<"力士"> + std::to_string(10 + i) + "5");
-        out += "\r\n";
-        out += (i == 1 ? std::string(firstFigures) : "05000025127");
-        out += "\r\n";
-    }
-    return out;
-}
+using testing::RosterText;
 
 TEST(LoadRoster, ReadsTheExampleRecord) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080729345"));
+    folder.Write(kRosterFile, RosterText(sj<"若鷹071">, "05080729345"));
     GameState s;
     LoadRoster(s);
     EXPECT_EQ(s.NameOfWres[1], sj<"若鷹07">);
@@ -61,7 +49,7 @@ TEST(LoadRoster, NameLineTrimming) {
     };
     for (const auto& c : cases) {
         GameFolder folder;
-        folder.Write(kRosterFile, Roster(c.line, "05080729345"));
+        folder.Write(kRosterFile, RosterText(c.line, "05080729345"));
         GameState s;
         LoadRoster(s);
         EXPECT_EQ(s.NameOfWres[1], c.name) << c.line;
@@ -78,7 +66,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
     for (const auto& c : cases) {
         GameFolder folder;
         folder.Write(kRosterFile,
-                     Roster(sj<"若鷹071">, "050807" + std::string(c.age) + "345trailing"));
+                     RosterText(sj<"若鷹071">, "050807" + std::string(c.age) + "345trailing"));
         GameState s;
         s.Zaii[1] = 77;  // what the running program held
         LoadRoster(s);
@@ -90,7 +78,7 @@ TEST(LoadRoster, ZaiiFromAgeAndFiguresBeyondEleven) {
 TEST(LoadRoster, BadFigureStopsWhereItStands) {
     GameFolder folder;
     // Slot 1 good; slot 2's L field "7 " has a space after the digit.
-    std::string roster = Roster(sj<"若鷹071">, "05080729345");
+    std::string roster = RosterText(sj<"若鷹071">, "05080729345");
     const std::string good2 = "05000025127";
     roster.replace(roster.find(good2), good2.size(), "05087 25127");
     folder.Write(kRosterFile, roster);
@@ -111,7 +99,7 @@ TEST(LoadRoster, BadFigureStopsWhereItStands) {
 
 TEST(LoadRoster, ShortFileGivesAConversionErrorOfTheEmptyText) {
     GameFolder folder;
-    folder.Write(kRosterFile, Roster(sj<"若鷹071">, "05080729345", 30));
+    folder.Write(kRosterFile, RosterText(sj<"若鷹071">, "05080729345", 30));
     GameState s;
     try {
         LoadRoster(s);

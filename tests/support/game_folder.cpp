@@ -8,6 +8,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "state/shift_jis_literal.h"
+
 namespace kelmar::testing {
 
 namespace fs = std::filesystem;
@@ -59,6 +61,17 @@ std::string CrLf(std::initializer_list<std::string_view> lines) {
     for (auto line : lines) {
         out.append(line);
         out.append("\r\n");
+    }
+    return out;
+}
+
+std::string RosterText(std::string_view firstName, std::string_view firstFigures, int records) {
+    std::string out;
+    for (int i = 1; i <= records; ++i) {
+        out += (i == 1 ? std::string(firstName) : sj<"力士"> + std::to_string(10 + i) + "5");
+        out += "\r\n";
+        out += (i == 1 ? std::string(firstFigures) : "05000025127");
+        out += "\r\n";
     }
     return out;
 }

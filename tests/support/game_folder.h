@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "state/game_state.h"
+
 namespace kelmar::testing {
 
 class GameFolder {
@@ -29,5 +31,9 @@ class GameFolder {
 
 // Lines joined with CR LF after each, as the game writes text files.
 std::string CrLf(std::initializer_list<std::string_view> lines);
+
+// A roster file of `records` records, all alike but the first.
+std::string RosterText(std::string_view firstName, std::string_view firstFigures,
+                       int records = kRosterSlots);
 
 }  // namespace kelmar::testing
