@@ -21,10 +21,10 @@
 #include "state/game_state.h"
 #include "state/help_file.h"
 #include "state/saved_game.h"
+#include "state/stepped_clock.h"
 #include "state/strings.h"
 #include "state/text_file.h"
 #include "state/top_ten.h"
-#include "tools/sim/stepped_clock.h"
 #include "web/page_frontend.h"
 
 namespace kelmar::web {
@@ -96,8 +96,8 @@ EMSCRIPTEN_KEEPALIVE void web_start(int stepped, double start, double step, int 
     if (::chdir(kGameFolder) != 0)
         JsShowError("the game folder is missing");
     if (stepped)
-        game.clock = std::make_unique<sim::SteppedClock>(static_cast<int64_t>(start),
-                                                         static_cast<int64_t>(step));
+        game.clock =
+            std::make_unique<SteppedClock>(static_cast<int64_t>(start), static_cast<int64_t>(step));
     else
         game.clock = std::make_unique<SystemClock>();
     game.state.RosterLoaded = 0;

@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "record/career_record.h"
+#include "sim/basho_line.h"
+#include "sim/league_run.h"
 #include "state/text_file.h"
 #include "support/game_folder.h"
-#include "tools/sim/basho_line.h"
-#include "tools/sim/league_run.h"
 
 namespace {
 

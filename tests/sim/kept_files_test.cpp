@@ -1,5 +1,5 @@
 // The simulator's kept data files give what the disk gives.
-#include "tools/sim/kept_files.h"
+#include "sim/kept_files.h"
 
 #include <gtest/gtest.h>
 

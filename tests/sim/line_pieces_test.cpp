@@ -1,7 +1,7 @@
 // The pieces the basho line is made of: figures from the table of small ones
 // and beyond it, a line longer than the stack buffer, and the game's texts
 // found again by their place's hint or by their own text.
-#include "tools/sim/line_pieces.h"
+#include "sim/line_pieces.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "sim/json_texts.h"
 #include "sim/sim_lines.h"
 #include "state/encoding.h"
-#include "tools/sim/json_texts.h"
 
 namespace kelmar::sim {
 namespace {

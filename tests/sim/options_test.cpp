@@ -1,12 +1,12 @@
 // The command line, the stepped clock and the scripted player's tactics.
-#include "tools/sim/options.h"
+#include "sim/options.h"
 
 #include <gtest/gtest.h>
 
+#include "sim/scripted_player.h"
 #include "sim/sim_process.h"
+#include "state/stepped_clock.h"
 #include "support/game_folder.h"
-#include "tools/sim/scripted_player.h"
-#include "tools/sim/stepped_clock.h"
 
 namespace kelmar::sim {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "sim/options.h"
 #include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "support/game_folder.h"
-#include "tools/sim/options.h"
 
 namespace kelmar::sim {
 namespace {

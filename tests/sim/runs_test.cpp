@@ -6,12 +6,12 @@
 #include <set>
 #include <string>
 
+#include "sim/json_texts.h"
+#include "sim/options.h"
 #include "sim/sim_lines.h"
 #include "sim/sim_process.h"
 #include "state/encoding.h"
 #include "support/game_folder.h"
-#include "tools/sim/json_texts.h"
-#include "tools/sim/options.h"
 
 namespace kelmar::sim {
 namespace {

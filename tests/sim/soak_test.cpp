@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "sim/league_run.h"
 #include "state/roster.h"
 #include "support/game_folder.h"
-#include "tools/sim/league_run.h"
 
 namespace kelmar::sim {
 namespace {

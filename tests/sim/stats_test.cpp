@@ -3,12 +3,12 @@
 
 #include <sstream>
 
+#include "sim/league_stats.h"
 #include "sim/sim_process.h"
 #include "state/encoding.h"
 #include "state/roster.h"
 #include "state/strings.h"
 #include "support/game_folder.h"
-#include "tools/sim/league_stats.h"
 
 namespace kelmar::sim {
 namespace {

@@ -19,7 +19,7 @@
 #include "canvas/picture.h"
 #include "canvas/scoreboard.h"
 #include "state/frontend.h"
-#include "tools/sim/stepped_clock.h"
+#include "state/stepped_clock.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     kelmar::GameState state;
-    kelmar::sim::SteppedClock clock(std::atoll(argv[2]), std::atoll(argv[3]));
+    kelmar::SteppedClock clock(std::atoll(argv[2]), std::atoll(argv[3]));
     FirstDay frontend(state);
     try {
         kelmar::NewGame(state);

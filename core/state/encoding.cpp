@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "state/cp932_tables.h"
+#include "generated/cp932_tables.h"
 #include "state/shift_jis_literal.h"
 
 namespace kelmar {

@@ -1,4 +1,4 @@
-// The simulator's clock: the k-th reading of a run (k = 0, 1, ...) gives the
+// A clock that steps: the k-th reading of a run (k = 0, 1, ...) gives the
 // time of day START + k x STEP milliseconds, wrapped at midnight. Every reseed
 // of the generator reads it once, so a run is repeatable to the draw.
 #pragma once
@@ -7,7 +7,7 @@
 
 #include "state/random.h"
 
-namespace kelmar::sim {
+namespace kelmar {
 
 inline constexpr int64_t kMillisecondsPerDay = 86'400'000;
 
@@ -35,4 +35,4 @@ class SteppedClock : public Clock {
     int64_t readings_ = 0;
 };
 
-}  // namespace kelmar::sim
+}  // namespace kelmar

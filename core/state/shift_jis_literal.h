@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "state/cp932_tables.h"
+#include "generated/cp932_tables.h"
 
 namespace kelmar {
 

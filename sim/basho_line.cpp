@@ -1,9 +1,9 @@
-#include "tools/sim/basho_line.h"
+#include "sim/basho_line.h"
 
 #include <cstring>
 
+#include "sim/line_pieces.h"
 #include "state/rank.h"
-#include "tools/sim/line_pieces.h"
 
 namespace kelmar::sim {
 

@@ -15,11 +15,11 @@
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
 #endif
+#include "sim/kept_files.h"
+#include "sim/options.h"
+#include "sim/scripted_player.h"
 #include "state/game_state.h"
-#include "tools/sim/kept_files.h"
-#include "tools/sim/options.h"
-#include "tools/sim/scripted_player.h"
-#include "tools/sim/stepped_clock.h"
+#include "state/stepped_clock.h"
 
 namespace kelmar::sim {
 

@@ -1,4 +1,4 @@
-#include "tools/sim/kept_files.h"
+#include "sim/kept_files.h"
 
 namespace kelmar::sim {
 

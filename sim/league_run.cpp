@@ -1,4 +1,4 @@
-#include "tools/sim/league_run.h"
+#include "sim/league_run.h"
 
 #include "basho/new_career.h"
 #include "basho/procedures.h"

@@ -1,4 +1,4 @@
-#include "tools/sim/scripted_player.h"
+#include "sim/scripted_player.h"
 
 #include "basho/procedures.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/scripted_player.h"
+#include "sim/scripted_player.h"
 
 namespace kelmar::sim {
 

@@ -1,4 +1,4 @@
-#include "tools/sim/options.h"
+#include "sim/options.h"
 
 #include <charconv>
 #include <functional>
@@ -7,7 +7,7 @@
 #include <set>
 
 #include "state/game_state.h"
-#include "tools/sim/stepped_clock.h"
+#include "state/stepped_clock.h"
 
 namespace kelmar::sim {
 

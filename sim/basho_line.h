@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "tools/sim/json_texts.h"
-#include "tools/sim/league_run.h"
+#include "sim/json_texts.h"
+#include "sim/league_run.h"
 
 namespace kelmar::sim {
 

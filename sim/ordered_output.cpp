@@ -1,4 +1,4 @@
-#include "tools/sim/ordered_output.h"
+#include "sim/ordered_output.h"
 
 #include <stdexcept>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/league_run.h"
+#include "sim/league_run.h"
 
 namespace kelmar::sim {
 

@@ -1,4 +1,4 @@
-#include "tools/sim/league_stats.h"
+#include "sim/league_stats.h"
 
 #include <algorithm>
 #include <cstdio>

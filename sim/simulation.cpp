@@ -1,4 +1,4 @@
-#include "tools/sim/simulation.h"
+#include "sim/simulation.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,12 +10,12 @@
 #include <thread>
 #include <vector>
 
+#include "sim/basho_line.h"
+#include "sim/league_run.h"
+#include "sim/league_stats.h"
+#include "sim/ordered_output.h"
 #include "state/encoding.h"
 #include "state/errors.h"
-#include "tools/sim/basho_line.h"
-#include "tools/sim/league_run.h"
-#include "tools/sim/league_stats.h"
-#include "tools/sim/ordered_output.h"
 
 namespace kelmar::sim {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/options.h"
-#include "tools/sim/simulation.h"
+#include "sim/options.h"
+#include "sim/simulation.h"
 
 #if KELMAR_RECORD
 #include "record/career_record.h"

@@ -1,4 +1,4 @@
-#include "tools/sim/json_texts.h"
+#include "sim/json_texts.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // as it asks for, and their lines or their summary written to standard output.
 #pragma once
 
-#include "tools/sim/options.h"
+#include "sim/options.h"
 
 namespace kelmar {
 class CareerRecord;
