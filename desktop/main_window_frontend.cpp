@@ -53,9 +53,12 @@ void TfrmKelmar::ShowNewspaper(const std::string& page) {
     ShowModal(frmPaper);
 }
 
-void TfrmKelmar::AskTactic(const TacticQuestion& question) {
+void TfrmKelmar::Show(const MainView&) {}
+
+int32_t TfrmKelmar::AskTactic(const TacticQuestion& question) {
     frmStrategy->Present(FromGame(question.name), FromGame(TacticAgeLine(question)));
     ShowModal(frmStrategy);
+    return kNoTactic;
 }
 
 void TfrmKelmar::ShowOpponentReport(const ReportLines& lines) {

@@ -16,9 +16,9 @@ class SilentFrontend : public HeadlessFrontend {
     int bashoEnded = 0;
     int careerReports = 0;
 
-    void AskTactic(const TacticQuestion&) override {
-        if (++presses % 4 != 0)
-            state_.SelectedTactic = presses % 4;
+    // Every fourth window is closed without a choice.
+    int32_t AskTactic(const TacticQuestion&) override {
+        return ++presses % 4 != 0 ? presses % 4 : kNoTactic;
     }
     void ShowCareerReport(const ReportLines&) override { ++careerReports; }
     void BoutFought(const BoutOutcome& outcome) override {

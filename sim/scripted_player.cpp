@@ -9,10 +9,11 @@ void ScriptedPlayer::BeginCall() {
     careerReport_.reset();
 }
 
-void ScriptedPlayer::AskTactic(const TacticQuestion&) {
-    state_.SelectedTactic =
+int32_t ScriptedPlayer::AskTactic(const TacticQuestion&) {
+    const int32_t tactic =
         tactic_ == kCycleTactics ? static_cast<int32_t>(tacticWindows_ % 3) + 1 : tactic_;
     ++tacticWindows_;
+    return tactic;
 }
 
 void ScriptedPlayer::BoutFought(const BoutOutcome& outcome) {

@@ -37,7 +37,7 @@ class ScriptedPlayer : public HeadlessFrontend {
     // Nobody looks at the pictures of a simulated run.
     bool Watched() const override { return false; }
     void ShowNewspaper(const std::string& page) override { paper_ = page; }
-    void AskTactic(const TacticQuestion&) override;
+    int32_t AskTactic(const TacticQuestion&) override;
     void ShowCareerReport(const ReportLines& lines) override { careerReport_ = lines; }
     std::optional<std::string> AskName(std::string_view, std::string_view,
                                        std::string_view) override {

@@ -34,8 +34,6 @@ EM_ASYNC_JS(char*, JsAskName, (const char* json), {
 });
 // clang-format on
 
-constexpr int kReportButton = 4;
-
 int Wait(const char* name, const std::string& json) {
     return JsWait(name, json.c_str());
 }
@@ -111,23 +109,13 @@ void PageFrontend::BoutBegins(const BoutStart& bout) {
            "{\"east\":" + SideJson(bout.east) + ",\"west\":" + SideJson(bout.west) + "}");
 }
 
-void PageFrontend::AskTactic(const TacticQuestion& question) {
+int32_t PageFrontend::AskTactic(const TacticQuestion& question) {
     if (state_.QuitRequested != 0)
-        return;
-    const std::string json = "{\"name\":" + QuotedGame(question.name) +
-                             ",\"age\":" + QuotedGame(TacticAgeLine(question)) + "}";
+        return kNoTactic;
     // The window stays open over the opponent report (Button4, answer 4);
-    // 0 closes it without a choice, which leaves SelectedTactic alone.
-    for (;;) {
-        const int answer = Wait("AskTactic", json);
-        if (answer == kReportButton && state_.QuitRequested == 0) {
-            OpenOpponentReport(state_, *this);
-            continue;
-        }
-        if (answer >= 1 && answer <= 3)
-            state_.SelectedTactic = answer;
-        return;
-    }
+    // 0 closes it without a choice.
+    return Wait("AskTactic", "{\"name\":" + QuotedGame(question.name) +
+                                 ",\"age\":" + QuotedGame(TacticAgeLine(question)) + "}");
 }
 
 void PageFrontend::ShowOpponentReport(const ReportLines& lines) {

@@ -42,7 +42,8 @@ class PageFrontend : public Frontend {
     void ShowNewspaper(const std::string& page) override;
     void DayBegins(const DayCard& card) override;
     void BoutBegins(const BoutStart& bout) override;
-    void AskTactic(const TacticQuestion& question) override;
+    void Show(const MainView&) override {}
+    int32_t AskTactic(const TacticQuestion& question) override;
     void ShowOpponentReport(const ReportLines& lines) override;
     void BoutFought(const BoutOutcome& outcome) override;
     void Paused() override;

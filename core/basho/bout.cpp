@@ -14,10 +14,21 @@ constexpr int32_t kMatchupBonus = 80;
     throw RangeError(sj<"取組の強さ "> + IntToStr(range) + sj<" が大きすぎます">);
 }
 
-// The player's own tactic, from the tactic window.
+// The player's own tactic, from the tactic window: asked again after each
+// showing of the opponent report; a window closed without a choice keeps
+// the tactic of the bout before.
 [[gnu::noinline]] int32_t AskThePlayer(GameState& s, int slot, Frontend& frontend) {
-    frontend.AskTactic(TacticQuestionOf(s, slot));
-    return s.SelectedTactic;
+    const TacticQuestion question = TacticQuestionOf(s, slot);
+    for (;;) {
+        const int32_t answer = frontend.AskTactic(question);
+        if (answer == kShowOpponentReport && s.QuitRequested == 0) {
+            OpenOpponentReport(s, frontend);
+            continue;
+        }
+        if (answer >= 1 && answer <= 3)
+            s.SelectedTactic = answer;
+        return s.SelectedTactic;
+    }
 }
 
 // One side's tactic. The draw is made whoever the rikishi is, so a bout with

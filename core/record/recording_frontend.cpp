@@ -4,6 +4,7 @@
 #include "state/rank.h"
 #include "state/saved_game.h"
 #include "state/strings.h"
+#include "state/text_file.h"
 
 namespace kelmar {
 
@@ -26,6 +27,19 @@ void SaveGameAndRecord(const GameState& state, CareerRecord* record) {
     if (record != nullptr)
         record->Saved(FingerprintOf(save.Bytes()));
     save.Flush();
+}
+
+void RecordLog::Resuming() {
+    if (const auto fingerprint = SavedGameFingerprint(GameFolderPath("Kelmar.ini")))
+        record_.Resuming(*fingerprint);
+}
+
+Frontend& RecordLog::Through(Frontend& face) {
+    if (through_ == nullptr || face_ != &face) {
+        through_ = std::make_unique<RecordingFrontend>(face, state_, record_);
+        face_ = &face;
+    }
+    return *through_;
 }
 
 // The newspaper opens the basho: the banzuke is rewritten, the player's slot

@@ -3,6 +3,9 @@
 // tells the record what the moment says about the player's career.
 #pragma once
 
+#include <memory>
+
+#include "game/game.h"
 #include "record/career_record.h"
 #include "state/frontend.h"
 #include "state/game_state.h"
@@ -30,7 +33,10 @@ class RecordingFrontend : public Frontend {
     bool Watched() const override { return inner_.Watched(); }
     void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
     void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
-    void AskTactic(const TacticQuestion& question) override { inner_.AskTactic(question); }
+    void Show(const MainView& view) override { inner_.Show(view); }
+    int32_t AskTactic(const TacticQuestion& question) override {
+        return inner_.AskTactic(question);
+    }
     void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
     void Paused() override { inner_.Paused(); }
     void DayEnds() override { inner_.DayEnds(); }
@@ -45,6 +51,27 @@ class RecordingFrontend : public Frontend {
     Frontend& inner_;
     const GameState& state_;
     CareerRecord& record_;
+};
+
+// The career record as the commands' log: told of New game, the resume and
+// the save, and fed from every basho through a RecordingFrontend.
+class RecordLog : public CareerLog {
+  public:
+    RecordLog(const GameState& state, CareerRecord& record) : state_(state), record_(record) {}
+
+    void NewGame() override { record_.NewGame(); }
+    void Resuming() override;
+    // The save's fingerprint is committed before the file is written, so
+    // that a game killed at any moment of the save resumes its career from
+    // whichever file it finds.
+    void Saving(std::string_view savedGame) override { record_.Saved(FingerprintOf(savedGame)); }
+    Frontend& Through(Frontend& face) override;
+
+  private:
+    const GameState& state_;
+    CareerRecord& record_;
+    Frontend* face_ = nullptr;
+    std::unique_ptr<RecordingFrontend> through_;
 };
 
 }  // namespace kelmar

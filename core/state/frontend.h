@@ -107,55 +107,106 @@ struct DailyChart {
     std::string refusal;  // empty: the rows are good
 };
 
+// What the main window shows around the board: which of its commands may be
+// given and the captions the game sets. The commands keep it (Game::View)
+// and hand it to the face whenever it changes; texts are the game's.
+struct MainView {
+    bool newGame = true;         // KN1 enabled
+    bool save = false;           // KS1 enabled
+    bool chart = false;          // KB1 enabled
+    bool practiceItem = true;    // KT1 enabled
+    bool practice = false;       // KT1 checked: the practice level
+    bool animation = true;       // K1 checked: every bout with a film filmed
+    bool panel = false;          // JuryoList and the panel's labels shown and enabled
+    bool confirmShown = false;   // PlayerOkButton shown
+    bool confirm = false;        // PlayerOkButton enabled
+    bool next = false;           // its caption is "次へ": Enter presses it
+    std::string confirmCaption;  // "Ok" or "次へ"
+    bool stop = false;           // btnStop shown and enabled
+    std::string stopCaption;     // "停止", or "再開" while paused
+    bool scoreShown = false;     // lblMyP shown
+    std::string score;           // lblMyP's caption
+    bool operator==(const MainView&) const = default;
+};
+
+// The tactic window's answers besides a tactic code 1..3.
+inline constexpr int32_t kNoTactic = 0;            // closed without a choice
+inline constexpr int32_t kShowOpponentReport = 4;  // Button4: the report, then ask again
+
+// The moments. For each: whether the core waits in it for the player, what
+// may happen while it waits, and what it returns. A moment that waits keeps
+// the core's stack (the desktop in a modal window or an event loop, the page
+// under Asyncify); while it waits, only the commands named may run, and none
+// of them starts a basho (Confirm and Resume are refused: a basho runs).
+// Quit may come at any time: a wait that sees Game::Quitting() ends at once,
+// and no window opens after it.
 class Frontend {
   public:
     virtual ~Frontend() = default;
 
     // Whether anybody looks at the pictures. For a player who does not (the
-    // simulator's), the daily chart is neither built nor shown. The day card
-    // is built for everyone: its figures are refused alike for every player.
+    // simulator's), the daily chart is neither built nor shown and the bouts'
+    // name labels are not told. The day card is built for everyone: its
+    // figures are refused alike for every player.
     virtual bool Watched() const { return true; }
 
-    // The newspaper page in frmPaper, shown modally.
+    // What the main window shows around the board has changed: the face
+    // shows `view` as it stands. Does not wait.
+    virtual void Show(const MainView& view) = 0;
+
+    // The newspaper page in frmPaper. Waits until the player closes it; the
+    // menu's windows (the chart, the top ten, help) may open meanwhile.
     virtual void ShowNewspaper(const std::string& page) = 0;
 
     // A day begins: lblBasyo shows the caption, the scoreboard the day's
     // figures (the sheet is read: PictureError), the five pictures of the day
-    // are read (PictureError), btnStop is shown and enabled, KN1 and KT1 are
-    // disabled.
+    // are read (PictureError). Does not wait.
     virtual void DayBegins(const DayCard& card) = 0;
     // Both lamps of the bout's column lit, then both name labels set. It comes
-    // before the tactic window. An unwatched player is not told.
+    // before the tactic window. An unwatched player is not told. Does not wait.
     virtual void BoutBegins(const BoutStart& bout) = 0;
-    // The tactic window, shown modally inside the player's bout. Its buttons
-    // set SelectedTactic; closing it without one leaves SelectedTactic alone.
-    virtual void AskTactic(const TacticQuestion& question) = 0;
-    // The report window with the opponent report, modal over the tactic window.
+    // The tactic window, inside the player's bout. Waits for the answer and
+    // returns it: a tactic code 1..3; kNoTactic when the window was closed
+    // without one (the tactic stays as it was); kShowOpponentReport for the
+    // report on today's opponent, after which the core shows it
+    // (ShowOpponentReport) and asks again. While it waits, Game::
+    // OpponentReport may run (re-entering ShowOpponentReport), and the
+    // pause, the film's pace and the menu's windows. The core writes the
+    // tactic.
+    virtual int32_t AskTactic(const TacticQuestion& question) = 0;
+    // The report window with the opponent report, modal over the tactic
+    // window. Waits until the player closes it.
     virtual void ShowOpponentReport(const ReportLines& lines) = 0;
-    // The bout is decided: a filmed bout is waited for (window messages are
-    // processed until AnimationRunning is 0), then the technique picture of a
-    // win with a film is drawn and the loser's lamp put out.
+    // The bout is decided. A filmed bout waits while Game::FilmRuns(): the
+    // face's timer calls Game::Tick, and the pause may be toggled. Then the
+    // technique picture of a win with a film is drawn and the loser's lamp
+    // put out.
     virtual void BoutFought(const BoutOutcome& outcome) = 0;
-    // Paused is 1: process window messages until it is 0 or QuitRequested is 1.
+    // The day is paused: waits while Game::PauseHolds(); the pause button
+    // (Game::TogglePause) or Quit ends it.
     virtual void Paused() = 0;
-    // The day's sixteen bouts are done: btnStop hidden and disabled, KN1 and
-    // KT1 enabled, both name labels emptied, the five pictures released.
+    // The day's sixteen bouts are done: both name labels emptied, the five
+    // pictures released. Does not wait.
     virtual void DayEnds() = 0;
     // The banzuke chart frmStage, shown modally until the player closes it;
-    // then the main window is repainted. Only for a frontend that is watched.
+    // then the main window is repainted. Only for a frontend that is
+    // watched. Waits as the newspaper does.
     virtual void ShowDailyChart(const DailyChart& chart) = 0;
-    // The end of a basho: lblMyP shows the career score, PlayerOkButton is
-    // shown and enabled, KB1 and KS1 are enabled.
+    // The end of a basho: the career score is known (the main view shows it).
+    // Does not wait.
     virtual void BashoEnds(int32_t score) = 0;
 
-    // The report window with the career report of the retired player.
+    // The report window with the career report of the retired player. Waits
+    // until the player closes it.
     virtual void ShowCareerReport(const ReportLines& lines) = 0;
-    // The text-input dialog; nullopt when the player cancels.
+    // The text-input dialog. Waits and returns the name typed (the face's
+    // text converted to the game's), or nullopt when the player cancels; the
+    // core enters the name, or "Unknown".
     virtual std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
                                                std::string_view preset) = 0;
     // A career has ended and its score has entered the top-ten table (or not).
     // The game writes the table to "Rank.txt" (SaveTopTen); a scripted run may
-    // keep its disk untouched.
+    // keep its disk untouched. Does not wait.
     virtual void CareerEnds(const GameState& state);
 };
 
@@ -168,7 +219,8 @@ class HeadlessFrontend : public Frontend {
     void ShowNewspaper(const std::string&) override {}
     void DayBegins(const DayCard&) override {}
     void BoutBegins(const BoutStart&) override {}
-    void AskTactic(const TacticQuestion&) override {}
+    void Show(const MainView&) override {}
+    int32_t AskTactic(const TacticQuestion&) override { return kNoTactic; }
     void ShowOpponentReport(const ReportLines&) override {}
     void BoutFought(const BoutOutcome&) override {}
     void Paused() override {}

@@ -126,17 +126,13 @@ TEST(ScriptedPlayer, AnswersTheTacticWindowsByPlan) {
     GameState s;
     ScriptedPlayer cycle(s, kCycleTactics);
     std::vector<int32_t> codes;
-    for (int k = 0; k < 7; ++k) {
-        cycle.AskTactic({});
-        codes.push_back(s.SelectedTactic);
-    }
+    for (int k = 0; k < 7; ++k) codes.push_back(cycle.AskTactic({}));
     EXPECT_EQ(codes, (std::vector<int32_t>{1, 2, 3, 1, 2, 3, 1}));
     EXPECT_EQ(cycle.tacticWindows(), 7);
 
     ScriptedPlayer two(s, 2);
-    two.AskTactic({});
-    two.AskTactic({});
-    EXPECT_EQ(s.SelectedTactic, 2);
+    EXPECT_EQ(two.AskTactic({}), 2);
+    EXPECT_EQ(two.AskTactic({}), 2);
     EXPECT_EQ(two.AskName("", "", "preset"), std::optional<std::string>("Unknown"));
 }
 

@@ -33,12 +33,11 @@ void ScriptedFrontend::BoutBegins(const BoutStart& bout) {
                     Label(bout.west));
 }
 
-void ScriptedFrontend::AskTactic(const TacticQuestion& question) {
+int32_t ScriptedFrontend::AskTactic(const TacticQuestion& question) {
     calls.push_back("AskTactic " + std::string(question.name) + " " + TacticAgeLine(question));
     if (openReport)
         OpenOpponentReport(state_, *this);
-    if (tactic)
-        state_.SelectedTactic = *tactic;
+    return tactic.value_or(kNoTactic);
 }
 
 void ScriptedFrontend::ShowOpponentReport(const ReportLines& lines) {

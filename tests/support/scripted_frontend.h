@@ -39,10 +39,11 @@ class ScriptedFrontend : public Frontend {
 
     int Count(const std::string& prefix) const;
 
+    void Show(const MainView&) override {}
     void ShowNewspaper(const std::string& page) override;
     void DayBegins(const DayCard& card) override;
     void BoutBegins(const BoutStart& bout) override;
-    void AskTactic(const TacticQuestion& question) override;
+    int32_t AskTactic(const TacticQuestion& question) override;
     void ShowOpponentReport(const ReportLines& lines) override;
     void BoutFought(const BoutOutcome& outcome) override;
     void Paused() override;

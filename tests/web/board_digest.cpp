@@ -50,7 +50,7 @@ class FirstDay : public kelmar::HeadlessFrontend {
         }
     }
     // The browser test's player: 突き放し (1) in every bout.
-    void AskTactic(const kelmar::TacticQuestion&) override { state_.SelectedTactic = 1; }
+    int32_t AskTactic(const kelmar::TacticQuestion&) override { return 1; }
     void BoutFought(const kelmar::BoutOutcome& outcome) override {
         if (outcome.film != nullptr)
             pictures_->DrawTechnique(board_, outcome.column, outcome.winnerTactic);
