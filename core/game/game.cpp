@@ -70,9 +70,7 @@ class Game::Moments : public Frontend {
     int32_t AskTactic(const TacticQuestion& question) override {
         return inner_.AskTactic(question);
     }
-    void ShowOpponentReport(const ReportLines& lines) override {
-        inner_.ShowOpponentReport(lines);
-    }
+    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
     void BoutFought(const BoutOutcome& outcome) override { inner_.BoutFought(outcome); }
     void Paused() override { inner_.Paused(); }
     void DayEnds() override {
@@ -142,7 +140,8 @@ NewGameView Game::NewGame() {
 }
 
 std::optional<PickView> Game::Pick(int entry) {
-    if (entry < 1 || entry > kJuryo)
+    // Only the open panel's list can be picked from.
+    if (!view_.panel || entry < 1 || entry > kJuryo)
         return std::nullopt;
     PickJuryo(state_, entry, clock_);
     const int p = kPlayerEntrySlot;
