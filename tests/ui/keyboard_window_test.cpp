@@ -43,7 +43,8 @@ struct KeyboardPlayer {
     QKeyCombination stageKey = Qt::Key_Return;
     QKeyCombination reportKey = kKeypad | Qt::Key_Enter;
     std::function<QKeyCombination(int day)> tacticKey;
-    // SelectedTactic expected after the tactic window of a day.
+    // SelectedTactic expected after the tactic window of a day, once the
+    // window's answer has reached the day's bout: seen at the evening's chart.
     std::function<int(int day)> tacticAfter;
 
     QStringList answered;
@@ -65,6 +66,9 @@ struct KeyboardPlayer {
             key = paperKey;
         } else if (name == QLatin1String("frmStage")) {
             key = stageKey;
+            if (game.state.SelectedTactic != tacticAfter(day))
+                faults
+                    << QStringLiteral("day %1: tactic %2").arg(day).arg(game.state.SelectedTactic);
         } else if (name == QLatin1String("frmReport")) {
             key = reportKey;
         } else if (name == QLatin1String("frmStrategy")) {
@@ -94,12 +98,8 @@ struct KeyboardPlayer {
         }
         if (modal->isVisible())
             faults << QStringLiteral("day %1: %2 stayed open").arg(day).arg(name);
-        if (name == QLatin1String("frmStrategy")) {
+        if (name == QLatin1String("frmStrategy"))
             reportRead_ = false;
-            if (game.state.SelectedTactic != tacticAfter(day))
-                faults
-                    << QStringLiteral("day %1: tactic %2").arg(day).arg(game.state.SelectedTactic);
-        }
         return true;
     }
 };
