@@ -178,6 +178,35 @@ class KeyboardWindowTest : public QObject {
         QCOMPARE(game.player.Count(QStringLiteral("frmStage")), 15);
     }
 
+    // "次へ" gives way to the panel's "Ok" when New game follows a basho: the
+    // next basho is no longer Enter's.
+    void AfterNewGameEnterNoLongerPressesTheButton() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        StartCareer(w, 2);
+        if (w.PlayerOkButton->isHidden())
+            QSKIP("the career ended in its first basho");
+        QVERIFY(w.game().View().next);
+        w.KN1->trigger();
+        w.JuryoList->setCurrentRow(1);
+        QVERIFY(!w.game().View().next);
+        QCOMPARE(w.PlayerOkButton->text(), QStringLiteral("Ok"));
+        QVERIFY(w.PlayerOkButton->isEnabled());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.lblMyP->setFocus();
+        QVERIFY(PressKey(&w, Qt::Key_Return));
+        QVERIFY(!w.JuryoList->isHidden());  // the panel stays: nothing was confirmed
+        QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 1);
+        QCOMPARE(game.state.RosterLoaded, 0);
+        w.PlayerOkButton->click();  // the mouse confirms, and "次へ" is Enter's again
+        QVERIFY(game.player.Count(QStringLiteral("frmPaper")) == 2 || w.PlayerOkButton->isHidden());
+        QVERIFY(w.game().View().next);
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
+    }
+
     void EscapeClosesEachWindowAsItsFrameDoes() {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
