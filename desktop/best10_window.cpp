@@ -4,7 +4,7 @@
 
 #include "desktop/game_text.h"
 #include "desktop/window_layout.h"
-#include "state/game_state.h"
+#include "game/game.h"
 
 namespace kelmar {
 
@@ -15,9 +15,6 @@ const QPoint kPlace(261, 185);
 const int kFirstRow = 8;
 const int kRowStep = 16;
 const int kRightMargin = 9;
-
-const char* const kPlaceLabels[kPlaces] = {" 1 ", " 2 ", " 3 ", " 4 ", " 5 ",
-                                           " 6 ", " 7 ", " 8 ", " 9 ", "10 "};
 
 }  // namespace
 
@@ -35,11 +32,10 @@ TfrmBest10::TfrmBest10(QWidget* owner) : QDialog(owner) {
     move(kPlace);
 }
 
-void TfrmBest10::Fill(const GameState& state) {
+void TfrmBest10::Fill(const TopTenView& table) {
     for (int r = 0; r < kPlaces; ++r) {
-        SetCaption(lblName[r],
-                   QString::fromLatin1(kPlaceLabels[r]) + FromGame(state.TopTenNames[r + 1]));
-        SetCaption(lblP[r], QString::number(state.TopTenScores[r + 1]) + QStringLiteral(" てん"));
+        SetCaption(lblName[r], FromGame(table.names[static_cast<size_t>(r)]));
+        SetCaption(lblP[r], FromGame(table.scores[static_cast<size_t>(r)]));
         lblP[r]->move(kClient.width() - kRightMargin - lblP[r]->width(), lblP[r]->y());
     }
 }

@@ -8,7 +8,7 @@ class QLabel;
 
 namespace kelmar {
 
-struct GameState;
+struct TopTenView;
 
 class TfrmBest10 : public QDialog {
     Q_OBJECT
@@ -16,8 +16,8 @@ class TfrmBest10 : public QDialog {
   public:
     explicit TfrmBest10(QWidget* owner);
 
-    // KT2Click's captions: place label and name, score and " てん".
-    void Fill(const GameState& state);
+    // KT2Click's captions: the game's name and score lines.
+    void Fill(const TopTenView& table);
 
     QLabel* lblName[10];
     QLabel* lblP[10];

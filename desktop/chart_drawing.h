@@ -1,7 +1,8 @@
 // The banzuke chart of frmStage, drawn entirely from cells of the picture
 // sheet: for each of the 32 slots its rank, wins, losses, experience stars and
 // name plate. Slots 1 to 16 stand in the left half, 17 to 32 in the right.
-// canvas/chart.h composes it; the column titles are the window's own text.
+// canvas/chart.h composes it; the column titles over it are the game's
+// (ChartTitles).
 #pragma once
 
 #include <QImage>
@@ -16,8 +17,5 @@ namespace kelmar {
 // Raises PictureError when the sheet cannot be read; then `target` is left as
 // it was. Every value of the rows has its cell (the rules refused any other).
 void DrawChart(const ChartRows& rows, QImage& target);
-
-// lblTitle's column titles, which stand over both halves of the chart.
-QString ChartColumnTitles();
 
 }  // namespace kelmar

@@ -8,14 +8,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "basho/procedures.h"
 #include "desktop/about_window.h"
 #include "desktop/best10_window.h"
 #include "desktop/bout_card_drawing.h"
 #include "desktop/button_keys.h"
 #include "desktop/error_guard.h"
 #include "desktop/film_pace.h"
-#include "desktop/game_text.h"
 #include "desktop/help_window.h"
 #include "desktop/paper_window.h"
 #include "desktop/pixel_view.h"
@@ -24,10 +22,6 @@
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
 #include "record/career_record.h"
-#include "record/recording_frontend.h"
-#include "state/game_state.h"
-#include "state/saved_game.h"
-#include "state/top_ten.h"
 
 namespace kelmar {
 
@@ -55,14 +49,16 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 }  // namespace
 
 TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
-    : state_(state), clock_(clock), standardTickMs_(options.timerIntervalMs) {
-    CreateRecord();
+    : standardTickMs_(options.timerIntervalMs) {
+    CreateRecord(state);
+    game_ = std::make_unique<Game>(state, *this, clock, DiskLeagueFiles(), log_.get());
     SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
                 Frame::Sizeable, GothicFont(16), colour::White);
     SetTextColour(this, colour::Black);
     CreateControls();
     CreateNewCareerPanel();
     CreateMenu();
+    Show(game_->View());
     CreateHome();
     resize(kClient.width(), menuBar()->sizeHint().height() + kClient.height());
     Timer1 = new QTimer(this);
@@ -92,15 +88,12 @@ void TfrmKelmar::CreateControls() {
     QFont score = GothicFont(13);
     score.setBold(true);
     lblMyP = MakeLabel(client, QStringLiteral("lblMyP"), QRect(8, 280, 0, 0), score, colour::Red);
-    lblMyP->hide();
     QFont basyo = GothicFont(12);
     basyo.setUnderline(true);
     lblBasyo =
         MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo, colour::Purple);
     btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33),
                          QStringLiteral("停止"));
-    btnStop->hide();
-    btnStop->setEnabled(false);
 }
 
 void TfrmKelmar::CreateMenu() {
@@ -133,11 +126,8 @@ void TfrmKelmar::CreateMenu() {
     KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
     KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
     KA1 = AddItem(KH1, this, "KA1", QStringLiteral("バージョン情報(&A)"));
-    KS1->setEnabled(false);
-    KB1->setEnabled(false);
     KT1->setCheckable(true);
     K1->setCheckable(true);
-    K1->setChecked(true);
 }
 
 void TfrmKelmar::ConnectHandlers() {
@@ -160,8 +150,7 @@ void TfrmKelmar::ConnectHandlers() {
     connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
     // Enter presses "次へ" between two basho, wherever the focus is; the
     // new-career panel's "Ok" is left to the mouse and the space bar.
-    PressWithEnter(PlayerOkButton,
-                   [this] { return PlayerOkButton->text() == QStringLiteral("次へ"); });
+    PressWithEnter(PlayerOkButton, [this] { return game_->View().next; });
     connect(btnStop, &QPushButton::clicked, this, guard(&TfrmKelmar::btnStopClick));
     connect(Timer1, &QTimer::timeout, this, guard(&TfrmKelmar::Timer1Timer));
     // A pick is a click on an entry or any other change of the selection; a
@@ -186,75 +175,66 @@ bool TfrmKelmar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmKelmar::FormCreate() {
-    state_.RosterLoaded = 0;
     move(CentredPosition(PrimaryScreenSize(), kOuter));
     // A table that cannot be read is reported; the game starts with an empty one.
-    Guarded(this, [&] { LoadTopTen(state_); });
+    Guarded(this, [&] { game_->Start(); });
 }
 
 void TfrmKelmar::CreateOtherWindows() {
     AboutForm = new TAboutForm(this);
-    frmStage = new TfrmStage(this, state_);
-    frmStrategy = new TfrmStrategy(this, state_, *this);
+    frmStage = new TfrmStage(this, *game_);
+    frmStrategy = new TfrmStrategy(this, *game_);
     frmReport = new TfrmReport(this);
     frmPaper = new TfrmPaper(this);
     frmBest10 = new TfrmBest10(this);
 }
 
 void TfrmKelmar::KS1Click() {
-    SaveAndRecord();
+    game_->Save();
 }
 
 void TfrmKelmar::KO2Click() {
     // As at a confirm: the resumed basho sets itself up with the chart closed.
-    if (!state_.BashoRunning)
+    if (!game_->BashoRunning())
         frmStage->hide();
-    // LoadGame in its two steps, each shown as soon as it is done. A game
-    // resumed while the new-career panel is open closes the whole panel, as a
-    // confirm does: a pick must not write into the resumed league.
-    const bool practice = ReadSavedGame(state_);
-    RecordResume();
-    HidePanel();
-    HideHome();
-    KT1->setChecked(practice);
-    SetCaption(lblMyP, FromGame(TakeUpSavedGame(state_)));
-    lblMyP->show();
-    PlayBasho();
+    // The home makes way once the saved game has been read (the log is told).
+    PlayBasho(&Game::Resume);
 }
 
 void TfrmKelmar::KQ1Click() {
-    state_.QuitRequested = 1;
+    game_->Quit();
     close();
 }
 
 void TfrmKelmar::closeEvent(QCloseEvent* event) {
-    // Closing the window by its frame is quitting too: a running basho sees
-    // the flag and skips its remaining days.
-    state_.QuitRequested = 1;
+    // Closing the window by its frame is quitting too: a running basho skips
+    // its remaining days.
+    game_->Quit();
     for (QWidget* window : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) window->hide();
     event->accept();
     QCoreApplication::quit();
 }
 
 void TfrmKelmar::KB1Click() {
+    // Its activation draws the game's chart as it stands.
     frmStage->show();
     frmStage->raise();
     frmStage->activateWindow();
 }
 
 void TfrmKelmar::KT2Click() {
-    frmBest10->Fill(state_);
+    frmBest10->Fill(game_->TopTen());
     frmBest10->show();
     frmBest10->raise();
     frmBest10->activateWindow();
 }
 
 void TfrmKelmar::KT1Click() {
-    state_.Omake = KT1->isChecked() ? 10 : 0;
+    game_->SetPractice(KT1->isChecked());
 }
 
 void TfrmKelmar::K1Click() {
-    state_.AnimationSwitch = K1->isChecked();
+    game_->SetAnimation(K1->isChecked());
 }
 
 void TfrmKelmar::FilmPaceClick(FilmPace pace) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "game/game.h"
 #include "state/frontend.h"
 
 class QAction;
@@ -26,10 +27,8 @@ class CareerRecord;
 class CareerRecordWindow;
 class Clock;
 class DayPictures;
-enum class FilmPace;
 class HomeFace;
 class PastCareersWindow;
-class RecordingFrontend;
 class PixelView;
 class TAboutForm;
 class TfrmBest10;
@@ -46,12 +45,17 @@ struct MainWindowOptions {
     int timerIntervalMs = 300;
 };
 
+// Every handler gives one command of the game (Game) and shows what it hands
+// back; what the window shows around the board is the game's MainView.
 class TfrmKelmar : public QMainWindow, public Frontend {
     Q_OBJECT
 
   public:
     TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options = {});
     ~TfrmKelmar() override;
+
+    // The game the window's commands are given to.
+    const Game& game() const { return *game_; }
 
     // The other windows, created right after this one, in this order.
     TAboutForm* AboutForm = nullptr;
@@ -158,11 +162,12 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void KH2Click();
     void KA2Click();
 
-    // The new-career panel.
+    // The new-career panel. The controls the panel's view shows and enables
+    // (PlayerOkButton apart); the pick's name and figures.
     void JuryoListClick();
     void PlayerOkButtonClick();
-    std::array<QWidget*, 11> PanelControls() const;
-    void HidePanel();
+    std::array<QWidget*, 10> PanelControls() const;
+    void ShowPick(const PickView& pick);
 
     // The film and the pause.
     void Timer1Timer();
@@ -173,38 +178,36 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void CreateHome();
     void ShowHome();
     void HideHome();
-    // RunBasho through the record, and what follows it, also when it fails:
-    // the record's windows read again, and the home back when the career has
-    // ended.
-    void PlayBasho();
+    // A command that may run a basho (the confirm, the resume). The log tells
+    // when its basho begins; what follows one that began, also when it
+    // fails: the record's windows read again, and the home back when the
+    // career has ended.
+    void PlayBasho(void (Game::*command)());
+    void BashoBegins();
     void BashoReturned();
 
     // A modal window of the basho; none opens once quit was chosen.
     void ShowModal(QDialog* window);
 
-    // The career record "Kelmar.db" (desktop/main_window_record.cpp): the
-    // Frontend a basho runs through, which feeds the record and shows itself
-    // through this window, and what the commands tell the record. The save
-    // command writes the record before the saved game.
-    void CreateRecord();
+    // The career record "Kelmar.db" (desktop/main_window_record.cpp), the
+    // commands' log: what the commands tell it, and the Frontend a basho runs
+    // through, which feeds the record and shows itself through this window.
+    class Log;
+    void CreateRecord(const GameState& state);
     void CreateRecordMenu(QMenuBar* bar);
-    Frontend& Recording();
-    void RecordNewGame();
-    void SaveAndRecord();
-    void RecordResume();
     void RefreshRecordWindows();
 
-    GameState& state_;
-    Clock& clock_;
     int standardTickMs_;
     std::unique_ptr<CareerRecord> record_;
-    std::unique_ptr<RecordingFrontend> recording_;
+    std::unique_ptr<CareerLog> log_;
+    std::unique_ptr<Game> game_;
     // The lamps and technique pictures, held from DayBegins to DayEnds.
     std::unique_ptr<DayPictures> dayPictures_;
     // Whether the juryo list's selection changed in the current mouse press,
     // so that the click that ends it is not a second pick.
     bool selectionChangedInPress_ = false;
-    // Set when a career ends inside the running basho call.
+    // Set when a basho begins, and when a career ends, inside a command.
+    bool bashoBegan_ = false;
     bool careerEnded_ = false;
     std::optional<int64_t> retiredBefore_;
 };

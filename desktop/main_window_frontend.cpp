@@ -1,5 +1,7 @@
-// The main window as the game's Frontend: what a basho shows and how it waits,
-// and the two handlers of the film, Timer1Timer and btnStopClick.
+// The main window as the game's Frontend: the main view shown on its controls,
+// what a basho shows and how it waits, and the two handlers of the film,
+// Timer1Timer and btnStopClick.
+#include <QAction>
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -18,7 +20,6 @@
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
-#include "state/game_state.h"
 
 namespace kelmar {
 
@@ -35,15 +36,23 @@ void SetBoutLabel(QLabel* label, const BoutSide& side) {
     SetCaption(label, FromGame(side.Label()));
 }
 
-void WaitUntil(const GameState& state, bool (*done)(const GameState&)) {
+template <typename Done>
+void WaitUntil(Done done) {
     // Sleeps in the event loop between events: the timer's ticks end the wait.
-    while (!done(state)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Shown and enabled, or disabled and then hidden: the control that has the
+// focus hands it on as it is disabled.
+void ShowEnabled(QWidget* control, bool on) {
+    control->setEnabled(on);
+    control->setVisible(on);
 }
 
 }  // namespace
 
 void TfrmKelmar::ShowModal(QDialog* window) {
-    if (state_.QuitRequested != 0)
+    if (game_->Quitting())
         return;
     window->exec();
 }
@@ -53,12 +62,29 @@ void TfrmKelmar::ShowNewspaper(const std::string& page) {
     ShowModal(frmPaper);
 }
 
-void TfrmKelmar::Show(const MainView&) {}
+void TfrmKelmar::Show(const MainView& view) {
+    KN1->setEnabled(view.newGame);
+    KS1->setEnabled(view.save);
+    KB1->setEnabled(view.chart);
+    KT1->setEnabled(view.practiceItem);
+    KT1->setChecked(view.practice);
+    K1->setChecked(view.animation);
+    for (QWidget* control : PanelControls()) ShowEnabled(control, view.panel);
+    PlayerOkButton->setEnabled(view.confirm);
+    PlayerOkButton->setVisible(view.confirmShown);
+    PlayerOkButton->setText(FromGame(view.confirmCaption));
+    // Hidden before it is disabled, as the day's end always did it.
+    btnStop->setVisible(view.stop);
+    btnStop->setEnabled(view.stop);
+    btnStop->setText(FromGame(view.stopCaption));
+    lblMyP->setVisible(view.scoreShown);
+    SetCaption(lblMyP, FromGame(view.score));
+}
 
 int32_t TfrmKelmar::AskTactic(const TacticQuestion& question) {
     frmStrategy->Present(FromGame(question.name), FromGame(TacticAgeLine(question)));
     ShowModal(frmStrategy);
-    return kNoTactic;
+    return frmStrategy->Answer();
 }
 
 void TfrmKelmar::ShowOpponentReport(const ReportLines& lines) {
@@ -73,7 +99,7 @@ void TfrmKelmar::ShowCareerReport(const ReportLines& lines) {
 
 std::optional<std::string> TfrmKelmar::AskName(std::string_view caption, std::string_view prompt,
                                                std::string_view preset) {
-    if (state_.QuitRequested != 0)
+    if (game_->Quitting())
         return std::nullopt;
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("NameDialog"));
@@ -93,10 +119,6 @@ void TfrmKelmar::DayBegins(const DayCard& card) {
     kelmar::DrawBoutCard(card, Image2->Surface());
     Image2->Changed();
     dayPictures_ = std::make_unique<DayPictures>(DayPictures::Load());
-    btnStop->show();
-    btnStop->setEnabled(true);
-    KN1->setEnabled(false);
-    KT1->setEnabled(false);
 }
 
 void TfrmKelmar::BoutBegins(const BoutStart& bout) {
@@ -109,7 +131,7 @@ void TfrmKelmar::BoutBegins(const BoutStart& bout) {
 
 void TfrmKelmar::BoutFought(const BoutOutcome& outcome) {
     if (outcome.filmed)
-        WaitUntil(state_, [](const GameState& s) { return s.AnimationRunning == 0; });
+        WaitUntil([this] { return !game_->FilmRuns(); });
     if (outcome.film != nullptr) {
         dayPictures_->DrawTechnique(Image2->Surface(), outcome.column, outcome.winnerTactic);
         Image2->Changed();
@@ -119,15 +141,11 @@ void TfrmKelmar::BoutFought(const BoutOutcome& outcome) {
 }
 
 void TfrmKelmar::Paused() {
-    WaitUntil(state_, [](const GameState& s) { return s.Paused == 0 || s.QuitRequested != 0; });
+    WaitUntil([this] { return !game_->PauseHolds(); });
 }
 
 void TfrmKelmar::DayEnds() {
     dayPictures_.reset();
-    btnStop->hide();
-    btnStop->setEnabled(false);
-    KN1->setEnabled(true);
-    KT1->setEnabled(true);
     SetCaption(lblWest, QString());
     SetCaption(lblEast, QString());
 }
@@ -142,16 +160,11 @@ void TfrmKelmar::ShowDailyChart(const DailyChart& chart) {
     repaint();
 }
 
-void TfrmKelmar::BashoEnds(int32_t score) {
-    SetCaption(lblMyP, FromGame(ScoreCaption(score)));
-    PlayerOkButton->show();
-    PlayerOkButton->setEnabled(true);
-    KB1->setEnabled(true);
-    KS1->setEnabled(true);
-}
+// The score, the next button and the menu's items: all in the main view.
+void TfrmKelmar::BashoEnds(int32_t) {}
 
 void TfrmKelmar::Timer1Timer() {
-    const FilmAction action = FilmTick(state_);
+    const FilmAction action = game_->Tick();
     if (action.show)
         Image1->show();
     if (action.letter != 0) {
@@ -164,7 +177,7 @@ void TfrmKelmar::Timer1Timer() {
 }
 
 void TfrmKelmar::btnStopClick() {
-    btnStop->setText(FromGame(TogglePause(state_)));
+    game_->TogglePause();  // the caption comes with the view
 }
 
 }  // namespace kelmar

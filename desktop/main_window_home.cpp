@@ -4,8 +4,8 @@
 // and the cover of the career beside it.
 #include <QAction>
 #include <QPushButton>
+#include <utility>
 
-#include "basho/procedures.h"
 #include "desktop/career_window.h"
 #include "desktop/home_face.h"
 #include "desktop/main_window.h"
@@ -39,11 +39,16 @@ void TfrmKelmar::CareerEnds(const GameState& state) {
     Frontend::CareerEnds(state);
 }
 
-void TfrmKelmar::PlayBasho() {
-    careerEnded_ = false;
-    retiredBefore_ = record_->LastRetired();
+void TfrmKelmar::PlayBasho(void (Game::*command)()) {
+    // Given while a basho runs, the command is refused before a basho of its
+    // own begins; the running one keeps its book-keeping.
+    if (game_->BashoRunning()) {
+        ((*game_).*command)();
+        return;
+    }
+    bashoBegan_ = false;
     try {
-        RunBasho(state_, Recording(), clock_);
+        ((*game_).*command)();
     } catch (...) {
         BashoReturned();
         throw;
@@ -51,7 +56,17 @@ void TfrmKelmar::PlayBasho() {
     BashoReturned();
 }
 
+void TfrmKelmar::BashoBegins() {
+    bashoBegan_ = true;
+    careerEnded_ = false;
+    retiredBefore_ = record_->LastRetired();
+}
+
 void TfrmKelmar::BashoReturned() {
+    // A command that failed before its basho began changed nothing of the
+    // record.
+    if (!std::exchange(bashoBegan_, false))
+        return;
     RefreshRecordWindows();
     if (careerEnded_) {
         careerEnded_ = false;
@@ -59,7 +74,7 @@ void TfrmKelmar::BashoReturned() {
         // The cover of the career just ended, once the report and the
         // top-ten question are closed; a record that failed has none.
         const auto retired = record_->LastRetired();
-        if (retired && retired != retiredBefore_ && state_.QuitRequested == 0) {
+        if (retired && retired != retiredBefore_ && !game_->Quitting()) {
             if (frmCareerRecord == nullptr)
                 frmCareerRecord = new CareerRecordWindow(this, *record_);
             frmCareerRecord->ShowCareer(*retired);

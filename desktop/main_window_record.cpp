@@ -1,7 +1,8 @@
 // The main window and the career record "Kelmar.db": the menu "記録(&R)" with
-// its three windows, the Frontend that feeds the record from every basho, and
-// what the file commands tell it. A store that cannot be used is reported once
-// in this run of the program; the game plays on without it.
+// its three windows, and the record as the commands' log, which the commands
+// tell what the player does and which feeds the record from every basho. A
+// store that cannot be used is reported once in this run of the program; the
+// game plays on without it.
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,10 +18,33 @@
 
 namespace kelmar {
 
+// The record's log, and what the main window makes of what it is told: the
+// home makes way as soon as a saved game has been read for a resume, and a
+// basho that begins is followed by the record's windows read again.
+class TfrmKelmar::Log : public CareerLog {
+  public:
+    Log(TfrmKelmar& window, const GameState& state, CareerRecord& record)
+        : window_(window), record_(state, record) {}
+
+    void NewGame() override { record_.NewGame(); }
+    void Resuming() override {
+        record_.Resuming();
+        window_.HideHome();
+    }
+    void Saving(std::string_view savedGame) override { record_.Saving(savedGame); }
+    Frontend& Through(Frontend& face) override {
+        window_.BashoBegins();
+        return record_.Through(face);
+    }
+
+  private:
+    TfrmKelmar& window_;
+    RecordLog record_;
+};
+
 namespace {
 
 constexpr const char* kRecordFile = "Kelmar.db";
-constexpr const char* kSavedGameFile = "Kelmar.ini";
 
 void ShowAndRaise(QWidget* window) {
     window->show();
@@ -30,7 +54,7 @@ void ShowAndRaise(QWidget* window) {
 
 }  // namespace
 
-void TfrmKelmar::CreateRecord() {
+void TfrmKelmar::CreateRecord(const GameState& state) {
     record_ = std::make_unique<CareerRecord>(GameFolderPath(kRecordFile));
     record_->SetFailureHandler([this](const std::string& path, const RecordError& error) {
         const QString file =
@@ -43,7 +67,7 @@ void TfrmKelmar::CreateRecord() {
         box.setObjectName(QStringLiteral("RecordFailure"));
         box.exec();
     });
-    recording_ = std::make_unique<RecordingFrontend>(*this, state_, *record_);
+    log_ = std::make_unique<Log>(*this, state, *record_);
 }
 
 void TfrmKelmar::CreateRecordMenu(QMenuBar* bar) {
@@ -56,23 +80,6 @@ void TfrmKelmar::CreateRecordMenu(QMenuBar* bar) {
     KH2->setObjectName(QStringLiteral("KH2"));
     KA2 = KR1->addAction(QStringLiteral("資料館(&A)"));
     KA2->setObjectName(QStringLiteral("KA2"));
-}
-
-Frontend& TfrmKelmar::Recording() {
-    return *recording_;
-}
-
-void TfrmKelmar::RecordNewGame() {
-    record_->NewGame();
-}
-
-void TfrmKelmar::SaveAndRecord() {
-    SaveGameAndRecord(state_, record_.get());
-}
-
-void TfrmKelmar::RecordResume() {
-    if (const auto fingerprint = SavedGameFingerprint(GameFolderPath(kSavedGameFile)))
-        record_->Resuming(*fingerprint);
 }
 
 void TfrmKelmar::RefreshRecordWindows() {

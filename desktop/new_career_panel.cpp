@@ -5,16 +5,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "basho/new_career.h"
-#include "basho/procedures.h"
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
 #include "desktop/main_window.h"
 #include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
 #include "desktop/window_layout.h"
-#include "state/game_state.h"
-#include "state/strings.h"
 
 namespace kelmar {
 
@@ -35,8 +31,6 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
     SetBackground(label, colour::White);
     return label;
 }
-
-const QString kNameCaption = QStringLiteral("しこな：");
 
 void SetFigure(QLabel* label, int32_t value) {
     label->setText(QString::number(value));
@@ -70,78 +64,53 @@ void TfrmKelmar::CreateNewCareerPanel() {
     WLabel1 = MakeFigureLabel(client, "WLabel1", QRect(184, 248, 41, 17), colour::Purple);
     PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"), QRect(184, 272, 49, 33),
                                 QStringLiteral("Ok"));
-    NameLabel->setText(kNameCaption);
+    NameLabel->setText(QStringLiteral("しこな："));
     for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
         figure->setText(QStringLiteral("0"));
-    for (QWidget* control : PanelControls()) {
-        control->hide();
-        control->setEnabled(false);
-    }
 }
 
-std::array<QWidget*, 11> TfrmKelmar::PanelControls() const {
-    return {JuryoList, NameLabel, AgeLabel, PLabel,  SLabel,        WLabel,
-            AgeLabel1, PLabel1,   SLabel1,  WLabel1, PlayerOkButton};
+std::array<QWidget*, 10> TfrmKelmar::PanelControls() const {
+    return {JuryoList, NameLabel, AgeLabel, PLabel,  SLabel,
+            WLabel,    AgeLabel1, PLabel1,  SLabel1, WLabel1};
 }
 
-void TfrmKelmar::HidePanel() {
-    for (QWidget* control : PanelControls()) {
-        control->setEnabled(false);
-        control->hide();
-    }
+void TfrmKelmar::ShowPick(const PickView& pick) {
+    NameLabel->setText(FromGame(pick.name));
+    AgeLabel1->setText(FromGame(pick.age));
+    SetFigure(PLabel1, pick.power);
+    SetFigure(SLabel1, pick.speed);
+    SetFigure(WLabel1, pick.skill);
 }
 
 void TfrmKelmar::KN1Click() {
     HideHome();
     ClearBoard(Image2->Surface());
     Image2->Changed();
-    SetCaption(lblMyP, QStringLiteral("得点 : 0"));
-    const std::vector<std::string> names = NewGame(state_);  // MyP is 0 from here
-    RecordNewGame();
+    const NewGameView shown = game_->NewGame();
     {
         // Refilling the list is no pick.
         const QSignalBlocker quiet(JuryoList);
         JuryoList->clear();
-        for (const std::string& name : names) JuryoList->addItem(FromGame(name));
+        for (const std::string& name : shown.names) JuryoList->addItem(FromGame(name));
     }
-    for (QWidget* control : PanelControls()) control->setEnabled(control != PlayerOkButton);
-    PlayerOkButton->setEnabled(false);
-    for (QWidget* control : PanelControls()) control->show();
-    NameLabel->setText(kNameCaption);
-    for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
-        figure->setText(QStringLiteral("0"));
-    PlayerOkButton->setText(QStringLiteral("Ok"));
+    ShowPick(shown.blank);
     repaint();
 }
 
 void TfrmKelmar::JuryoListClick() {
     // A change that leaves no entry selected picks nothing.
     const int row = JuryoList->currentRow();
-    if (row < 0 || JuryoList->selectedItems().isEmpty() || row >= kJuryo)
+    if (row < 0 || JuryoList->selectedItems().isEmpty())
         return;
-    const int k = row + 1;
-    PickJuryo(state_, k, clock_);
-    const int p = kPlayerEntrySlot;
-    NameLabel->setText(kNameCaption + FromGame(DisplayName(state_.Juryo[k])));
-    // The stored age carries the player's mark: 120 shows as "20".
-    AgeLabel1->setText(FromGame(IntToStr(state_.Age[p]).substr(1, 2)));
-    SetFigure(PLabel1, state_.Pw[p]);
-    SetFigure(SLabel1, state_.Sp[p]);
-    SetFigure(WLabel1, state_.Tc[p]);
-    PlayerOkButton->setEnabled(true);
+    if (const std::optional<PickView> pick = game_->Pick(row + 1))
+        ShowPick(*pick);
 }
 
 void TfrmKelmar::PlayerOkButtonClick() {
-    HidePanel();
-    KB1->setEnabled(false);
-    KS1->setEnabled(false);
     // The chart opened from the menu closes with its menu item: drawn while the
     // basho sets itself up, it would show records that are half new.
     frmStage->hide();
-    CompleteLeague(state_);  // a file that cannot be read ends the confirm here
-    PlayerOkButton->setText(QStringLiteral("次へ"));
-    lblMyP->show();
-    PlayBasho();
+    PlayBasho(&Game::Confirm);
 }
 
 }  // namespace kelmar

@@ -4,13 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "banzuke/procedures.h"
 #include "desktop/button_keys.h"
 #include "desktop/chart_drawing.h"
 #include "desktop/error_guard.h"
+#include "desktop/game_text.h"
 #include "desktop/pixel_view.h"
 #include "desktop/window_layout.h"
-#include "state/game_state.h"
+#include "game/game.h"
+#include "state/errors.h"
 
 namespace kelmar {
 
@@ -19,8 +20,7 @@ const QSize kClient(425, 321);
 const QPoint kOffset(100, 80);
 }  // namespace
 
-TfrmStage::TfrmStage(QWidget* mainWindow, const GameState& state)
-    : QDialog(mainWindow), state_(state) {
+TfrmStage::TfrmStage(QWidget* mainWindow, const Game& game) : QDialog(mainWindow), game_(game) {
     SetUpWindow(this, QStringLiteral("frmStage"), QStringLiteral("番付表"), kClient, Frame::Tool,
                 GothicFont(16), colour::White);
     Image1 = new PixelView(this, QStringLiteral("Image1"), QRect(QPoint(0, 0), kClient));
@@ -62,9 +62,9 @@ bool TfrmStage::event(QEvent* event) {
 void TfrmStage::FormActivate() {
     if (chart_ != nullptr && !chart_->refusal.empty())
         throw GameError(chart_->refusal);
-    DrawChart(chart_ != nullptr ? chart_->rows : ChartRowsOf(state_), Image1->Surface());
+    DrawChart(chart_ != nullptr ? chart_->rows : game_.Chart(), Image1->Surface());
     Image1->Changed();
-    SetCaption(lblTitle, ChartColumnTitles());
+    SetCaption(lblTitle, FromGame(ChartTitles()));
 }
 
 }  // namespace kelmar

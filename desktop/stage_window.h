@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace kelmar {
 
+class Game;
 class PixelView;
 
 class TfrmStage : public QDialog {
@@ -19,14 +20,14 @@ class TfrmStage : public QDialog {
 
   public:
     // Placed 100 pixels right of and 80 below the main window's corner.
-    TfrmStage(QWidget* mainWindow, const GameState& state);
+    TfrmStage(QWidget* mainWindow, const Game& game);
 
     PixelView* Image1;
     QLabel* lblTitle;
     QPushButton* btnClose;
 
-    // The daily chart, drawn while it is shown after a day; null: the rows of
-    // the league as it stands, as the menu shows it.
+    // The daily chart, drawn while it is shown after a day; null: the game's
+    // chart of the league as it stands, as the menu shows it.
     void UseRows(const DailyChart* chart) { chart_ = chart; }
 
   protected:
@@ -37,7 +38,7 @@ class TfrmStage : public QDialog {
     void FormActivate();
     void btnCloseClick() { close(); }
 
-    const GameState& state_;
+    const Game& game_;
     const DailyChart* chart_ = nullptr;
     // The chart could not be drawn since the window was last shown.
     bool failedWhileShown_ = false;

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "basho/procedures.h"
 #include "desktop/button_keys.h"
 #include "desktop/error_guard.h"
 #include "desktop/window_layout.h"
+#include "game/game.h"
 
 namespace kelmar {
 
@@ -16,8 +16,7 @@ const QSize kOuter(274, 149);
 const int kNameWidth = 48;
 }  // namespace
 
-TfrmStrategy::TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend)
-    : QDialog(owner), state_(state), frontend_(frontend) {
+TfrmStrategy::TfrmStrategy(QWidget* owner, Game& game) : QDialog(owner), game_(game) {
     SetUpWindow(this, QStringLiteral("frmStrategy"), QStringLiteral("戦術"),
                 ClientSize(kOuter, Frame::Dialog), Frame::Dialog, PGothicFont(12), QColor());
     lblNameOfwres = MakeLabel(this, QStringLiteral("lblNameOfwres"), QRect(8, 16, 0, 0),
@@ -58,6 +57,7 @@ void TfrmStrategy::Present(const QString& displayName, const QString& ageLine) {
     SetCaption(lblNameOfwres, displayName);
     lblNameOfwres->resize(std::max(kNameWidth, lblNameOfwres->width()), 16);
     SetCaption(lblAge, ageLine);
+    answer_ = kNoTactic;
 }
 
 void TfrmStrategy::FormCreate() {
@@ -65,14 +65,14 @@ void TfrmStrategy::FormCreate() {
 }
 
 void TfrmStrategy::Button4Click() {
-    OpenOpponentReport(state_, frontend_);
+    game_.OpponentReport();
     // Back to the keys of this window, also where no window manager hands
     // the focus back from the closed report.
     activateWindow();
 }
 
 void TfrmStrategy::ChooseTactic(int code) {
-    state_.SelectedTactic = code;
+    answer_ = code;
     close();
 }
 

@@ -1,26 +1,31 @@
 // frmStrategy, the tactic window: shown modally inside the player's bout. Its
-// three tactic buttons set SelectedTactic and close it; the fourth opens the
-// report on today's opponent on top of it.
+// three tactic buttons keep their tactic as the answer and close it; the
+// fourth opens the report on today's opponent on top of it.
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
+
+#include "state/frontend.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kelmar {
 
-class Frontend;
-struct GameState;
+class Game;
 
 class TfrmStrategy : public QDialog {
     Q_OBJECT
 
   public:
-    TfrmStrategy(QWidget* owner, GameState& state, Frontend& frontend);
+    TfrmStrategy(QWidget* owner, Game& game);
 
-    // Before each showing: the player's display name and the age line.
+    // Before each showing: the player's display name and the age line; no
+    // answer yet.
     void Present(const QString& displayName, const QString& ageLine);
+    // The tactic 1..3 pressed since, or kNoTactic.
+    int32_t Answer() const { return answer_; }
 
     QLabel* lblNameOfwres;
     QLabel* Label2;
@@ -35,8 +40,8 @@ class TfrmStrategy : public QDialog {
     void ChooseTactic(int code);  // Button1Click .. Button3Click
     void Button4Click();
 
-    GameState& state_;
-    Frontend& frontend_;
+    Game& game_;
+    int32_t answer_ = kNoTactic;
 };
 
 }  // namespace kelmar

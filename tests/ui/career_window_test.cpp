@@ -322,26 +322,34 @@ class CareerWindowTest : public QObject {
         GameUnderTest game;
         TfrmKelmar& w = *game.window;
         GameState& s = game.state;
-        w.btnStop->setEnabled(true);
         w.show();
-        s.AnimationFrames = "ade";
-        s.AnimationRunning = 1;
-        QTRY_VERIFY(s.AnimationStep >= 3);
-        w.btnStop->click();
-        QCOMPARE(w.btnStop->text(), QStringLiteral("再開"));
-        const int step = s.AnimationStep;
-        const QImage shown = w.Image1->Surface();
-        // Forty ticks counted, each one after the window's own handler of it,
-        // however slowly they come.
-        QSignalSpy ticks(w.Timer1, &QTimer::timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 40, 60000);
-        QCOMPARE(s.AnimationStep, step);
-        QCOMPARE(w.Image1->Surface(), shown);
-        QVERIFY(Shown(w.Image1));
-        w.btnStop->click();
-        QCOMPARE(w.btnStop->text(), QStringLiteral("停止"));
-        QTRY_COMPARE(s.AnimationRunning, 0);
+        bool resumed = false;
+        // In the middle of a day's film, inside the running basho.
+        OnceWhen during(
+            [&] { return s.Torikumiday == 2 && s.AnimationRunning == 1 && s.AnimationStep >= 3; },
+            [&] {
+                w.btnStop->click();
+                QCOMPARE(w.btnStop->text(), QStringLiteral("再開"));
+                QVERIFY(w.btnStop->isEnabled());
+                const int step = s.AnimationStep;
+                const QImage shown = w.Image1->Surface();
+                // Forty ticks counted, each one after the window's own handler
+                // of it, however slowly they come.
+                QSignalSpy ticks(w.Timer1, &QTimer::timeout);
+                QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 40, 60000);
+                QCOMPARE(s.AnimationStep, step);
+                QCOMPARE(w.Image1->Surface(), shown);
+                QVERIFY(Shown(w.Image1));
+                w.btnStop->click();
+                QCOMPARE(w.btnStop->text(), QStringLiteral("停止"));
+                resumed = true;
+            });
+        StartCareer(w, 0);
+        QVERIFY(resumed);
+        QCOMPARE(s.AnimationRunning, 0);
         QCOMPARE(s.Paused, 0);
+        QCOMPARE(s.Torikumiday, 15);  // the basho went on to its end
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
     }
 
     void AMissingFilmPictureIsReportedAndTheFilmStillEnds() {

@@ -8,6 +8,7 @@
 #include "banzuke/procedures.h"
 #include "desktop/game_text.h"
 #include "desktop/picture_copy.h"
+#include "game/game.h"
 #include "state/errors.h"
 #include "state/game_state.h"
 #include "state/picture_sheet.h"
@@ -292,9 +293,9 @@ void ChartDrawingTest::missingSheetDrawsNoChart() {
 // the words stand over the rank (0), plate (40), record (104) and star (152)
 // columns of both halves.
 void ChartDrawingTest::columnTitles() {
-    const QString titles = ChartColumnTitles();
-    QCOMPARE(titles, QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値"));
-    const std::string bytes = ToGame(titles);
+    const std::string bytes = ChartTitles();
+    QCOMPARE(FromGame(bytes),
+             QStringLiteral("番付 四股名  勝敗  経験値  番付 四股名  勝敗  経験値"));
     QCOMPARE(bytes.find(ToGame(QStringLiteral("四股名"))) * 8, 40u);
     QCOMPARE(bytes.find(ToGame(QStringLiteral("勝敗"))) * 8, 104u);
     QCOMPARE(bytes.find(ToGame(QStringLiteral("経験値"))) * 8, 152u);

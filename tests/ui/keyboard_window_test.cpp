@@ -43,7 +43,8 @@ struct KeyboardPlayer {
     QKeyCombination stageKey = Qt::Key_Return;
     QKeyCombination reportKey = kKeypad | Qt::Key_Enter;
     std::function<QKeyCombination(int day)> tacticKey;
-    // SelectedTactic expected after the tactic window of a day.
+    // SelectedTactic expected after the tactic window of a day, once the
+    // window's answer has reached the day's bout: seen at the evening's chart.
     std::function<int(int day)> tacticAfter;
 
     QStringList answered;
@@ -65,6 +66,9 @@ struct KeyboardPlayer {
             key = paperKey;
         } else if (name == QLatin1String("frmStage")) {
             key = stageKey;
+            if (game.state.SelectedTactic != tacticAfter(day))
+                faults
+                    << QStringLiteral("day %1: tactic %2").arg(day).arg(game.state.SelectedTactic);
         } else if (name == QLatin1String("frmReport")) {
             key = reportKey;
         } else if (name == QLatin1String("frmStrategy")) {
@@ -94,12 +98,8 @@ struct KeyboardPlayer {
         }
         if (modal->isVisible())
             faults << QStringLiteral("day %1: %2 stayed open").arg(day).arg(name);
-        if (name == QLatin1String("frmStrategy")) {
+        if (name == QLatin1String("frmStrategy"))
             reportRead_ = false;
-            if (game.state.SelectedTactic != tacticAfter(day))
-                faults
-                    << QStringLiteral("day %1: tactic %2").arg(day).arg(game.state.SelectedTactic);
-        }
         return true;
     }
 };
@@ -176,6 +176,35 @@ class KeyboardWindowTest : public QObject {
         QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
         QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 1);
         QCOMPARE(game.player.Count(QStringLiteral("frmStage")), 15);
+    }
+
+    // "次へ" gives way to the panel's "Ok" when New game follows a basho: the
+    // next basho is no longer Enter's.
+    void AfterNewGameEnterNoLongerPressesTheButton() {
+        GameUnderTest game;
+        TfrmKelmar& w = *game.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        StartCareer(w, 2);
+        if (w.PlayerOkButton->isHidden())
+            QSKIP("the career ended in its first basho");
+        QVERIFY(w.game().View().next);
+        w.KN1->trigger();
+        w.JuryoList->setCurrentRow(1);
+        QVERIFY(!w.game().View().next);
+        QCOMPARE(w.PlayerOkButton->text(), QStringLiteral("Ok"));
+        QVERIFY(w.PlayerOkButton->isEnabled());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.lblMyP->setFocus();
+        QVERIFY(PressKey(&w, Qt::Key_Return));
+        QVERIFY(!w.JuryoList->isHidden());  // the panel stays: nothing was confirmed
+        QCOMPARE(game.player.Count(QStringLiteral("frmPaper")), 1);
+        QCOMPARE(game.state.RosterLoaded, 0);
+        w.PlayerOkButton->click();  // the mouse confirms, and "次へ" is Enter's again
+        QVERIFY(game.player.Count(QStringLiteral("frmPaper")) == 2 || w.PlayerOkButton->isHidden());
+        QVERIFY(w.game().View().next);
+        QVERIFY2(game.player.errors.isEmpty(), qPrintable(game.player.errors.join('\n')));
     }
 
     void EscapeClosesEachWindowAsItsFrameDoes() {

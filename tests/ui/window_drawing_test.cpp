@@ -16,6 +16,7 @@
 #include "desktop/game_text.h"
 #include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
+#include "game/game.h"
 #include "synthetic_pictures.h"
 #include "window_test_support.h"
 
@@ -93,7 +94,7 @@ class WindowDrawingTest : public QObject {
         DrawChart(ChartRowsOf(game.state), expected);
         Activate(stage);
         QCOMPARE(stage->Image1->Surface(), expected);
-        QCOMPARE(stage->lblTitle->text(), ChartColumnTitles());
+        QCOMPARE(stage->lblTitle->text(), FromGame(ChartTitles()));
 
         game.state.W[1] = 9;  // the next activation shows the change
         DrawChart(ChartRowsOf(game.state), expected);

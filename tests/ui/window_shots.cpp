@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
         window.PlayerOkButton->click();
     SaveShot(&window, folder, "retired");  // the home back, with the saved game
 
-    window.frmBest10->Fill(game.state);
+    window.frmBest10->Fill(window.game().TopTen());
     window.frmBest10->show();
     SaveShot(window.frmBest10, folder, "frmBest10");
     window.KA1->trigger();
