@@ -1,6 +1,8 @@
 #include "web/page_frontend.h"
 
-#include <cstdio>
+#include <emscripten.h>
+
+#include <cstdlib>
 
 #include "basho/procedures.h"
 #include "canvas/chart.h"
@@ -12,41 +14,62 @@ namespace kelmar::web {
 
 namespace {
 
-// The page's side of each moment (web/kelmar.js, object Kelmar). The waits
-// return when the player has answered; `Kelmar.wait` keeps the promise.
+// The waits of the face: each awaits the promise that its method returns.
 // clang-format off
-EM_JS(void, JsMoment, (const char* name, const char* json), {
-    Kelmar.moment(UTF8ToString(name), JSON.parse(UTF8ToString(json)));
+EM_ASYNC_JS(void, JsNewspaper, (const char* page), {
+    await Module.face.newspaper(UTF8ToString(page));
+});
+EM_ASYNC_JS(int, JsAskTactic, (const char* name, const char* age), {
+    return await Module.face.askTactic(UTF8ToString(name), UTF8ToString(age));
+});
+EM_ASYNC_JS(void, JsReport, (const char* label3, const char* label1, const char* label2,
+                             const char* label4), {
+    await Module.face.report(UTF8ToString(label3), UTF8ToString(label1), UTF8ToString(label2),
+                             UTF8ToString(label4));
+});
+EM_ASYNC_JS(void, JsRunFilm, (), {
+    await Module.face.runFilm();
+});
+EM_ASYNC_JS(void, JsPaused, (), {
+    await Module.face.paused();
+});
+EM_ASYNC_JS(void, JsDailyChart, (const char* refusal), {
+    await Module.face.dailyChart(UTF8ToString(refusal));
+});
+// The name typed, in memory of malloc that the caller frees; null when the
+// player cancels.
+EM_ASYNC_JS(char*, JsAskName, (const char* caption, const char* prompt, const char* preset), {
+    const name = await Module.face.askName(UTF8ToString(caption), UTF8ToString(prompt),
+                                           UTF8ToString(preset));
+    if (name === null) return 0;
+    const size = lengthBytesUTF8(name) + 1;
+    const text = _malloc(size);
+    stringToUTF8(name, text, size);
+    return text;
 });
 EM_JS(void, JsShowPixels, (const char* canvas, const uint8_t* rgba, int width, int height), {
-    Kelmar.showPixels(UTF8ToString(canvas), HEAPU8.slice(rgba, rgba + width * height * 4), width, height);
-});
-EM_ASYNC_JS(int, JsWait, (const char* name, const char* json), {
-    return await Kelmar.wait(UTF8ToString(name), JSON.parse(UTF8ToString(json)));
-});
-EM_ASYNC_JS(char*, JsAskName, (const char* json), {
-    const answer = await Kelmar.wait("AskName", JSON.parse(UTF8ToString(json)));
-    if (answer === null) return 0;
-    const size = lengthBytesUTF8(answer) + 1;
-    const text = _malloc(size);
-    stringToUTF8(answer, text, size);
-    return text;
+    Module.face.showPixels(UTF8ToString(canvas), HEAPU8.slice(rgba, rgba + width * height * 4),
+                           width, height);
 });
 // clang-format on
 
-int Wait(const char* name, const std::string& json) {
-    return JsWait(name, json.c_str());
+emscripten::val Face() {
+    return emscripten::val::module_property("face");
 }
 
-std::string SideJson(const BoutSide& side) {
-    return "{\"slot\":" + std::to_string(side.slot) + ",\"label\":" + QuotedGame(side.Label()) +
-           ",\"player\":" + (side.player ? "true" : "false") + "}";
+void Report(const ReportLines& lines) {
+    JsReport(PageText(lines.Label3).c_str(), PageText(lines.Label1).c_str(),
+             PageText(lines.Label2).c_str(), PageText(lines.Label4).c_str());
 }
 
 }  // namespace
 
-void Moment(const char* name, const std::string& json) {
-    JsMoment(name, json.c_str());
+std::string PageText(std::string_view sjis) {
+    return ShiftJisToUtf8(sjis);
+}
+
+void ShowError(const std::string& message) {
+    Face().call<void>("showError", message);
 }
 
 void ShowPixels(const char* canvas, canvas::ConstView picture) {
@@ -60,74 +83,47 @@ void ShowChart(const ChartRows& rows) {
     ShowPixels("Chart", image);
 }
 
-std::string Quoted(std::string_view utf8) {
-    std::string out = "\"";
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string QuotedGame(std::string_view sjis) {
-    return Quoted(ShiftJisToUtf8(sjis));
-}
-
-std::string ReportJson(const ReportLines& lines) {
-    return "[" + QuotedGame(lines.Label3) + "," + QuotedGame(lines.Label1) + "," +
-           QuotedGame(lines.Label2) + "," + QuotedGame(lines.Label4) + "]";
+void PageFrontend::Show(const MainView& view) {
+    Face().call<void>("show", view);
 }
 
 void PageFrontend::ShowNewspaper(const std::string& page) {
-    if (state_.QuitRequested == 0)
-        Wait("ShowNewspaper", "{\"page\":" + QuotedGame(page) + "}");
+    if (!Quitting())
+        JsNewspaper(PageText(page).c_str());
 }
 
 void PageFrontend::DayBegins(const DayCard& card) {
     // As the desktop: the caption, the day card, the five pictures of the day
-    // (PictureError stops here), then btnStop and the menu.
-    Moment("DayCaption", "{\"caption\":" + QuotedGame(DayCaption(card)) + "}");
+    // (PictureError stops here); the main view then shows btnStop.
+    Face().call<void>("dayBegins", PageText(DayCaption(card)));
     canvas::DrawBoutCard(card, board_);
     ShowBoard();
     dayPictures_ = std::make_unique<canvas::DayPictures>(canvas::DayPictures::Load());
-    Moment("DayBegins", "{}");
 }
 
 void PageFrontend::BoutBegins(const BoutStart& bout) {
     dayPictures_->LightLamps(board_, bout.column);
     ShowBoard();
-    Moment("BoutBegins",
-           "{\"east\":" + SideJson(bout.east) + ",\"west\":" + SideJson(bout.west) + "}");
+    Face().call<void>("boutBegins", PageText(bout.east.Label()), bout.east.player,
+                      PageText(bout.west.Label()), bout.west.player);
 }
 
 int32_t PageFrontend::AskTactic(const TacticQuestion& question) {
-    if (state_.QuitRequested != 0)
+    if (Quitting())
         return kNoTactic;
-    // The window stays open over the opponent report (Button4, answer 4);
-    // 0 closes it without a choice.
-    return Wait("AskTactic", "{\"name\":" + QuotedGame(question.name) +
-                                 ",\"age\":" + QuotedGame(TacticAgeLine(question)) + "}");
+    return JsAskTactic(PageText(question.name).c_str(), PageText(TacticAgeLine(question)).c_str());
 }
 
 void PageFrontend::ShowOpponentReport(const ReportLines& lines) {
-    if (state_.QuitRequested == 0)
-        Wait("ShowOpponentReport", "{\"lines\":" + ReportJson(lines) + "}");
+    if (!Quitting())
+        Report(lines);
 }
 
 void PageFrontend::BoutFought(const BoutOutcome& outcome) {
-    // The film runs on the page's timer, which ticks the core (web_film_tick)
-    // until AnimationRunning is 0; the wait ends then.
-    if (outcome.filmed && state_.AnimationRunning != 0)
-        Wait("RunFilm", "{}");
+    // The film runs on the page's timer, which ticks the core (Game::Tick)
+    // until the film has ended; the wait ends then.
+    if (outcome.filmed && game_->FilmRuns())
+        JsRunFilm();
     if (outcome.film != nullptr) {
         dayPictures_->DrawTechnique(board_, outcome.column, outcome.winnerTactic);
         ShowBoard();
@@ -137,13 +133,13 @@ void PageFrontend::BoutFought(const BoutOutcome& outcome) {
 }
 
 void PageFrontend::Paused() {
-    if (state_.Paused != 0 && state_.QuitRequested == 0)
-        Wait("Paused", "{}");
+    if (game_->PauseHolds())
+        JsPaused();
 }
 
 void PageFrontend::DayEnds() {
     dayPictures_.reset();
-    Moment("DayEnds", "{}");
+    Face().call<void>("dayEnds");
 }
 
 void PageFrontend::ClearBoard() {
@@ -152,7 +148,7 @@ void PageFrontend::ClearBoard() {
 }
 
 void PageFrontend::ShowDailyChart(const DailyChart& chart) {
-    if (state_.QuitRequested != 0)
+    if (Quitting())
         return;
     // A chart that cannot be drawn shows its message in the open window, which
     // the player closes to play on, as a refusal of the rows.
@@ -164,25 +160,20 @@ void PageFrontend::ShowDailyChart(const DailyChart& chart) {
             refusal = e.what();
         }
     }
-    Wait("ShowDailyChart", "{\"refusal\":" + QuotedGame(refusal) + "}");
-}
-
-void PageFrontend::BashoEnds(int32_t score) {
-    Moment("BashoEnds", "{\"caption\":" + QuotedGame(ScoreCaption(score)) + "}");
+    JsDailyChart(PageText(refusal).c_str());
 }
 
 void PageFrontend::ShowCareerReport(const ReportLines& lines) {
-    if (state_.QuitRequested == 0)
-        Wait("ShowCareerReport", "{\"lines\":" + ReportJson(lines) + "}");
+    if (!Quitting())
+        Report(lines);
 }
 
 std::optional<std::string> PageFrontend::AskName(std::string_view caption, std::string_view prompt,
                                                  std::string_view preset) {
-    if (state_.QuitRequested != 0)
+    if (Quitting())
         return std::nullopt;
-    char* answer = JsAskName((std::string("{\"caption\":") + QuotedGame(caption) + ",\"prompt\":" +
-                              QuotedGame(prompt) + ",\"preset\":" + QuotedGame(preset) + "}")
-                                 .c_str());
+    char* answer =
+        JsAskName(PageText(caption).c_str(), PageText(prompt).c_str(), PageText(preset).c_str());
     if (answer == nullptr)
         return std::nullopt;
     std::string name = Utf8ToShiftJis(answer);
@@ -192,7 +183,7 @@ std::optional<std::string> PageFrontend::AskName(std::string_view caption, std::
 
 void PageFrontend::CareerEnds(const GameState& state) {
     SaveTopTen(state);
-    Moment("FileWritten", "{\"name\":\"Rank.txt\"}");
+    Face().call<void>("fileWritten", std::string("Rank.txt"));
 }
 
 }  // namespace kelmar::web

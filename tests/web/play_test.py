@@ -27,8 +27,6 @@ from selenium.webdriver.support.ui import Select
 
 URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
 BOARD_DIGEST = sys.argv[4] if len(sys.argv) > 4 else None
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web"))
-from png_pictures import read_bitmap  # noqa: E402
 PICK, CLOCK = 4, "4000000,777"
 SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
 failures = []
@@ -103,10 +101,17 @@ def shown(d, name):
 
 
 def load(d, address):
+    """The page loaded, then the test's hooks (tests/web/hooks.mjs, served
+    beside it) injected: window.kelmarTest."""
     start = time.time()
     d.get(address)
     until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10, "the page ready")
-    return time.time() - start
+    ready = time.time() - start
+    d.execute_script(
+        "const s = document.createElement('script'); s.type = 'module';"
+        "s.src = new URL('tests/hooks.mjs', location.href).href; document.head.append(s);")
+    until(d, lambda: d.execute_script("return window.kelmarTest !== undefined"), 5, "the test's hooks")
+    return ready
 
 
 def menu(d, name):
@@ -171,7 +176,7 @@ def play_by_taps(d):
     tap(d, title("KO1"), "the オプション menu")
     tap(d, title("FilmPaceMenu"), "the フィルムの速さ submenu")
     tap(d, q(d, "FilmPace3"), "とても速い")
-    check(d.execute_script("return localStorage.getItem('kelmar.filmPace')") == "2",
+    check(d.execute_script("return localStorage.getItem('kelmar.filmPace')") == "veryFast",
           "a tap chooses the film's pace")
     check(not d.find_elements(By.CSS_SELECTOR, ".menu.open, .submenu.open"), "the menu closed after the tap")
     # No films, to come to the tactic window soon.
@@ -249,19 +254,18 @@ def main():
     try:
         ready = load(d, f"{URL}?clock={CLOCK}")
         print(f"     ready in {ready:.2f} s", flush=True)
-        # The page draws from the game's own pixels.
-        for name in ("力士", "On", "oshi", "a"):
-            width, height, rows = read_bitmap(os.path.join(DATA, name + ".bmp"))
-            h = 0x811c9dc5
-            for row in rows:
-                for byte in row:
+        # The core draws from the game's own bitmaps, byte for byte.
+        for name in ("力士", "On", "Off", "oshi", "hiki", "nage", "a", "m"):
+            with open(os.path.join(DATA, name + ".bmp"), "rb") as f:
+                h = 0x811c9dc5
+                for byte in f.read():
                     h = ((h ^ byte) * 0x01000193) & 0xFFFFFFFF
-            check(d.execute_script("return Kelmar.pictureDigest(arguments[0])", name) == h,
-                  f"the page's {name} has the pixels of {name}.bmp")
+            check(d.execute_script("return kelmarTest.pictureDigest(arguments[0])", name) == h,
+                  f"the page's game folder has the bytes of {name}.bmp")
         check(ready < 3, "New game usable within 3 s")
         # The quickest film, to keep the test short; the rules are the same.
         menu(d, "FilmPace3")
-        check(d.execute_script("return localStorage.getItem('kelmar.filmPace')") == "2",
+        check(d.execute_script("return localStorage.getItem('kelmar.filmPace')") == "veryFast",
               "the film's pace kept in local storage")
         menu(d, "KN1")
         check(q(d, "JuryoList").tag_name == "select", "JuryoList is a <select>")
@@ -280,7 +284,7 @@ def main():
                 native = dict(line.split() for line in subprocess.run(
                     [BOARD_DIGEST, str(PICK), *CLOCK.split(",")], cwd=folder, check=True,
                     capture_output=True, text=True).stdout.splitlines())
-            page = d.execute_script("return Kelmar.firstPictures")
+            page = d.execute_script("return kelmarTest.firstPictures")
             for what in ("board", "chart"):
                 check(page.get(what) == int(native[what], 16),
                       f"the page's first {what} equals the native composition ({native[what]})")
@@ -291,7 +295,7 @@ def main():
         if shown(d, "ErrorBox"):
             check(False, "save: " + q(d, "ErrorText").text)
         until(d, lambda: d.execute_script(
-            "Kelmar.keptFile('Kelmar.ini').then(b => window.kept = b ? b.length : 0); return window.kept > 0"),
+            "kelmarTest.keptFile('Kelmar.ini').then(b => window.kept = b ? b.length : 0); return window.kept > 0"),
             5, "the save kept in IndexedDB")
         menu(d, "ExportSave")
         exported = os.path.join(downloads, "Kelmar.ini")
@@ -323,20 +327,20 @@ def main():
         check(caption != "" and "場所" in caption, f"the resumed basho's day card ({caption})")
 
         # A file that is no saved game is refused, the kept save untouched.
-        kept_before = d.execute_script("return Kelmar.keptFile('Kelmar.ini').then(b => Array.from(b))")
+        kept_before = d.execute_script("return kelmarTest.keptFile('Kelmar.ini').then(b => Array.from(b))")
         cases = [("too large", "[Wres]\r\n" + "x" * (64 * 1024)),
                  ("no sections", "hello\r\n"),
                  ("no slot 32", "[Wres]\r\n" + "".join(f"[{i}]\r\n" for i in range(1, 32)))]
         for what, text in cases:
             refused = d.execute_script(
-                "return Kelmar.importFile(new Blob([arguments[0]])).then(ok => !ok)", text)
+                "return kelmarTest.importFile(new Blob([arguments[0]])).then(ok => !ok)", text)
             check(refused, f"import refuses a file with {what}")
             check(shown(d, "ErrorBox"), f"a message for the file with {what}")
             q(d, "ErrorOk").click()
-        kept_after = d.execute_script("return Kelmar.keptFile('Kelmar.ini').then(b => Array.from(b))")
+        kept_after = d.execute_script("return kelmarTest.keptFile('Kelmar.ini').then(b => Array.from(b))")
         check(kept_before == kept_after, "the kept save left untouched by refused files")
         accepted = d.execute_script(
-            "return Kelmar.importFile(new Blob([new Uint8Array(arguments[0])]))", list(expected))
+            "return kelmarTest.importFile(new Blob([new Uint8Array(arguments[0])]))", list(expected))
         check(accepted, "import takes kelmar-sim's Kelmar.ini")
         # A short career to its end: the retirement report, and the top-ten
         # name question answered with Escape, as kelmar-sim's player answers
@@ -365,7 +369,7 @@ def main():
         check(retired, "the retirement report shown")
         check(asked, "the top-ten name question asked")
         until(d, lambda: d.execute_script(
-            "Kelmar.keptFile('Rank.txt').then(b => window.rank = b ? Array.from(b) : null); return window.rank != null"),
+            "kelmarTest.keptFile('Rank.txt').then(b => window.rank = b ? Array.from(b) : null); return window.rank != null"),
             5, "Rank.txt kept in IndexedDB")
         page_rank = bytes(d.execute_script("return window.rank") or [])
         sim_rank = sim_file("Rank.txt", "--files", "--pick", str(SHORT_PICK), "--tactic", "1",
@@ -400,8 +404,8 @@ def main():
               f"the whole board without scrolling on a phone (width {width} of {inner[0]}, height {inner[1]} of {inner[2]})")
         check(rect["right"] <= width + 0.5 and rect["left"] >= 0, f"the board fits the phone ({rect})")
         factors = phone.execute_script(
-            "return [Kelmar.scaleFactor(390, 844), Kelmar.scaleFactor(430, 700), "
-            "Kelmar.scaleFactor(900, 700), Kelmar.scaleFactor(1300, 1100)]")
+            "return [kelmarTest.scaleFactor(390, 844), kelmarTest.scaleFactor(430, 700), "
+            "kelmarTest.scaleFactor(900, 700), kelmarTest.scaleFactor(1300, 1100)]")
         check(factors[0] < 1 and abs(factors[0] - 390 / 430) < 1e-9, f"a smooth fit below 430 px ({factors[0]})")
         check(factors[1:] == [1, 2, 3], f"whole-number factors above ({factors[1:]})")
         # At rest the page runs no timer: under 2% of a core over 3 s.

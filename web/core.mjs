@@ -1,0 +1,97 @@
+// The game's core in WebAssembly (kelmar-core.mjs and its .wasm, built from
+// web/*.cpp and core/): the only module that touches it. Every command of the
+// player is one function here, with plain values in and out and the texts in
+// UTF-8; the moments come back through the face handed to loadCore.
+//
+// A basho runs inside confirm() and resume(), whose promise settles when it
+// has ended. While it waits for the player every other function may be
+// called, and none of them waits; a second basho cannot start.
+import createKelmarCore from "./kelmar-core.mjs";
+
+const kGameFolder = "/game/";
+
+let core = null;
+let basho = null; // the promise of the basho that runs, or null
+
+// The core's function `name`, which returns at once, also while a basho waits
+// (between_waits.js).
+const call = (name, ...args) => core.atOnce(() => core[name](...args));
+
+export async function loadCore(face) {
+  core = await createKelmarCore({
+    face,
+    print: (text) => console.log(text),
+    printErr: (text) => console.warn(text),
+  });
+}
+
+// The game starts: `clock` [START, STEP] for the rules' stepped clock, or
+// null for the time of day; the top ten is read when the browser keeps one.
+export const start = (clock, topTenKept) =>
+  call("start", clock !== null, clock ? clock[0] : 0, clock ? clock[1] : 0, topTenKept);
+
+export const mainView = () => call("view");
+// KN1: {names, blank} for the panel, or null after the error's message.
+export const newGame = () => call("newGame");
+// JuryoList's entry 1..27: {name, age, power, speed, skill}, or null.
+export const pick = (entry) => call("pick", entry);
+// KS1: whether Kelmar.ini was written.
+export const save = () => call("save");
+export const setPractice = (on) => call("setPractice", on);
+export const setAnimation = (on) => call("setAnimation", on);
+export const togglePause = () => call("togglePause");
+export const quit = () => call("quit");
+// One tick of the film: {show, hide} for Image1.
+export const tick = () => call("tick");
+export const filmRuns = () => call("filmRuns");
+export const pauseHolds = () => call("pauseHolds");
+export const bashoRunning = () => call("bashoRunning");
+// KB1: whether the chart was drawn.
+export const chart = () => call("chart");
+export const chartTitles = () => call("chartTitles");
+// KT2: {names, scores}, ten lines each.
+export const topTen = () => call("topTen");
+// KP1: [{number, title, paragraphs: [[{text, link}, ...], ...]}], or null.
+export const help = () => call("help");
+// [{name, caption}], the standard pace first.
+export const filmPaces = () => call("filmPaces");
+// The pace of this name, the standard one for any other.
+export const filmPaceOf = (name) => call("filmPaceOf", String(name));
+export const tickInterval = (pace, standardMs) => call("tickInterval", pace, standardMs);
+export const pictureFiles = () => call("pictureFiles");
+export const clearBoard = () => call("clearBoard");
+export const tacticAnswers = () => ({ none: core.kNoTactic, opponentReport: core.kShowOpponentReport });
+
+// The basho that runs, as a promise, or null.
+export const runningBasho = () => basho;
+
+function runBasho(entry) {
+  basho = core.ccall(entry, "number", [], [], { async: true }).finally(() => {
+    basho = null;
+  });
+  return basho;
+}
+
+// PlayerOkButton: the confirm of a new career or 次へ, a basho run; none
+// while one runs.
+export function confirm() {
+  return basho ? basho : runBasho("web_confirm");
+}
+
+// KO2: the saved game resumed and its basho run. While a basho runs the rules
+// refuse it with their message, at once and without waiting.
+export function resume() {
+  if (!basho) return runBasho("web_resume");
+  if (call("bashoRunning")) core._web_resume();
+  return basho;
+}
+
+export function readGameFile(name) {
+  try {
+    return core.FS.readFile(kGameFolder + name);
+  } catch {
+    return null;
+  }
+}
+
+export const writeGameFile = (name, bytes) => core.FS.writeFile(kGameFolder + name, bytes);

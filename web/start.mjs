@@ -1,0 +1,54 @@
+// Kelmar in the browser, its start: the core loaded with the page as its
+// face, the kept files and the pictures put into the game folder, the
+// commands and the keys bound, then the game started. The address may set
+// the rules' clock: ?clock=START,STEP, as kelmar-sim --clock has it.
+import { bindCommands } from "./commands.mjs";
+import * as core from "./core.mjs";
+import { listenToKeys } from "./keys.mjs";
+import { nextOffered, showMainView } from "./main_window.mjs";
+import { face } from "./moments.mjs";
+import { bringPictures } from "./pictures.mjs";
+import { bringKeptFiles } from "./saves.mjs";
+import { fitStage } from "./scaling.mjs";
+import { keptPace, openStore } from "./storage.mjs";
+import { inWindow, isOpen, showError, topWindow } from "./windows.mjs";
+
+// [START, STEP] of the address, or null; a value that is none is said.
+function clockOfAddress() {
+  const value = new URLSearchParams(location.search).get("clock");
+  if (value === null) return null;
+  const m = /^(\d+)(?:,(\d+))?$/.exec(value);
+  if (!m) {
+    showError(`?clock=${value}: START,STEP は 0 以上の整数です。時計を使います。`);
+    return null;
+  }
+  return [Number(m[1]), m[2] === undefined ? 1000 : Number(m[2])];
+}
+
+function keysOfThePage() {
+  listenToKeys(
+    document,
+    () => ({
+      top: topWindow(),
+      chartClose: isOpen("frmStage") && document.activeElement === inWindow("frmStage", "btnClose"),
+      next: nextOffered(),
+    }),
+    (w, button) => inWindow(w, button).click());
+}
+
+async function start() {
+  fitStage();
+  const storing = openStore().catch(() =>
+    showError("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。"));
+  await core.loadCore(face);
+  await storing;
+  const [topTenKept] = await Promise.all([bringKeptFiles(), bringPictures()]);
+  bindCommands(keptPace());
+  keysOfThePage();
+  core.start(clockOfAddress(), topTenKept);
+  showMainView(core.mainView());
+  document.body.dataset.ready = "1";
+  performance.mark("kelmar-ready");
+}
+
+start();

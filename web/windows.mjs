@@ -1,0 +1,56 @@
+// The page's windows, kept as the desktop's: each is an element named by its
+// designer name (data-name); a modal one shades the main window until it
+// closes, the last opened on top, and takes the keyboard when it opens.
+import { closeMenus } from "./menu.mjs";
+import { kStageHeight, kStageWidth } from "./scaling.mjs";
+
+export const named = (name, root = document) => root.querySelector(`[data-name="${name}"]`);
+export const inWindow = (w, name) => named(name, named(w));
+
+const modal = []; // the modal windows open, the top last
+
+// Centred on the main window, as far as it fits.
+function place(w) {
+  const el = named(w);
+  el.hidden = false;
+  el.style.left = Math.max(0, Math.round((kStageWidth - el.offsetWidth) / 2)) + "px";
+  el.style.top = Math.max(0, Math.round((kStageHeight - el.offsetHeight) / 2)) + "px";
+}
+
+// `focus`: the control that takes the keyboard, else its first.
+export function openWindow(w, isModal, focus) {
+  place(w);
+  if (isModal) {
+    modal.push(w);
+    document.getElementById("modalShade").hidden = false;
+    named(w).style.zIndex = 50 + modal.length;
+  }
+  closeMenus();
+  const target = focus ? inWindow(w, focus) : named(w).querySelector("button, input, select");
+  if (target) target.focus();
+}
+
+export function closeWindow(w) {
+  named(w).hidden = true;
+  const i = modal.lastIndexOf(w);
+  if (i >= 0) modal.splice(i, 1);
+  document.getElementById("modalShade").hidden = modal.length === 0;
+  const top = topWindow();
+  const focus = top ? named(top).querySelector("button") : null;
+  if (focus) focus.focus();
+}
+
+export function closeModalWindows() {
+  for (const w of [...modal]) closeWindow(w);
+}
+
+export const isOpen = (w) => !named(w).hidden;
+export const topWindow = () => modal[modal.length - 1] ?? null;
+
+// The game's message box.
+export function showError(message) {
+  inWindow("ErrorBox", "ErrorText").textContent = message;
+  openWindow("ErrorBox", true, "ErrorOk");
+}
+
+inWindow("ErrorBox", "ErrorOk").onclick = () => closeWindow("ErrorBox");
