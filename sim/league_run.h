@@ -15,10 +15,10 @@
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
 #endif
-#include "sim/kept_files.h"
 #include "sim/options.h"
 #include "sim/scripted_player.h"
 #include "state/game_state.h"
+#include "state/kept_files.h"
 #include "state/stepped_clock.h"
 
 namespace kelmar::sim {
