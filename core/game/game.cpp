@@ -70,9 +70,7 @@ class Game::Moments : public Frontend {
     int32_t AskTactic(const TacticQuestion& question) override {
         return inner_.AskTactic(question);
     }
-    void ShowOpponentReport(const ReportLines& lines) override {
-        inner_.ShowOpponentReport(lines);
-    }
+    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
     void BoutFought(const BoutOutcome& outcome) override { inner_.BoutFought(outcome); }
     void Paused() override { inner_.Paused(); }
     void DayEnds() override {
