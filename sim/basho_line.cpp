@@ -1,6 +1,8 @@
 #include "sim/basho_line.h"
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "sim/line_pieces.h"
 #include "state/rank.h"
@@ -29,6 +31,16 @@ constexpr size_t kSlotFiguresLength = [] {
     for (const SlotFigure& figure : kSlotFigures) length += figure.key.size() + kLongestInt32Figure;
     return length;
 }();
+
+// The figures of a slot, each after its key. Written out figure by figure
+// when the program is built, every key is a constant copied by a store or two.
+template <size_t... F>
+char* PutSlotFigures(char* at, const GameState& s, int i, std::index_sequence<F...>) {
+    ((std::memcpy(at, kSlotFigures[F].key.data(), kSlotFigures[F].key.size()),
+      at = PutFigure(at + kSlotFigures[F].key.size(), (s.*kSlotFigures[F].values)[i])),
+     ...);
+    return at;
+}
 
 // A slot's rank code and best rank when both are rank codes, as they are as
 // a rule: they fill in a copy of their keys.
@@ -74,12 +86,7 @@ void BashoLineWriter::AppendSlot(const GameState& s, int i, LinePieces& out) {
     else
         AppendRanks(stage, saiko, out);
     char* at = out.Reserve<kSlotFiguresLength>();
-    // Unrolled, every key is a constant copied by a store or two.
-#pragma GCC unroll 13
-    for (const SlotFigure& figure : kSlotFigures) {
-        std::memcpy(at, figure.key.data(), figure.key.size());
-        at = PutFigure(at + figure.key.size(), (s.*figure.values)[i]);
-    }
+    at = PutSlotFigures(at, s, i, std::make_index_sequence<std::size(kSlotFigures)>());
     *at++ = '}';
     out.Commit(at);
 }

@@ -1,8 +1,8 @@
-// A run of the simulator: careers played one call of RunBasho at a time, as a
-// player would in one run of the program. New game, the pick and the confirm
-// start every career; the Next button, a confirm of the running league,
-// starts every further basho. A resumed run begins with the resume command
-// instead, whose load makes the first call.
+// A run of the simulator: careers played one basho at a time through the
+// game's commands, as a player would in one run of the program. New game,
+// the pick and the confirm start every career; the Next button, a confirm of
+// the running league, starts every further basho. A resumed run begins with
+// the resume command instead, whose load makes the first call.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +15,11 @@
 #include "record/career_record.h"
 #include "record/recording_frontend.h"
 #endif
-#include "sim/kept_files.h"
+#include "game/game.h"
 #include "sim/options.h"
 #include "sim/scripted_player.h"
 #include "state/game_state.h"
+#include "state/kept_files.h"
 #include "state/stepped_clock.h"
 
 namespace kelmar::sim {
@@ -79,19 +80,17 @@ class LeagueRun {
   private:
     SimOptions options_;
     KeptFiles keptFiles_;
-    // The kept files, or the disk when the run writes to its folder.
-    LeagueFiles* files_ = &DiskLeagueFiles();
     GameState state_;
     SteppedClock clock_;
     ScriptedPlayer player_;
+    Game game_;
     int64_t calls_ = 0;
     int64_t careersEnded_ = 0;
     Start next_;
     bool saved_ = false;
     std::vector<std::string> notices_;
 #if KELMAR_RECORD
-    CareerRecord* record_ = nullptr;
-    std::unique_ptr<RecordingFrontend> recording_;
+    std::unique_ptr<RecordLog> log_;
 #endif
 };
 

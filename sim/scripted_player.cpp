@@ -1,7 +1,5 @@
 #include "sim/scripted_player.h"
 
-#include "basho/procedures.h"
-
 namespace kelmar::sim {
 
 void ScriptedPlayer::BeginCall() {
@@ -18,8 +16,7 @@ int32_t ScriptedPlayer::AskTactic(const TacticQuestion&) {
 
 void ScriptedPlayer::BoutFought(const BoutOutcome& outcome) {
     // The timer's ticks, one after the other: a film ends after seven.
-    for (int tick = 0; outcome.filmed && state_.AnimationRunning != 0 && tick < 100; ++tick)
-        FilmTick(state_);
+    for (int tick = 0; outcome.filmed && game_->FilmRuns() && tick < 100; ++tick) game_->Tick();
 }
 
 }  // namespace kelmar::sim

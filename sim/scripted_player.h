@@ -2,15 +2,16 @@
 // opens the opponent report, gives the name "Unknown" when his score enters
 // the top ten, and lets every film run to its end at once. What a call of
 // RunBasho showed him (the newspaper page, the career report) is kept until
-// the next call.
+// the next call. He plays through the commands of the Game he is shown in.
+// He switches the films of other bouts off (LeagueRun gives the command).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "game/game.h"
 #include "state/frontend.h"
-#include "state/game_state.h"
 
 namespace kelmar::sim {
 
@@ -20,10 +21,10 @@ inline constexpr int kCycleTactics = 0;
 
 class ScriptedPlayer : public HeadlessFrontend {
   public:
-    // He switches the films of other bouts off.
-    ScriptedPlayer(GameState& state, int tactic) : state_(state), tactic_(tactic) {
-        state.AnimationSwitch = false;
-    }
+    explicit ScriptedPlayer(int tactic) : tactic_(tactic) {}
+    // The game whose moments he is shown, and whose commands he gives: it
+    // outlives him in every moment it shows him.
+    void Plays(Game& game) { game_ = &game; }
 
     // Forgets what the last call showed.
     void BeginCall();
@@ -46,14 +47,14 @@ class ScriptedPlayer : public HeadlessFrontend {
     void BoutFought(const BoutOutcome& outcome) override;
     // Nobody pauses a scripted run; should the day find it paused, the
     // player presses the button again rather than wait forever.
-    void Paused() override { state_.Paused = 0; }
+    void Paused() override { game_->TogglePause(); }
     void CareerEnds(const GameState& state) override {
         if (writeTopTen)
             Frontend::CareerEnds(state);
     }
 
   private:
-    GameState& state_;
+    Game* game_ = nullptr;
     int tactic_;
     int64_t tacticWindows_ = 0;
     std::string paper_;

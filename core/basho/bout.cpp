@@ -34,9 +34,11 @@ constexpr int32_t kMatchupBonus = 80;
 // One side's tactic. The draw is made whoever the rikishi is, so a bout with
 // the player draws the same numbers as one without him.
 //
-// The comparisons with the draw are summed rather than branched on: the
-// draws are random, and a processor guessing at them guesses wrong half the
-// time.
+// Here and in the rest of the bout, comparisons are summed or multiplied
+// rather than branched on: they turn on random draws, and a processor
+// guessing at them guesses wrong half the time. Written with plain ifs, each
+// of the four (the tactic, the matchup bonus, the terms of the strength, the
+// winner) costs a simulated basho 6 to 15 % more time, and all four 40 %.
 inline int32_t ChooseTactic(GameState& s, int slot, Frontend& frontend) {
     const int32_t d = s.Rng.Draw(9) + 1;
     if (s.IsPlayerSlot(slot)) [[unlikely]]
@@ -53,6 +55,7 @@ inline int64_t Strength(const GameState& s, int slot, int32_t bonus) {
     if (slot > 27)
         strength += 1;
     const int32_t wins = s.W[slot];
+    // The underdog's bonus below 5 wins, the leader's penalty above 6.
     strength += (wins < 5) * int64_t{s.UnderdogBonus};
     strength -= (wins > 6) * int64_t{s.LeaderPenalty};
     return strength < 2 ? 2 : strength;
@@ -69,6 +72,7 @@ BoutResult ResolveBout(GameState& s, Frontend& frontend) {
     const int32_t eastTactic = ChooseTactic(s, east, frontend);
     const int32_t westTactic = ChooseTactic(s, west, frontend);
 
+    // The matchup: east gets the bonus when d is 1 or -2, west when it is -1 or 2.
     const int64_t d = static_cast<int64_t>(eastTactic) - westTactic;
     const int32_t eastBonus = ((d == 1) | (d == -2)) * kMatchupBonus;
     const int32_t westBonus = ((d == -1) | (d == 2)) * kMatchupBonus;

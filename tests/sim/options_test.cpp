@@ -123,14 +123,13 @@ TEST(SteppedClock, ReadsStartPlusStepsWrappedAtMidnight) {
 }
 
 TEST(ScriptedPlayer, AnswersTheTacticWindowsByPlan) {
-    GameState s;
-    ScriptedPlayer cycle(s, kCycleTactics);
+    ScriptedPlayer cycle(kCycleTactics);
     std::vector<int32_t> codes;
     for (int k = 0; k < 7; ++k) codes.push_back(cycle.AskTactic({}));
     EXPECT_EQ(codes, (std::vector<int32_t>{1, 2, 3, 1, 2, 3, 1}));
     EXPECT_EQ(cycle.tacticWindows(), 7);
 
-    ScriptedPlayer two(s, 2);
+    ScriptedPlayer two(2);
     EXPECT_EQ(two.AskTactic({}), 2);
     EXPECT_EQ(two.AskTactic({}), 2);
     EXPECT_EQ(two.AskName("", "", "preset"), std::optional<std::string>("Unknown"));

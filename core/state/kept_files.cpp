@@ -1,6 +1,6 @@
-#include "sim/kept_files.h"
+#include "state/kept_files.h"
 
-namespace kelmar::sim {
+namespace kelmar {
 
 TextReader KeptFiles::Open(const std::string& path) {
     for (const auto& [name, bytes] : files_)
@@ -36,4 +36,4 @@ std::vector<std::string> KeptFiles::LoadJuryoNames(GameState& state) {
     return LoadJuryoNamesFrom(state, file);
 }
 
-}  // namespace kelmar::sim
+}  // namespace kelmar

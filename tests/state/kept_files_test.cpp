@@ -1,5 +1,5 @@
-// The simulator's kept data files give what the disk gives.
-#include "sim/kept_files.h"
+// The kept data files give what the disk gives.
+#include "state/kept_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 
-namespace kelmar::sim {
+namespace kelmar {
 namespace {
 
 using testing::CrLf;
@@ -84,4 +84,4 @@ TEST(KeptFiles, KeepTheFirstReadingAndNotAFailure) {
 }
 
 }  // namespace
-}  // namespace kelmar::sim
+}  // namespace kelmar

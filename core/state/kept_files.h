@@ -18,7 +18,7 @@
 #include "state/roster.h"
 #include "state/text_file.h"
 
-namespace kelmar::sim {
+namespace kelmar {
 
 class KeptFiles final : public LeagueFiles {
   public:
@@ -37,4 +37,4 @@ class KeptFiles final : public LeagueFiles {
     std::optional<decltype(GameState::Match)> match_;
 };
 
-}  // namespace kelmar::sim
+}  // namespace kelmar
