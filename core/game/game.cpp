@@ -226,10 +226,6 @@ void Game::Quit() {
     state_.QuitRequested = 1;
 }
 
-FilmAction Game::Tick() {
-    return FilmTick(state_);
-}
-
 ChartRows Game::Chart() const {
     return ChartRowsOf(state_);
 }
@@ -249,22 +245,6 @@ void Game::OpponentReport() {
 
 HelpFile Game::Help() const {
     return ReadHelpFile(GameFolderPath("Kelmar.hlp"));
-}
-
-bool Game::BashoRunning() const {
-    return state_.BashoRunning;
-}
-
-bool Game::FilmRuns() const {
-    return state_.AnimationRunning != 0;
-}
-
-bool Game::PauseHolds() const {
-    return state_.Paused != 0 && state_.QuitRequested == 0;
-}
-
-bool Game::Quitting() const {
-    return state_.QuitRequested != 0;
 }
 
 void Game::Seed(uint32_t seed) {

@@ -129,8 +129,9 @@ class Game {
     std::string TogglePause();
     // KQ1, or the window closed: a running basho skips what is left of it.
     void Quit();
-    // One tick of the film's timer.
-    FilmAction Tick();
+    // One tick of the film's timer. (Inline: a headless player ticks every
+    // film of its bouts to its end.)
+    FilmAction Tick() { return FilmTick(state_); }
     // KB1: the chart of the league as it stands.
     ChartRows Chart() const;
     // KT2: the top ten.
@@ -142,10 +143,13 @@ class Game {
     HelpFile Help() const;
 
     // The waits of the face's moments.
-    bool BashoRunning() const;
-    bool FilmRuns() const;    // a filmed bout waits while this holds
-    bool PauseHolds() const;  // a paused day waits while this holds
-    bool Quitting() const;    // no modal window opens once this holds
+    bool BashoRunning() const { return state_.BashoRunning; }
+    // A filmed bout waits while this holds.
+    bool FilmRuns() const { return state_.AnimationRunning != 0; }
+    // A paused day waits while this holds.
+    bool PauseHolds() const { return state_.Paused != 0 && state_.QuitRequested == 0; }
+    // No modal window opens once this holds.
+    bool Quitting() const { return state_.QuitRequested != 0; }
 
     // The simulator's seed of the generator, before its first pick.
     void Seed(uint32_t seed);
