@@ -41,16 +41,27 @@ export function closeWindow(w) {
 }
 
 export function closeModalWindows() {
+  messages.length = 0;
   for (const w of [...modal]) closeWindow(w);
 }
 
 export const isOpen = (w) => !named(w).hidden;
 export const topWindow = () => modal[modal.length - 1] ?? null;
 
-// The game's message box.
+// The game's message box. A message that comes while it shows another waits
+// for its turn, so that each is read.
+const messages = [];
+
 export function showError(message) {
+  if (isOpen("ErrorBox")) {
+    messages.push(message);
+    return;
+  }
   inWindow("ErrorBox", "ErrorText").textContent = message;
   openWindow("ErrorBox", true, "ErrorOk");
 }
 
-inWindow("ErrorBox", "ErrorOk").onclick = () => closeWindow("ErrorBox");
+inWindow("ErrorBox", "ErrorOk").onclick = () => {
+  closeWindow("ErrorBox");
+  if (messages.length) showError(messages.shift());
+};
