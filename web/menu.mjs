@@ -6,6 +6,7 @@ const bar = document.querySelector(".menubar");
 const item = (name) => bar.querySelector(`[data-name="${name}"]`);
 
 export function closeMenus() {
+  bar.classList.remove("open"); // the phone's drawer
   for (const m of bar.querySelectorAll(".menu.open, .submenu.open")) m.classList.remove("open");
 }
 

@@ -11,6 +11,7 @@ import { face } from "./moments.mjs";
 import { bringPictures } from "./pictures.mjs";
 import { playHere } from "./elsewhere.mjs";
 import { bringKeptFiles, storageUnavailableTold } from "./saves.mjs";
+import { currentLayout } from "./phone.mjs";
 import { fitStage } from "./scaling.mjs";
 import { keptPace, openStore } from "./storage.mjs";
 import { inWindow, isOpen, showError, topWindow } from "./windows.mjs";
@@ -49,7 +50,7 @@ function sayUncaught() {
 }
 
 async function start() {
-  fitStage();
+  fitStage(document, window, currentLayout);
   sayUncaught();
   // One tab plays: the kept files are read once this tab holds the game.
   const playing = playHere();

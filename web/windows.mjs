@@ -2,6 +2,7 @@
 // designer name (data-name); a modal one shades the main window until it
 // closes, the last opened on top, and takes the keyboard when it opens.
 import { closeMenus } from "./menu.mjs";
+import { momentArea } from "./phone.mjs";
 import { kStageHeight, kStageWidth } from "./scaling.mjs";
 
 export const named = (name, root = document) => root.querySelector(`[data-name="${name}"]`);
@@ -9,10 +10,17 @@ export const inWindow = (w, name) => named(name, named(w));
 
 const modal = []; // the modal windows open, the top last
 
-// Centred on the main window, as far as it fits.
+// Centred on the main window, as far as it fits; on a phone in the space of
+// the window of the moment, below the board or beside it.
 function place(w) {
   const el = named(w);
   el.hidden = false;
+  const area = momentArea();
+  if (area) {
+    el.style.left = area.left + Math.max(0, Math.round((area.width - el.offsetWidth) / 2)) + "px";
+    el.style.top = area.top + "px";
+    return;
+  }
   el.style.left = Math.max(0, Math.round((kStageWidth - el.offsetWidth) / 2)) + "px";
   el.style.top = Math.max(0, Math.round((kStageHeight - el.offsetHeight) / 2)) + "px";
 }
@@ -65,3 +73,10 @@ inWindow("ErrorBox", "ErrorOk").onclick = () => {
   closeWindow("ErrorBox");
   if (messages.length) showError(messages.shift());
 };
+
+// A phone turned: the open windows go to the new place of the moment's
+// window, once the stage has its new layout.
+window.addEventListener("resize", () =>
+  requestAnimationFrame(() => {
+    for (const el of document.querySelectorAll(".window.dialog:not([hidden])")) place(el.dataset.name);
+  }));
