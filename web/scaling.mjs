@@ -31,9 +31,8 @@ export const isPhone = (width, height, coarse) => width < 600 || (coarse && Math
 // board beside the window of the moment or above it; and where that window
 // goes, in the stage's pixels.
 export function phoneLayout(width, height) {
-  const board = kMainHeight - kMenuBarHeight;
   if (width > height) {
-    const scale = Math.min((width - kPhoneBar) / (2 * kStageWidth), height / board);
+    const scale = Math.min((width - kPhoneBar) / (2 * kStageWidth), height / kMomentHeight);
     return { scale, beside: true, moment: { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth } };
   }
   return { scale: width / kStageWidth, beside: false, moment: { left: 0, top: kMainHeight, width: kStageWidth } };
