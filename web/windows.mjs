@@ -10,6 +10,13 @@ export const inWindow = (w, name) => named(name, named(w));
 
 const modal = []; // the modal windows open, the top last
 
+// The shade of the modal windows covers the main window and its menu bar; on
+// a phone the menu's button, outside the board, is disabled with it.
+function shade() {
+  document.getElementById("modalShade").hidden = modal.length === 0;
+  document.getElementById("phoneMenu").disabled = modal.length > 0;
+}
+
 // Centred on the main window, as far as it fits; on a phone in the space of
 // the window of the moment, below the board or beside it.
 function place(w) {
@@ -30,7 +37,7 @@ export function openWindow(w, isModal, focus) {
   place(w);
   if (isModal) {
     modal.push(w);
-    document.getElementById("modalShade").hidden = false;
+    shade();
     named(w).style.zIndex = 50 + modal.length;
   }
   closeMenus();
@@ -42,7 +49,7 @@ export function closeWindow(w) {
   named(w).hidden = true;
   const i = modal.lastIndexOf(w);
   if (i >= 0) modal.splice(i, 1);
-  document.getElementById("modalShade").hidden = modal.length === 0;
+  shade();
   const top = topWindow();
   const focus = top ? named(top).querySelector("button") : null;
   if (focus) focus.focus();
