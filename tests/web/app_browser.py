@@ -12,7 +12,7 @@ import time
 import urllib.request
 
 from selenium import webdriver
-from selenium.common.exceptions import NoSuchElementException
+from selenium.common.exceptions import NoSuchElementException, WebDriverException
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -98,10 +98,15 @@ def browser(width, height, profile=None):
 
 
 def until(d, condition, seconds, what):
+    """Whether `condition` held within `seconds`; a page that is loading
+    meanwhile holds nothing."""
     end = time.time() + seconds
     while time.time() < end:
-        if condition():
-            return True
+        try:
+            if condition():
+                return True
+        except WebDriverException:
+            pass
         time.sleep(0.02)
     check(False, what + " (timed out)")
     return False

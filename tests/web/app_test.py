@@ -4,7 +4,8 @@ after play_test.py): the manifest and its icons; the service worker in control
 after a reload, with every file of the page in its cache; offline (the server
 stopped and the network cut) a reload at / and with a query that starts a new
 game and plays a day; two tabs, the second taking the game over and the first
-stopping without writing; persist() asked at the first write of a kept save;
+stopping without writing; a new version offered between two basho and
+taken when the player agrees; persist() asked at the first write of a kept save;
 a refused write told once and nothing lost; the spoiled saves of
 spoiled_saves.py, each refused with kelmar-sim's own error or taken and
 resumed, the kept save unchanged; the phone layout, portrait and landscape.
@@ -12,6 +13,8 @@ resumed, the kept save unchanged; the phone layout, portrait and landscape.
 usage: app_test.py PAGE_DIR KELMAR_SIM DATA_DIR
 """
 import os
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -26,6 +29,7 @@ from phone_test import phone_checks  # noqa: E402
 from spoiled_saves import spoiled  # noqa: E402
 
 PAGE, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
+WEB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web")
 CLOCK = "4000000,777"
 
 
@@ -70,6 +74,9 @@ def worker_in_control(d, url):
         files += ["/" + os.path.relpath(os.path.join(root, n), PAGE) for n in names]
     missing = sorted(set(files) - set(cached) - {"/sw.js"})
     check(not missing and len(files) > 20, f"every one of the {len(files)} files of the page in the cache {missing}")
+    # Chromium's own verdict on installing the page, manifest, icons and worker.
+    errors = d.execute_cdp_cmd("Page.getInstallabilityErrors", {}).get("installabilityErrors")
+    check(errors == [], f"Chromium finds the page installable {errors}")
 
 
 def play_a_day(d):
@@ -246,25 +253,79 @@ def two_tabs(d, url, good):
     keys(d, Keys.ENTER)
     until(d, lambda: shown(d, "frmStrategy"), 10, "the first tab waits for a tactic")
     first = d.current_window_handle
+    # When frmGone shows, by the clock both tabs share.
+    d.execute_script(
+        "const w = document.querySelector('[data-name=\"frmGone\"]');"
+        "new MutationObserver(() => { if (!w.hidden && !window.goneAt) window.goneAt = Date.now(); })"
+        ".observe(w, {attributes: true});")
     d.switch_to.new_window("tab")
     d.get(url)
-    until(d, lambda: shown(d, "frmElsewhere"), 10, "the second tab shows frmElsewhere")
+    check(until(d, lambda: shown(d, "frmElsewhere"), 10, "frmElsewhere"),
+          "the second tab shows frmElsewhere")
     check(d.execute_script("return document.body.dataset.ready !== '1'"), "the second tab does not play yet")
     d.save_screenshot(os.path.join(tempfile.gettempdir(), "kelmar-elsewhere.png"))
+    taken_at = d.execute_script("return Date.now()")
     q(d, "TakeOver").click()
-    until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10,
+    check(until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10, "TakeOver"),
           "the second tab plays after TakeOver")
     second = d.current_window_handle
     d.switch_to.window(first)
-    until(d, lambda: shown(d, "frmGone"), 3, "the first tab shows that the game went elsewhere")
-    until(d, lambda: not d.execute_script("return kelmarTest.bashoRunning()"), 5,
-          "the first tab's basho stopped")
+    check(until(d, lambda: shown(d, "frmGone"), 3, "frmGone"), "the first tab shows that the game went elsewhere")
+    gone_at = d.execute_script("return window.goneAt")
+    print(f"     frmGone shown {gone_at - taken_at} ms after the tap on TakeOver", flush=True)
+    check(until(d, lambda: not d.execute_script("return kelmarTest.bashoRunning()"), 5, "the basho"),
+          "the first tab's basho stopped at its next moment")
     wrote = d.execute_async_script("kelmarTest.keepGameFile('Kelmar.ini').then(arguments[0])")
     menu(d, "KS1")
     check(wrote is False and bytes(kept(d)) == good, "the first tab writes nothing more")
     d.save_screenshot(os.path.join(tempfile.gettempdir(), "kelmar-gone.png"))
     d.close()
     d.switch_to.window(second)
+
+
+def new_version(d, good):
+    """A copy of the page changed and its worker rewritten: the new version
+    waits while a basho plays, is offered once none does, and is taken when
+    the player agrees."""
+    folder = tempfile.mkdtemp(prefix="kelmar-page-")
+    page = os.path.join(folder, "web")
+    shutil.copytree(PAGE, page)
+    server = Server(page)
+    try:
+        load(d, server.url)
+        until(d, lambda: d.execute_script(
+            "return navigator.serviceWorker.getRegistration().then(r => !!(r && r.active))"), 30, "the worker")
+        load(d, server.url)
+        version = lambda: re.search(r'kVersion = "(\w+)"', open(os.path.join(page, "sw.js")).read()).group(1)
+        before = version()
+        with open(os.path.join(page, "start.mjs"), "a") as f:
+            f.write("\n// a new version\n")
+        subprocess.run(["cmake", f"-DPAGE_DIR={page}", f"-DWORKER={WEB}/service_worker.js", "-P",
+                        f"{WEB}/precache.cmake"], check=True)
+        check(version() != before, f"a changed file changes the worker's version ({before} -> {version()})")
+        import_bytes(d, good)
+        message(d)
+        menu(d, "K1")
+        menu(d, "KO2")
+        until(d, lambda: shown(d, "frmPaper"), 10, "a basho plays")
+        d.execute_script("navigator.serviceWorker.getRegistration().then(r => r.update())")
+        until(d, lambda: d.execute_script(
+            "return navigator.serviceWorker.getRegistration().then(r => !!r.waiting)"), 20, "the new version waits")
+        time.sleep(1)
+        check(not shown(d, "frmUpdate"), "no new version offered in the middle of a basho")
+        load(d, server.url)
+        until(d, lambda: shown(d, "frmUpdate"), 10, "the new version offered at the next start")
+        newer = "return fetch('start.mjs').then(r => r.text()).then(t => t.includes('a new version'))"
+        check(not d.execute_script(newer), "the old version plays meanwhile")
+        q(d, "UpdateNow").click()
+        until(d, lambda: d.execute_script(
+            "return document.body.dataset.ready === '1' && navigator.serviceWorker.controller !== null &&"
+            " caches.keys().then(k => k.join())") == f"kelmar-{version()}", 20,
+            "the new version taken when the player agrees, the old cache gone")
+        check(d.execute_script(newer), "the page is the new version")
+    finally:
+        server.stop()
+        shutil.rmtree(folder)
 
 
 def insecure_context(d, sim_url):
@@ -290,6 +351,7 @@ def main():
         persist_and_refusals(d, url, good)
         spoiled_saves(d, url, good)
         two_tabs(d, url, good)
+        new_version(d, good)
         other = server.other_address()
         if other:
             insecure_context(d, other)

@@ -42,8 +42,8 @@ if (register) navigator.serviceWorker.register = (...args) => {
 
 def median_line(what, values, unit="ms"):
     values = sorted(values)
-    return (f"{what}: median {statistics.median(values):.0f} {unit} "
-            f"(fastest {values[0]:.0f}, slowest {values[-1]:.0f}, {len(values)} runs)")
+    return (f"{what}: median {statistics.median(values):.1f} {unit} "
+            f"(fastest {values[0]:.1f}, slowest {values[-1]:.1f}, {len(values)} runs)")
 
 
 def first_starts(url):
