@@ -19,7 +19,7 @@ MEASURE = """
 const seen = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
 const name = (e) => e.dataset.name || e.id || e.textContent.trim().slice(0, 12) || e.tagName;
 const small = [], tiny = [];
-for (const e of document.querySelectorAll('button, select, input:not([type=file]), .menubar .title')) {
+for (const e of document.querySelectorAll('button, select, input:not([type=file]), .menubar .title, a')) {
   if (!seen(e)) continue;
   const r = e.getBoundingClientRect();
   if (r.width < 43.99 || r.height < 43.99) small.push([name(e), +r.width.toFixed(1), +r.height.toFixed(1)]);
@@ -70,6 +70,18 @@ def by_taps(d, where, beside):
     tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
     check(q(d, "KN1").is_displayed(), f"{where}: the menu behind one button opens")
     measured(d, where, shots, "menu")
+    # The windows of the menu, each below the board or beside it, by taps.
+    tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
+    for item, window, close in (("KT2", "frmBest10", "CloseBest10"), ("KA1", "AboutForm", "Button1"),
+                                ("KP1", "HelpWindow", "CloseHelp")):
+        tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
+        tap(d, q(d, item), item)
+        if not until(d, lambda: shown(d, window), 3, f"{where}: {window}"):
+            continue
+        below_or_beside(d, window, beside)
+        measured(d, where, shots, window)
+        tap(d, q(d, close, window), f"{close} of {window}")
+    tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
     tap(d, q(d, "K1"), "アニメーション")
     tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
     tap(d, q(d, "KN1"), "新しいゲーム")
