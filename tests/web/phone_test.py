@@ -86,8 +86,9 @@ def by_taps(d, where, beside):
     tap(d, d.find_element(By.ID, "phoneMenu"), "the menu's button")
     tap(d, q(d, "KN1"), "新しいゲーム")
     check(shown(d, "JuryoList") and not q(d, "KN1").is_displayed(), f"{where}: the list offered, the menu closed")
-    d.execute_script("arguments[0].selectedIndex = 3; arguments[0].dispatchEvent(new Event('change'))",
-                     q(d, "JuryoList"))
+    tap(d, q(d, "JuryoList").find_elements(By.TAG_NAME, "option")[3], "line 4 of JuryoList")
+    check(until(d, lambda: d.execute_script("return arguments[0].selectedIndex", q(d, "JuryoList")) == 3, 2,
+                "the pick"), f"{where}: a tap picks line 4 of JuryoList")
     measured(d, where, shots, "pick")
     tap(d, q(d, "PlayerOkButton"), "PlayerOkButton")
     buttons = {"frmPaper": "Ok", "frmStage": "btnClose", "frmReport": "Button1"}
