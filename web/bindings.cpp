@@ -17,6 +17,7 @@
 
 #include "canvas/scoreboard.h"
 #include "game/game.h"
+#include "game/saved_game_trial.h"
 #include "state/encoding.h"
 #include "state/errors.h"
 #include "state/stepped_clock.h"
@@ -252,6 +253,15 @@ void ClearBoard() {
     ThePage().face.ClearBoard();
 }
 
+// 保存ファイルの読み込み: the saved game Kelmar.ini of `folder` (a scratch
+// folder that holds the data files and the pictures too) tried up to its
+// first bout; the game's error that refuses it, or null. The running game is
+// untouched.
+val ImportRefusal(std::string folder) {
+    const std::optional<std::string> refusal = SavedGameRefusal(folder);
+    return refusal ? val(PageText(*refusal)) : val::null();
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(kelmar_page) {
@@ -313,6 +323,7 @@ EMSCRIPTEN_BINDINGS(kelmar_page) {
     function("tickInterval", &TickIntervalOf);
     function("pictureFiles", &PictureFiles);
     function("clearBoard", &ClearBoard);
+    function("importRefusal", &ImportRefusal);
 }
 
 }  // namespace kelmar::web

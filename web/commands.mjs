@@ -1,5 +1,6 @@
 // The player's commands: the menu's items and the main window's buttons, each
 // a thin handler that calls the core's command and shows what it hands back.
+import { showAbout } from "./about.mjs";
 import * as core from "./core.mjs";
 import { endWaits, endPause } from "./dialogs.mjs";
 import * as film from "./film.mjs";
@@ -120,7 +121,7 @@ export function bindCommands(keptPace) {
     KN1: KN1Click, KS1: saveGame, KO2: KO2Click, KQ1: KQ1Click, KB1: KB1Click, KT2: KT2Click,
     KT1: () => core.setPractice(!mainView().practice),
     K1: () => core.setAnimation(!mainView().animation),
-    KP1: showHelp, KA1: () => openWindow("AboutForm", false, "Button1"),
+    KP1: showHelp, KA1: showAbout,
     KC1: RecordClick, KH2: RecordClick, ExportSave: exportSave, ImportSave: chooseImport,
   };
   for (const [name, handler] of Object.entries(handlers)) onItem(name, handler);

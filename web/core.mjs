@@ -9,6 +9,10 @@
 import createKelmarCore from "./kelmar-core.mjs";
 
 const kGameFolder = "/game/";
+// The scratch folder where a picked save is tried: the game folder's data
+// files and pictures, and the picked file as Kelmar.ini.
+const kTrialFolder = "/trial/";
+const kKeptFiles = new Set(["Kelmar.ini", "Rank.txt"]);
 
 let core = null;
 let basho = null; // the promise of the basho that runs, or null
@@ -95,3 +99,22 @@ export function readGameFile(name) {
 }
 
 export const writeGameFile = (name, bytes) => core.FS.writeFile(kGameFolder + name, bytes);
+
+// 保存ファイルの読み込み: these bytes tried as Kelmar.ini in the scratch
+// folder, up to the first bout of their basho; the game's error that refuses
+// them, or null. The game folder is untouched; a file-system error throws.
+export function importRefusal(bytes) {
+  const fs = core.FS;
+  if (!fs.analyzePath(kTrialFolder).exists) {
+    fs.mkdir(kTrialFolder);
+    for (const name of fs.readdir(kGameFolder))
+      if (!kKeptFiles.has(name) && fs.isFile(fs.stat(kGameFolder + name).mode))
+        fs.writeFile(kTrialFolder + name, fs.readFile(kGameFolder + name));
+  }
+  fs.writeFile(kTrialFolder + "Kelmar.ini", bytes);
+  try {
+    return call("importRefusal", kTrialFolder);
+  } finally {
+    fs.unlink(kTrialFolder + "Kelmar.ini");
+  }
+}

@@ -5,15 +5,21 @@
 const bar = document.querySelector(".menubar");
 const item = (name) => bar.querySelector(`[data-name="${name}"]`);
 
-export function closeMenus() {
+function closeOpenMenus() {
   for (const m of bar.querySelectorAll(".menu.open, .submenu.open")) m.classList.remove("open");
+}
+
+// Every menu closed, and on a phone its drawer.
+export function closeMenus() {
+  bar.classList.remove("open");
+  closeOpenMenus();
 }
 
 for (const title of bar.querySelectorAll(".menu > .title")) {
   title.addEventListener("click", (e) => {
     const menu = title.parentElement;
     const open = menu.classList.contains("open");
-    closeMenus();
+    closeOpenMenus();
     if (!open) menu.classList.add("open");
     e.stopPropagation();
   });

@@ -1,7 +1,9 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
-import { kStageHeight, kStageWidth, scaleFactor } from "./scaling.mjs";
+import {
+  isPhone, kMainHeight, kMenuBarHeight, kMomentHeight, kPhoneBar, kStageHeight, kStageWidth, phoneLayout, scaleFactor,
+} from "./scaling.mjs";
 
 test("whole factors where the stage fits, a smooth fit below its width", () => {
   const cases = [
@@ -21,4 +23,42 @@ test("whole factors where the stage fits, a smooth fit below its width", () => {
   for (const [width, height, factor] of cases)
     assert.equal(scaleFactor(width, height), factor, `${width} x ${height}`);
   assert.deepEqual([kStageWidth, kStageHeight], [430, 346]);
+});
+
+test("the phone layout under 600 px wide, or a shorter side under 600 px with a coarse pointer", () => {
+  const cases = [
+    // width, height, coarse, phone
+    [390, 844, true, true],
+    [390, 844, false, true],
+    [599, 1000, false, true],
+    [600, 1000, false, false],
+    [844, 390, true, true],
+    [844, 390, false, false],
+    [1366, 599, true, true],
+    [1366, 768, true, false],
+    [1366, 768, false, false],
+  ];
+  for (const [width, height, coarse, phone] of cases)
+    assert.equal(isPhone(width, height, coarse), phone, `${width} x ${height}, coarse ${coarse}`);
+});
+
+test("on a phone the board fills the width, the window of the moment below it, or beside it on its side", () => {
+  const portrait = phoneLayout(390, 844);
+  assert.equal(portrait.scale, 390 / kStageWidth);
+  assert.equal(portrait.beside, false);
+  assert.deepEqual(portrait.moment, { left: 0, top: kMainHeight, width: kStageWidth });
+  // Below the bar, the board's 324 pixels and the tallest window fit the height.
+  assert.ok(kPhoneBar + (kMainHeight - kMenuBarHeight + kMomentHeight) * portrait.scale <= 844);
+
+  const landscape = phoneLayout(844, 390);
+  assert.equal(landscape.beside, true);
+  assert.deepEqual(landscape.moment, { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth });
+  // The bar, the board and the window side by side within the width; the
+  // tallest window within the height.
+  assert.ok(kPhoneBar + 2 * kStageWidth * landscape.scale <= 844);
+  assert.ok(kMomentHeight * landscape.scale <= 390 + 1e-9);
+  assert.ok(Math.abs(landscape.scale - (844 - kPhoneBar) / (2 * kStageWidth)) < 1e-12);
+  // A wide, low screen: the height decides.
+  const low = phoneLayout(900, 360);
+  assert.ok(Math.abs(kMomentHeight * low.scale - 360) < 1e-9 && kPhoneBar + 2 * kStageWidth * low.scale < 900);
 });

@@ -2,13 +2,16 @@
 // face, the kept files and the pictures put into the game folder, the
 // commands and the keys bound, then the game started. The address may set
 // the rules' clock: ?clock=START,STEP, as kelmar-sim --clock has it.
+import { registerWorker } from "./app.mjs";
 import { bindCommands } from "./commands.mjs";
 import * as core from "./core.mjs";
 import { listenToKeys } from "./keys.mjs";
 import { nextOffered, showMainView } from "./main_window.mjs";
 import { face } from "./moments.mjs";
 import { bringPictures } from "./pictures.mjs";
-import { bringKeptFiles } from "./saves.mjs";
+import { playHere } from "./elsewhere.mjs";
+import { bringKeptFiles, storageUnavailableTold } from "./saves.mjs";
+import { currentLayout } from "./phone.mjs";
 import { fitStage } from "./scaling.mjs";
 import { keptPace, openStore } from "./storage.mjs";
 import { inWindow, isOpen, showError, topWindow } from "./windows.mjs";
@@ -36,12 +39,28 @@ function keysOfThePage() {
     (w, button) => inWindow(w, button).click());
 }
 
+// The app's safety net: an error of the browser's storage or file system
+// that no handler caught still reaches the player as a message.
+function sayUncaught() {
+  window.addEventListener("unhandledrejection", (e) => {
+    e.preventDefault();
+    const reason = e.reason && e.reason.message ? e.reason.message : String(e.reason);
+    showError(`ケルマーのページでエラーが起きました: ${reason}`);
+  });
+}
+
 async function start() {
-  fitStage();
-  const storing = openStore().catch(() =>
-    showError("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。"));
+  fitStage(document, window, currentLayout);
+  sayUncaught();
+  // One tab plays: the kept files are read once this tab holds the game.
+  const playing = playHere();
+  const storing = openStore().catch(() => {
+    storageUnavailableTold();
+    showError("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。");
+  });
   await core.loadCore(face);
   await storing;
+  await playing;
   const [topTenKept] = await Promise.all([bringKeptFiles(), bringPictures()]);
   bindCommands(keptPace());
   keysOfThePage();
@@ -49,6 +68,8 @@ async function start() {
   showMainView(core.mainView());
   document.body.dataset.ready = "1";
   performance.mark("kelmar-ready");
+  // The precache begins once New game is usable.
+  registerWorker();
 }
 
 start();

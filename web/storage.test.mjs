@@ -1,7 +1,9 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
-import { keepFile, keepPace, keptFile, keptPace, openStore } from "./storage.mjs";
+import {
+  askToPersist, keepFile, keepPace, keptFile, keptPace, openStore, persistenceState, readPersistence, stopWriting,
+} from "./storage.mjs";
 
 // A browser's IndexedDB as far as the page uses it: databases of object
 // stores kept across openings, requests answered after the call returns, a
@@ -13,6 +15,7 @@ function fakeIndexedDB({ refuseOpen = false } = {}) {
   const factory = {
     upgrades: 0,
     failing: false,
+    closed: false, // the browser closed the connection (storage cleared)
     open(name) {
       const request = {};
       later(() => {
@@ -27,6 +30,10 @@ function fakeIndexedDB({ refuseOpen = false } = {}) {
         request.result = {
           createObjectStore: (store) => stores.set(store, new Map()),
           transaction(store, mode) {
+            if (factory.closed) {
+              factory.closed = false;
+              throw Object.assign(new Error("The database connection is closing."), { name: "InvalidStateError" });
+            }
             const data = stores.get(store);
             const tx = {};
             const ask = (work) => {
@@ -84,12 +91,20 @@ test("a failed write is reported to the caller", async () => {
   await assert.rejects(keptFile("Rank.txt"), /quota/);
 });
 
-test("without the browser's storage nothing is kept and the game plays on", async () => {
-  for (const idb of [fakeIndexedDB({ refuseOpen: true }), undefined]) {
+test("without the browser's storage nothing is kept, a write is refused as such, and the game plays on", async () => {
+  for (const idb of [fakeIndexedDB({ refuseOpen: true }), null]) {
     await assert.rejects(openStore(idb));
-    assert.equal(await keepFile("Kelmar.ini", new Uint8Array([1])), undefined);
+    await assert.rejects(keepFile("Kelmar.ini", new Uint8Array([1])), { name: "NoStoreError" });
     assert.equal(await keptFile("Kelmar.ini"), undefined);
   }
+});
+
+test("a connection the browser closed is opened again for the next write", async () => {
+  const idb = fakeIndexedDB();
+  await openStore(idb);
+  idb.closed = true;
+  assert.equal(await keepFile("Kelmar.ini", new Uint8Array([7])), true);
+  assert.deepEqual(await keptFile("Kelmar.ini"), new Uint8Array([7]));
 });
 
 test("the film's pace is kept by its name, and a refused local storage keeps none", () => {
@@ -108,4 +123,27 @@ test("the film's pace is kept by its name, and a refused local storage keeps non
   };
   assert.equal(keptPace(refusing), null);
   assert.doesNotThrow(() => keepPace("fast", refusing));
+});
+
+test("persist() is asked once, at the first write of a kept save, and its answer kept", async () => {
+  const asked = [];
+  const storage = (granted) => ({
+    persist: async () => (asked.push(granted), granted),
+    persisted: async () => false,
+  });
+  assert.equal(persistenceState(), "unasked");
+  assert.equal(await readPersistence(storage(true)), "unasked");
+  assert.equal(await askToPersist(storage(false)), "refused");
+  assert.equal(await askToPersist(storage(true)), "refused");
+  assert.deepEqual(asked, [false]);
+  assert.equal(persistenceState(), "refused");
+});
+
+test("once the game has gone to another tab, nothing more is written", async () => {
+  const idb = fakeIndexedDB();
+  await openStore(idb);
+  await keepFile("Kelmar.ini", new Uint8Array([1]));
+  stopWriting();
+  assert.equal(await keepFile("Kelmar.ini", new Uint8Array([2])), false);
+  assert.deepEqual(await keptFile("Kelmar.ini"), new Uint8Array([1]));
 });

@@ -5,14 +5,15 @@
 //                   (a film or the tactic window) and of the first evening chart
 //   canvasDigest    the digest of a canvas ("Image2", "Image1", "Chart")
 //   pictureDigest   the digest of NAME.bmp in the core's game folder
-//   importFile, keptFile, scaleFactor   the page's own
+//   importFile, keepGameFile, keptFile, readGameFile, scaleFactor   the page's own
+//   bashoRunning    whether a basho runs
 //   readyAt         when the page was ready (ms of performance.now())
 // A digest is FNV-1a: of a canvas its R, G, B bytes row after row, of a file
 // its bytes.
-import { readGameFile } from "../core.mjs";
+import { readGameFile, runningBasho } from "../core.mjs";
 import { face } from "../moments.mjs";
 import { canvasOf } from "../pictures.mjs";
-import { importFile } from "../saves.mjs";
+import { importFile, keepGameFile } from "../saves.mjs";
 import { scaleFactor } from "../scaling.mjs";
 import { keptFile } from "../storage.mjs";
 
@@ -59,7 +60,10 @@ window.kelmarTest = {
   canvasDigest,
   pictureDigest,
   importFile,
+  keepGameFile,
   keptFile,
+  readGameFile,
+  bashoRunning: () => runningBasho() !== null,
   scaleFactor,
   readyAt: ready ? ready.startTime : null,
 };

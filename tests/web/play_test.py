@@ -61,7 +61,7 @@ def tap(d, element, what, event="click"):
     scale in it. The element there must be the one meant (nothing covers it),
     and the tap must reach it as a click (a list's line: as a change)."""
     x, y, hit = d.execute_script(
-        "const [e, event] = arguments, r = e.getBoundingClientRect();"
+        "const [e, event] = arguments; e.scrollIntoView({block: 'nearest'}); const r = e.getBoundingClientRect();"
         "const x = r.left + r.width / 2, y = r.top + r.height / 2;"
         "const at = document.elementFromPoint(x, y);"
         "window.reached = [];"
@@ -171,7 +171,12 @@ def play_basho(d):
 def play_by_taps(d):
     """A new game on a phone's screen, by taps only: the menu, the pick, Ok,
     the paper, the windows of the first day up to a tactic chosen."""
-    title = lambda name: d.find_element(By.CSS_SELECTOR, f'[data-name="{name}"] > .title')
+    def title(name):
+        # The phone's layout has the menu behind one button: opened first.
+        button = d.find_elements(By.ID, "phoneMenu")
+        if button and button[0].is_displayed() and "open" not in q(d, "MainMenu1").get_attribute("class"):
+            tap(d, button[0], "the menu's button")
+        return d.find_element(By.CSS_SELECTOR, f'[data-name="{name}"] > .title')
     # The quickest film through the menu and its submenu.
     tap(d, title("KO1"), "the オプション menu")
     tap(d, title("FilmPaceMenu"), "the フィルムの速さ submenu")

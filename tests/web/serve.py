@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """The browser test's server (scripts/check-web): the page's static folder at
 / and the test's hooks module tests/web/hooks.mjs at /tests/hooks.mjs, on
-127.0.0.1 only.
+127.0.0.1 only, or at HOST.
 
-usage: serve.py PORT PAGE_DIR
+usage: serve.py PORT PAGE_DIR [HOST]
 """
 import functools
 import http.server
@@ -24,10 +24,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         sys.exit(__doc__)
     handler = functools.partial(Handler, directory=sys.argv[2])
-    http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), handler).serve_forever()
+    host = sys.argv[3] if len(sys.argv) == 4 else "127.0.0.1"
+    http.server.ThreadingHTTPServer((host, int(sys.argv[1])), handler).serve_forever()
 
 
 main()

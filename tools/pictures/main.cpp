@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "pictures/canvas.h"
 #include "pictures/film.h"
@@ -67,8 +68,18 @@ void DrawAll(const Options& options) {
     for (char letter = 'a'; letter <= 'm'; ++letter)
         WriteBmp(DrawFilmPicture(letter), out.filePath(QString(QChar(letter)) + ".bmp"));
     WriteBmp(DrawTitle(), out.filePath("title.bmp"));
-    if (!DrawIcon().save(out.filePath("kelmar.png"), "PNG"))
-        throw std::runtime_error("cannot write kelmar.png");
+    // The desktop's icon, and the page's icons for its manifest.
+    const struct {
+        const char* file;
+        int size;
+        IconShape shape;
+    } icons[] = {{"kelmar.png", kIconSize, IconShape::Tile},
+                 {"kelmar-192.png", 192, IconShape::Tile},
+                 {"kelmar-512.png", 512, IconShape::Tile},
+                 {"kelmar-maskable.png", 512, IconShape::Maskable}};
+    for (const auto& icon : icons)
+        if (!DrawIcon(icon.size, icon.shape).save(out.filePath(icon.file), "PNG"))
+            throw std::runtime_error(std::string("cannot write ") + icon.file);
     if (!options.preview.isEmpty())
         WritePreviews(league, out, QDir(options.preview));
 }
