@@ -35,7 +35,7 @@ struct Done {};
 
 class FirstDay : public kelmar::HeadlessFrontend {
   public:
-    explicit FirstDay(kelmar::GameState& state) : state_(state) {}
+    FirstDay() = default;
     bool Watched() const override { return true; }
     void DayBegins(const kelmar::DayCard& card) override {
         kelmar::canvas::DrawBoutCard(card, board_);
@@ -64,7 +64,6 @@ class FirstDay : public kelmar::HeadlessFrontend {
     }
 
   private:
-    kelmar::GameState& state_;
     kelmar::canvas::Picture board_{425, 161};
     std::unique_ptr<kelmar::canvas::DayPictures> pictures_;
     bool boardShown_ = false;
@@ -79,7 +78,7 @@ int main(int argc, char** argv) {
     }
     kelmar::GameState state;
     kelmar::SteppedClock clock(std::atoll(argv[2]), std::atoll(argv[3]));
-    FirstDay frontend(state);
+    FirstDay frontend;
     try {
         kelmar::NewGame(state);
         kelmar::PickJuryo(state, std::atoi(argv[1]), clock);
