@@ -101,14 +101,5 @@ TEST(Catalogue, EveryWholeTextOfTheCommandsHasItsEnglish) {
     }
 }
 
-TEST(Catalogue, HoldsJapaneseFindsKanaKanjiAndFullWidthForms) {
-    EXPECT_TRUE(HoldsJapanese("Score: 得点"));
-    EXPECT_TRUE(HoldsJapanese("ひらがな"));
-    EXPECT_TRUE(HoldsJapanese("ｶﾀｶﾅ"));
-    EXPECT_TRUE(HoldsJapanese("１２"));
-    EXPECT_FALSE(HoldsJapanese("Yusho: 3   Win rate: 55%"));
-    EXPECT_FALSE(HoldsJapanese("力士.bmp has no picture"));
-}
-
 }  // namespace
 }  // namespace kelmar

@@ -68,15 +68,6 @@ TEST(LanguageOfEnvironment, TheFirstVariableSetDecides) {
     for (const auto& c : cases) EXPECT_EQ(Of(c.environment), c.language) << c.rule;
 }
 
-TEST(LanguageOfEnvironment, ReadsOnlyTheFourVariables) {
-    std::vector<std::string> asked;
-    LanguageOfEnvironment([&](const char* name) -> const char* {
-        asked.emplace_back(name);
-        return nullptr;
-    });
-    EXPECT_EQ(asked, (std::vector<std::string>{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}));
-}
-
 TEST(Languages, EachInItsOwnNameJapaneseFirst) {
     ASSERT_GE(Languages().size(), 2u);
     EXPECT_EQ(Languages()[0].language, Language::Japanese);

@@ -64,10 +64,6 @@ TEST(Romaji, LinesOfTheTable) {
     EXPECT_EQ(table.Of("no tab here"), std::nullopt);
 }
 
-TEST(Romaji, AMissingFileIsAnEmptyTable) {
-    EXPECT_EQ(RomajiTable::Read("/nonexistent/romaji.txt").size(), 0u);
-}
-
 TEST(Romaji, TheGameFoldersTable) {
     EXPECT_EQ(RomajiOf(sj<"北斗錦">), "Hokutonishiki");
     EXPECT_EQ(RomajiOf(sj<"霞山">), "Kasumiyama");

@@ -65,11 +65,5 @@ TEST(ViewsIn, TheTopTen) {
     EXPECT_EQ(TopTenViewIn(Language::Japanese, game.TopTen()).scores[0], "1234 てん");
 }
 
-TEST(ViewsIn, TheFilmsPaces) {
-    EXPECT_EQ(FilmPaceCaptionIn(Language::English, kFilmPaces[0]), "&Standard");
-    EXPECT_EQ(FilmPaceCaptionIn(Language::English, kFilmPaces[2]), "&Very fast");
-    EXPECT_EQ(FilmPaceCaptionIn(Language::Japanese, kFilmPaces[1]), "速い(&2)");
-}
-
 }  // namespace
 }  // namespace kelmar
