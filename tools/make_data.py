@@ -2,7 +2,8 @@
 """Writes the league's data files into data/: the roster Wrestler.txt, the
 juryo names juryo.txt and the pairing table Match.txt, and the help file
 Kelmar.hlp from its UTF-8 source tools/kelmar_help.txt, all in Shift-JIS with
-CR LF.
+CR LF; and beside them romaji.txt, the readings of the shikona for the faces
+that do not show Japanese, in UTF-8.
 
 Run from anywhere: python3 tools/make_data.py. The output is the same on every
 run; the committed files are its output.
@@ -56,6 +57,27 @@ JURYO = [
     "夕凪", "金鵄", "飛燕", "湊鷹", "岳錦", "若鯱", "黒嶽", "剣嵐", "千代嶺",
     "豊雲", "明星山", "磯千鳥", "浪速海", "蒼天", "東雲", "鷹峰", "雪嶺", "霞山",
 ]
+
+# The reading of every shikona, in plain ASCII Hepburn without macrons (long
+# vowels written once: Soryuzan, not Sōryūzan), as English-speaking fans write
+# the names. The names are our own, and so are their readings.
+READINGS = {
+    "剛嶽": "Gotake", "雷峰": "Raiho", "蒼龍山": "Soryuzan", "北斗錦": "Hokutonishiki",
+    "千歳海": "Chitoseumi", "鳳雅": "Hoga", "朝霧山": "Asagiriyama", "琴浦": "Kotoura",
+    "豊嵐": "Toyoarashi", "栃波": "Tochinami", "若雲": "Wakakumo", "大隼": "Ohayabusa",
+    "玉嶺": "Tamamine", "隆鷲": "Ryuwashi", "輝星": "Kisei", "旭岳": "Asahidake",
+    "霧昇": "Kirinobori", "千代雷": "Chiyoikazuchi", "鯨丸": "Kujiramaru", "荒鷹": "Aradaka",
+    "錦灘": "Nishikinada", "白銀山": "Shiroganeyama", "岩戸山": "Iwatoyama", "天翔": "Tensho",
+    "豪力山": "Gorikiyama", "青嵐": "Seiran", "竜星": "Ryusei", "高嶺山": "Takaneyama",
+    "春日岳": "Kasugadake", "鶴翔": "Kakusho", "潮風": "Shiokaze",
+    "若楓": "Wakakaede", "大雷": "Oikazuchi", "北翔山": "Hokushozan", "琴雅": "Kotomasa",
+    "朝陽丸": "Asahimaru", "栄峰": "Sakaemine", "翠嶺": "Suirei", "旭凰": "Kyokuo",
+    "雲海": "Unkai", "夕凪": "Yunagi", "金鵄": "Kinshi", "飛燕": "Hien", "湊鷹": "Minatotaka",
+    "岳錦": "Takenishiki", "若鯱": "Wakashachi", "黒嶽": "Kurotake", "剣嵐": "Kenran",
+    "千代嶺": "Chiyomine", "豊雲": "Toyokumo", "明星山": "Myojoyama", "磯千鳥": "Isochidori",
+    "浪速海": "Naniwaumi", "蒼天": "Soten", "東雲": "Shinonome", "鷹峰": "Takamine",
+    "雪嶺": "Yukimine", "霞山": "Kasumiyama",
+}
 
 BLOCK = 8  # the 32 slots fall into four blocks of eight
 
@@ -123,6 +145,21 @@ def main():
     write_lines("Match.txt", [match_line(day) for day in range(1, 16)])
     help_text = (TOOLS / "kelmar_help.txt").read_text(encoding="utf-8")
     write_lines("Kelmar.hlp", help_text.rstrip("\n").split("\n"))
+    write_readings([name for name, *_ in ROSTER] + JURYO)
+
+
+def write_readings(names):
+    """romaji.txt: one line a shikona of the data, "<display name>\\t<reading>",
+    UTF-8 with LF, in the order of the roster and then the juryo."""
+    lines = []
+    for name in names:
+        reading = READINGS[name]
+        if not (reading.isascii() and reading.isalpha() and reading[0].isupper()):
+            raise SystemExit("the reading of %s is no plain romaji: %r" % (name, reading))
+        lines.append("%s\t%s\n" % (name, reading))
+    if len(set(READINGS.values())) != len(READINGS) or len(READINGS) != len(names):
+        raise SystemExit("every shikona has a reading of its own, and no other name has one")
+    (DATA / "romaji.txt").write_bytes("".join(lines).encode("utf-8"))
 
 
 if __name__ == "__main__":

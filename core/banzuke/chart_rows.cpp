@@ -13,7 +13,7 @@ namespace {
 
 constexpr int32_t kMaxStars = 4, kExperiencePerStar = 10;
 
-int32_t Digit(int64_t value, const char* what) {
+int32_t Digit(int64_t value, const Wording& what) {
     if (value < 0 || value >= sheet::kDigits)
         throw NoSheetCell(what, value);
     return static_cast<int32_t>(value);
@@ -25,9 +25,9 @@ ChartRow ChartRowOf(const GameState& s, int slot) {
     ChartRow row;
     row.rank = StrToInt(s.Stage[slot]);
     if (row.rank < 1 || row.rank > sheet::kRanks)
-        throw NoSheetCell(sj<"番付">, row.rank);
-    row.wins = Digit(s.W[slot], sj<"勝ち数">);
-    row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], sj<"負け数">);
+        throw NoSheetCell(wd<"番付", "sheet cell">, row.rank);
+    row.wins = Digit(s.W[slot], wd<"勝ち数", "sheet cell">);
+    row.losses = Digit(int64_t{s.Torikumiday} - s.W[slot], wd<"負け数", "sheet cell">);
     row.stars = std::clamp(s.E[slot] / kExperiencePerStar, 0, kMaxStars);
     row.portrait = SheetPortraitNumber(s.NameOfWres[slot]);
     if (!sheet::HasPlate(row.portrait))

@@ -1,41 +1,77 @@
 // The page of the sports paper shown before every basho: the champion, the
 // decisions of the banzuke update and the stories about the new banzuke.
-#include <initializer_list>
-#include <string_view>
+#include "banzuke/newspaper.h"
+
+#include <array>
 
 #include "banzuke/procedures.h"
-#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 
 namespace kelmar {
 namespace {
 
-// The paper's line end is a line feed followed by a carriage return.
-constexpr const char* kLineEnd = "\n\r";
 constexpr size_t kPageRoom = 4096;
+
+// By Headline.
+constexpr std::array<Wording, static_cast<size_t>(Headline::Unknown) + 1> kHeadlines = {
+    wd<"                  毎読スポーツ速報  ">,
+    Wording{},
+    wd<"先場所優勝力士、{name}">,
+    wd<"{names}、横綱誕生だ！新時代幕開け">,
+    wd<"{names}、新大関に、地元フィーバー！">,
+    wd<"大関陥落！仕切り直しの{name}">,
+    wd<"惜しまれつつも引退へ{names}">,
+    wd<"十両落ち{names}">,
+    wd<"力の衰え隠せず{name}">,
+    wd<"{name}、今場所に大関昇進かける">,
+    wd<"{name}、大関目前！ 集中力で勝負">,
+    wd<"{name}、綱とりだ！ 最低ライン１２勝">,
+    wd<"大関{name}、ガケっぷち">,
+    wd<"大関{name}、カド番脱出なるか">,
+    wd<"新入幕{name}、勝ちこし目標にがんばりたい">,
+    wd<"新入幕{name}、「幕でもやれる」親方太鼓判">,
+    wd<"注目株{name}、好調なケイコが裏付け">,
+    wd<"{name}、横綱大関キラーだ！">,
+    wd<"理事長一喝、「横綱大関覇気がない！」">,
+    // A line of no wording of ours is its own text.
+    Wording{"{line}", "{line}", ""},
+};
 
 // A two-way wording: the first with chance 6 in 9.
 bool FirstWording(GameState& s) {
     return s.Rng.Draw(9) <= 5;
 }
 
-// The line from its pieces, written straight into the page.
-void AddLine(std::string& page, std::initializer_list<std::string_view> pieces) {
-    for (const std::string_view piece : pieces) page += piece;
-    page += kLineEnd;
+}  // namespace
+
+const Wording& WordingOf(Headline headline) {
+    return kHeadlines[static_cast<size_t>(headline)];
 }
+
+bool JoinsNames(Headline headline) {
+    return headline == Headline::NewYokozuna || headline == Headline::NewOzeki ||
+           headline == Headline::Retired || headline == Headline::DownToJuryo;
+}
+
+void AddHeadline(std::string& page, Headline headline, std::string_view piece) {
+    AppendFilledShiftJis(page, WordingOf(headline).japanese,
+                         {{"name", piece}, {"names", piece}, {"line", piece}});
+    page += kPaperLineEnd;
+}
+
+namespace {
 
 void AddBanzukeNews(const GameState& s, std::string& page) {
     if (!s.Ysyoshin.empty())
-        AddLine(page, {s.Ysyoshin, sj<"、横綱誕生だ！新時代幕開け">});
+        AddHeadline(page, Headline::NewYokozuna, s.Ysyoshin);
     if (!s.Osyoshin.empty())
-        AddLine(page, {s.Osyoshin, sj<"、新大関に、地元フィーバー！">});
+        AddHeadline(page, Headline::NewOzeki, s.Osyoshin);
     if (!s.Kanraku.empty())
-        AddLine(page, {sj<"大関陥落！仕切り直しの">, DisplayName(s.Kanraku)});
+        AddHeadline(page, Headline::OzekiDemoted, DisplayNameView(s.Kanraku));
     if (!s.Intai.empty())
-        AddLine(page, {sj<"惜しまれつつも引退へ">, s.Intai});
+        AddHeadline(page, Headline::Retired, s.Intai);
     if (!s.JuryoDropList.empty())
-        AddLine(page, {sj<"十両落ち">, s.JuryoDropList});
+        AddHeadline(page, Headline::DownToJuryo, s.JuryoDropList);
 }
 
 // The stories of one slot, in their fixed order. Each chance story draws only
@@ -47,23 +83,20 @@ bool AddStories(GameState& s, int slot, std::string& page) {
     const std::string_view stage = s.Stage[slot];
     const int64_t lastTwo = int64_t{s.LB[slot]} + s.L[slot];
     if (s.Age[slot] % 100 > 35 && s.Rng.Draw(11) == 0)
-        AddLine(page, {sj<"力の衰え隠せず">, name});
+        AddHeadline(page, Headline::Decline, name);
     if (stage == "3" && lastTwo >= 20)
-        AddLine(page, {name, FirstWording(s) ? sj<"、今場所に大関昇進かける">
-                                             : sj<"、大関目前！ 集中力で勝負">});
+        AddHeadline(page, FirstWording(s) ? Headline::OzekiBid : Headline::OzekiInSight, name);
     if (stage == "2" && lastTwo >= 22)
-        AddLine(page, {name, sj<"、綱とりだ！ 最低ライン１２勝">});
+        AddHeadline(page, Headline::RopeBid, name);
     if (stage == "2" && s.L[slot] < 8)
-        AddLine(page, {sj<"大関">, name,
-                       FirstWording(s) ? sj<"、ガケっぷち"> : sj<"、カド番脱出なるか">});
+        AddHeadline(page, FirstWording(s) ? Headline::KadobanEdge : Headline::KadobanEscape, name);
     if (s.Zaii[slot] == 1)
-        AddLine(page, {sj<"新入幕">, name,
-                       FirstWording(s) ? sj<"、勝ちこし目標にがんばりたい">
-                                       : sj<"、「幕でもやれる」親方太鼓判">});
+        AddHeadline(page, FirstWording(s) ? Headline::NewcomerAim : Headline::NewcomerVouched,
+                    name);
     if (slot >= 23 && s.E[slot] > 10)
-        AddLine(page, {sj<"注目株">, name, sj<"、好調なケイコが裏付け">});
+        AddHeadline(page, Headline::OneToWatch, name);
     if (stage == "5" && s.E[slot] > 28)
-        AddLine(page, {name, sj<"、横綱大関キラーだ！">});
+        AddHeadline(page, Headline::GiantKiller, name);
     return (stage == "1" || stage == "2") && s.E[slot] > 30;
 }
 
@@ -72,14 +105,14 @@ bool AddStories(GameState& s, int slot, std::string& page) {
 void ComposeNewspaper(GameState& state, std::string& page) {
     page.clear();
     page.reserve(kPageRoom);
-    AddLine(page, {sj<"                  毎読スポーツ速報  ">});
-    AddLine(page, {});
-    AddLine(page, {sj<"先場所優勝力士、">, DisplayName(state.NameOfWres[state.LastWin])});
+    AddHeadline(page, Headline::Masthead);
+    AddHeadline(page, Headline::Blank);
+    AddHeadline(page, Headline::Champion, DisplayNameView(state.NameOfWres[state.LastWin]));
     AddBanzukeNews(state, page);
     bool spirited = false;
     for (int slot = 1; slot <= kSlots; ++slot) spirited |= AddStories(state, slot, page);
     if (!spirited)
-        AddLine(page, {sj<"理事長一喝、「横綱大関覇気がない！」">});
+        AddHeadline(page, Headline::ChairmanScolds);
     state.Intai.clear();
     state.JuryoDropList.clear();
     state.Osyoshin.clear();

@@ -19,7 +19,7 @@ int DrawJuryoEntry(GameState& s, int slot) {
     bool any = false;
     for (int k = 1; k <= kJuryo && !any; ++k) any = CanReplace(s, s.Juryo[k], leaving);
     if (!any)
-        throw RangeError(sj<"十両に入れ替えられる力士がいません">);
+        throw RangeError(wd<"十両に入れ替えられる力士がいません">);
     int k = 0;
     do {
         k = s.Rng.Draw(kJuryo) + 1;

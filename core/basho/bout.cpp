@@ -11,7 +11,8 @@ constexpr int32_t kMatchupBonus = 80;
 
 // Kept out of the bout itself, which then needs no room for the message.
 [[noreturn, gnu::noinline]] void ThrowStrengthOutOfRange(int64_t range) {
-    throw RangeError(sj<"取組の強さ "> + IntToStr(range) + sj<" が大きすぎます">);
+    throw RangeError(MessageWords{wd<"取組の強さ {range} が大きすぎます">,
+                                  {{"range", IntToStr(range), {}, {}}}});
 }
 
 // The player's own tactic, from the tactic window: asked again after each

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "basho/procedures.h"
+#include "basho/report_wordings.h"
 #include "state/picture_sheet.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
@@ -95,7 +96,7 @@ DayCard DayCardOf(const GameState& state) {
 }
 
 std::string DayCaption(const DayCard& card) {
-    return IntToStr(card.month) + sj<"月場所"> + IntToStr(card.day) + sj<"日目">;
+    return Japanese(kDayCaption, {{"month", IntToStr(card.month)}, {"day", IntToStr(card.day)}});
 }
 
 }  // namespace kelmar

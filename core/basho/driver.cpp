@@ -2,6 +2,7 @@
 
 #include "banzuke/procedures.h"
 #include "basho/procedures.h"
+#include "basho/report_wordings.h"
 #include "state/checked_sum.h"
 #include "state/roster.h"
 #include "state/shift_jis_literal.h"
@@ -54,9 +55,10 @@ void CheckThePlayerIsThere(const GameState& s) {
     int marks = 0;
     for (int i = 1; i <= kSlots; ++i) marks += s.IsPlayerSlot(i) ? 1 : 0;
     if (marks == 0)
-        throw GameError(sj<"番付に自分の力士がいません">);
+        throw GameError(wd<"番付に自分の力士がいません">);
     if (marks > 1)
-        throw GameError(sj<"番付に自分の力士が "> + IntToStr(marks) + sj<" 人います">);
+        throw GameError(MessageWords{wd<"番付に自分の力士が {count} 人います">,
+                                     {{"count", IntToStr(marks), {}, {}}}});
 }
 
 // The career score of the best rank reached, by rank code: yokozuna, ozeki,
@@ -72,7 +74,8 @@ int32_t RankScore(const std::string& saiko) {
 
 int32_t CheckedScore(int64_t score) {
     if (score < INT32_MIN || score > INT32_MAX)
-        throw RangeError(sj<"得点 "> + IntToStr(score) + sj<" が大きすぎます">);
+        throw RangeError(
+            MessageWords{wd<"得点 {score} が大きすぎます">, {{"score", IntToStr(score), {}, {}}}});
     return static_cast<int32_t>(score);
 }
 
@@ -92,12 +95,12 @@ bool ScorePlayer(GameState& s) {
 }
 
 std::string ScoreCaption(int32_t score) {
-    return sj<"得点 : "> + IntToStr(score);
+    return Japanese(kScoreCaption, {{"score", IntToStr(score)}});
 }
 
 void RunBasho(GameState& s, Frontend& frontend, Clock& clock, LeagueFiles& files) {
     if (s.BashoRunning)
-        throw GameError(sj<"場所の最中に次の場所は始められません">);
+        throw GameError(wd<"場所の最中に次の場所は始められません">);
     RunningBasho running(s);
 
     AssessBasho(s, clock);

@@ -1,11 +1,11 @@
 #include "basho/procedures.h"
-#include "state/shift_jis_literal.h"
+#include "state/wording.h"
 
 namespace kelmar {
 
 std::string TogglePause(GameState& s) {
     s.Paused = s.Paused ? 0 : 1;
-    return s.Paused ? sj<"再開"> : sj<"停止">;
+    return std::string(s.Paused ? wd<"再開">.japanese : wd<"停止">.japanese);
 }
 
 }  // namespace kelmar

@@ -34,7 +34,7 @@ void PickJuryo(GameState& s, int k, Clock& clock) {
 
 void CompleteLeague(GameState& s, LeagueFiles& files) {
     if (s.BashoRunning)
-        throw GameError(sj<"場所の最中に次の場所は始められません">);
+        throw GameError(wd<"場所の最中に次の場所は始められません">);
     if (s.RosterLoaded == 0) {
         files.LoadMatchTable(s);
         files.LoadRoster(s);

@@ -1,4 +1,6 @@
 #include "basho/procedures.h"
+#include "basho/report_wordings.h"
+#include "basho/reports.h"
 #include "state/rank.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
@@ -16,34 +18,25 @@ int OpponentSide(const GameState& s) {
 }
 
 // Maegashira is no best rank worth naming.
-std::string BestRankText(const std::string& saiko) {
+int32_t NamedBestRank(const std::string& saiko) {
     const int32_t code = StrToInt(saiko);
-    if (code < 1 || code > 4)
-        return "";
-    return sj<"  最高位:"> + std::string(RankWord(code));
+    return code >= 1 && code <= 4 ? code : 0;
 }
 
-std::string NameWithTenure(const GameState& s, int slot) {
-    std::string text = DisplayName(s.NameOfWres[slot]);
-    if (s.Zaii[slot] > 10)
-        text += sj<"-幕内在位"> + IntToStr(s.Zaii[slot]) + sj<"場所">;
-    return text;
-}
-
-std::string WinRateText(const GameState& s, int slot) {
+int32_t WinRate(const GameState& s, int slot) {
     const double rate =
         static_cast<double>(s.Twin[slot]) * 100.0 / static_cast<double>(CareerBouts(s, slot));
-    return sj<"勝率  : "> + IntToStr(RoundHalfEven(rate)) + "%";
+    return RoundHalfEven(rate);
 }
 
-std::string Speciality(const GameState& s, int slot) {
+Speciality SpecialityOf(const GameState& s, int slot) {
     if (s.Tc[slot] >= 4)
-        return sj<"上手投げ">;
+        return Speciality::Uwatenage;
     if (s.Sp[slot] >= 4)
-        return sj<"変化わざ">;
+        return Speciality::Henka;
     if (s.Pw[slot] >= 4)
-        return sj<"突き押し">;
-    return "";
+        return Speciality::TsukiOshi;
+    return Speciality::None;
 }
 
 }  // namespace
@@ -51,9 +44,11 @@ std::string Speciality(const GameState& s, int slot) {
 int64_t CareerBouts(const GameState& s, int slot) {
     const int64_t bouts = int64_t{s.Twin[slot]} + s.Tlose[slot];
     if (bouts == 0)
-        throw RangeError("Twin[" + IntToStr(slot) + "] " + IntToStr(s.Twin[slot]) +
-                         sj<" と Tlose["> + IntToStr(slot) + "] " + IntToStr(s.Tlose[slot]) +
-                         sj<" では勝率が出せません">);
+        throw RangeError(
+            MessageWords{wd<"Twin[{slot}] {wins} と Tlose[{slot}] {losses} では勝率が出せません">,
+                         {{"slot", IntToStr(slot), {}, {}},
+                          {"wins", IntToStr(s.Twin[slot]), {}, {}},
+                          {"losses", IntToStr(s.Tlose[slot]), {}, {}}}});
     return bouts;
 }
 
@@ -63,28 +58,74 @@ TacticQuestion TacticQuestionOf(const GameState& s, int slot) {
 }
 
 std::string TacticAgeLine(const TacticQuestion& question) {
-    return sj<"年齢: "> + IntToStr(question.age) + sj<"歳">;
+    return Japanese(kAgeLine, {{"age", IntToStr(question.age)}});
 }
 
-ReportLines ComposeOpponentReport(const GameState& s) {
+// Each piece is taken in the order the lines were composed, so that a bad
+// figure raises the error it always raised.
+ReportPieces OpponentReportPieces(const GameState& s) {
     const int o = OpponentSide(s);
-    ReportLines lines;
-    if (s.Torikumiday < 8) {
-        lines.Label1 = sj<"得意技:"> + Speciality(s, o);
+    ReportPieces pieces;
+    pieces.record = s.Torikumiday >= 8;
+    if (pieces.record) {
+        pieces.wins = s.W[o];
+        pieces.losses = static_cast<int64_t>(s.Torikumiday) - s.W[o] - 1;
     } else {
-        const int64_t losses = static_cast<int64_t>(s.Torikumiday) - s.W[o] - 1;
-        lines.Label1 = sj<"勝 敗："> + IntToStr(s.W[o]) + sj<"勝"> + IntToStr(losses) + sj<"敗">;
+        pieces.speciality = SpecialityOf(s, o);
     }
-    lines.Label2 = sj<"年齢  :"> + IntToStr(s.Age[o]) + BestRankText(s.Saiko[o]);
-    lines.Label3 = NameWithTenure(s, o);
+    pieces.age = s.Age[o];
+    pieces.bestRank = NamedBestRank(s.Saiko[o]);
+    pieces.name = DisplayName(s.NameOfWres[o]);
+    pieces.tenure = s.Zaii[o];
     // A newcomer's fourth line stays empty rather than showing the last report's.
     if (s.Zaii[o] > 1) {
         if (s.Yusyo[o] > 0)
-            lines.Label4 = sj<"優勝回数; "> + IntToStr(s.Yusyo[o]) + "  ";
+            pieces.yusho = s.Yusyo[o];
         if (s.Twin[o] > 0)
-            lines.Label4 += WinRateText(s, o);
+            pieces.winRate = WinRate(s, o);
     }
+    return pieces;
+}
+
+ReportPieces CareerReportPieces(const GameState& s, int p) {
+    ReportPieces pieces;
+    pieces.name = DisplayName(s.NameOfWres[p]);
+    pieces.tenure = s.Zaii[p];
+    pieces.retired = true;
+    pieces.age = s.Age[p] % 100;
+    pieces.bestRank = NamedBestRank(s.Saiko[p]);
+    pieces.yusho = s.Yusyo[p];
+    if (s.Twin[p] > 0)
+        pieces.winRate = WinRate(s, p);
+    return pieces;
+}
+
+ReportLines ReportLinesOf(const ReportPieces& p) {
+    ReportLines lines;
+    const std::string tenure = IntToStr(p.tenure);
+    lines.Label3 =
+        p.tenure > 10 ? Japanese(kNameWithTenure, {{"name", p.name}, {"tenure", tenure}}) : p.name;
+    if (p.retired)
+        lines.Label1 = Japanese(kRetires, {});
+    else if (p.record)
+        lines.Label1 =
+            Japanese(kRecord, {{"wins", IntToStr(p.wins)}, {"losses", IntToStr(p.losses)}});
+    else
+        lines.Label1 =
+            Japanese(kSpecialityLine, {{"technique", SpecialityWord(p.speciality).japanese}});
+    const std::string age = IntToStr(p.age);
+    lines.Label2 = p.bestRank != 0
+                       ? Japanese(kAgeAndBestRank, {{"age", age}, {"rank", RankWord(p.bestRank)}})
+                       : Japanese(kAge, {{"age", age}});
+    const std::string yusho = p.yusho ? IntToStr(*p.yusho) : "";
+    const std::string rate = p.winRate ? IntToStr(*p.winRate) : "";
+    if (const Wording* fourth = FourthLine(p))
+        lines.Label4 = Japanese(*fourth, {{"yusho", yusho}, {"rate", rate}});
     return lines;
+}
+
+ReportLines ComposeOpponentReport(const GameState& s) {
+    return ReportLinesOf(OpponentReportPieces(s));
 }
 
 void OpenOpponentReport(GameState& s, Frontend& frontend) {
@@ -92,14 +133,7 @@ void OpenOpponentReport(GameState& s, Frontend& frontend) {
 }
 
 ReportLines ComposeCareerReport(const GameState& s, int p) {
-    ReportLines lines;
-    lines.Label3 = NameWithTenure(s, p);
-    lines.Label1 = sj<"力尽きて引退です｡">;
-    lines.Label2 = sj<"年齢  :"> + IntToStr(s.Age[p] % 100) + BestRankText(s.Saiko[p]);
-    lines.Label4 = sj<"優勝回数; "> + IntToStr(s.Yusyo[p]) + "  ";
-    if (s.Twin[p] > 0)
-        lines.Label4 += WinRateText(s, p);
-    return lines;
+    return ReportLinesOf(CareerReportPieces(s, p));
 }
 
 }  // namespace kelmar

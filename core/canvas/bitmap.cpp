@@ -183,13 +183,15 @@ std::optional<Picture> DecodeBitmap(std::string_view bytes) {
 
 Picture ReadPicture(const std::string& path) {
     std::optional<Picture> picture;
+    int systemError = 0;
     try {
         picture = DecodeBitmap(ReadWholeFile(path));
-    } catch (const InOutError&) {
+    } catch (const InOutError& e) {
+        systemError = e.systemError();
     }
     // The file name is UTF-8 on disk; the game's message is Shift-JIS.
     if (!picture)
-        throw PictureError(Utf8ToShiftJis(path));
+        throw PictureError(Utf8ToShiftJis(path), path, systemError);
     return std::move(*picture);
 }
 

@@ -11,8 +11,10 @@ namespace kelmar {
 void ThrowSumOutOfRange(int32_t value, int64_t delta, std::string_view field, int slot) {
     const std::string name =
         slot > 0 ? std::string(field) + "[" + IntToStr(slot) + "]" : std::string(field);
-    throw RangeError(name + sj<" の値 "> + IntToStr(value) + sj<" に "> + IntToStr(delta) +
-                     sj<" を足すと範囲外です">);
+    throw RangeError(MessageWords{wd<"{name} の値 {value} に {delta} を足すと範囲外です">,
+                                  {{"name", name, {}, {}},
+                                   {"value", IntToStr(value), {}, {}},
+                                   {"delta", IntToStr(delta), {}, {}}}});
 }
 
 }  // namespace kelmar

@@ -7,47 +7,97 @@
 
 namespace kelmar {
 
+std::string MessageWords::Japanese() const {
+    std::vector<std::string> texts;
+    texts.reserve(pieces.size());
+    for (const Piece& piece : pieces)
+        texts.push_back(piece.words ? piece.words->Japanese() : piece.text);
+    std::vector<TextPiece> filled;
+    filled.reserve(pieces.size());
+    for (size_t i = 0; i < pieces.size(); ++i) filled.push_back({pieces[i].name, texts[i]});
+    std::string out;
+    AppendFilledShiftJis(out, wording.japanese, filled);
+    return out;
+}
+
+std::shared_ptr<const MessageWords> Term(const Wording& wording) {
+    return std::make_shared<const MessageWords>(MessageWords{wording, {}});
+}
+
+GameError::GameError(const Wording& wording) : GameError(MessageWords{wording, {}}) {}
+
+GameError::GameError(MessageWords words)
+    : std::runtime_error(words.Japanese()),
+      words_(std::make_shared<const MessageWords>(std::move(words))) {}
+
 ConversionError::ConversionError(const std::string& text)
-    : GameError("'" + text + sj<"' は整数ではありません">), text_(text) {}
+    : GameError(MessageWords{wd<"'{text}' は整数ではありません">, {{"text", text, {}, {}}}}),
+      text_(text) {}
 
-InOutError::InOutError(int code) : GameError(InOutErrorText(code)), code_(code) {}
+InOutError::InOutError(int code, std::string file, int systemError)
+    : GameError(MessageWords{InOutErrorWording(code), {{"code", IntToStr(code), {}, {}}}}),
+      code_(code),
+      file_(std::move(file)),
+      systemError_(systemError) {}
 
-PictureError::PictureError(const std::string& path)
-    : GameError(sj<"ﾌｧｲﾙ "> + path + sj<" は開けません">) {}
+PictureError::PictureError(const std::string& path, std::string diskPath, int systemError)
+    : GameError(
+          MessageWords{wd<"ﾌｧｲﾙ {file} は開けません">, {{"file", path, std::move(diskPath), {}}}}),
+      systemError_(systemError) {}
 
-IniWriteError::IniWriteError(const std::string& path) : GameError(path + sj<" に書き込めません">) {}
+// The path is the disk's, as the game shows it.
+IniWriteError::IniWriteError(const std::string& path)
+    : GameError(MessageWords{wd<"{file} に書き込めません">, {{"file", path, path, {}}}}) {}
 
-RangeError NoSheetCell(const std::string& what, int64_t value) {
-    return RangeError(sj<"力士.bmp には"> + what + " " + IntToStr(value) + sj<" の絵がありません">);
+RangeError NoSheetCell(const Wording& what, int64_t value) {
+    return RangeError(
+        MessageWords{wd<"力士.bmp には{what} {value} の絵がありません">,
+                     {{"what", {}, {}, Term(what)}, {"value", IntToStr(value), {}, {}}}});
 }
 
 RangeError NoPortraitCell(int64_t portrait) {
-    return NoSheetCell(sj<"四股名の番号">, portrait);
+    return NoSheetCell(wd<"四股名の番号", "sheet cell">, portrait);
 }
 
-RangeError BadDataLine(const std::string& file, int line, const std::string& what) {
-    return RangeError(file + sj<" の "> + IntToStr(line) + sj<" 行目: "> + what);
+RangeError BadDataLine(const std::string& file, int line, MessageWords why) {
+    return RangeError(
+        MessageWords{wd<"{file} の {line} 行目: {why}">,
+                     {{"file", file, {}, {}},
+                      {"line", IntToStr(line), {}, {}},
+                      {"why", {}, {}, std::make_shared<const MessageWords>(std::move(why))}}});
+}
+
+const Wording& InOutErrorWording(int code) {
+    static constexpr Wording kNotFound = wd<"ﾌｧｲﾙが見つかりません">;
+    static constexpr Wording kBadName = wd<"不正なﾌｧｲﾙ名です">;
+    static constexpr Wording kTooMany = wd<"ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます">;
+    static constexpr Wording kDenied = wd<"ﾌｧｲﾙへのｱｸｾｽが拒否されました">;
+    static constexpr Wording kPastTheEnd = wd<"ﾌｧｲﾙの末尾以降を読み込みました">;
+    static constexpr Wording kDiskFull = wd<"ﾃﾞｨｽｸがいっぱいです">;
+    static constexpr Wording kNotANumber = wd<"入力値が数値ではありません">;
+    static constexpr Wording kOther = wd<"I/O ｴﾗｰ ({code})">;
+    switch (code) {
+        case 2:
+            return kNotFound;
+        case 3:
+            return kBadName;
+        case 4:
+            return kTooMany;
+        case 5:
+            return kDenied;
+        case 100:
+            return kPastTheEnd;
+        case 101:
+            return kDiskFull;
+        case 106:
+            return kNotANumber;
+        default:
+            return kOther;
+    }
 }
 
 std::string InOutErrorText(int code) {
-    switch (code) {
-        case 2:
-            return sj<"ﾌｧｲﾙが見つかりません">;
-        case 3:
-            return sj<"不正なﾌｧｲﾙ名です">;
-        case 4:
-            return sj<"ｵｰﾌﾟﾝしたﾌｧｲﾙが多すぎます">;
-        case 5:
-            return sj<"ﾌｧｲﾙへのｱｸｾｽが拒否されました">;
-        case 100:
-            return sj<"ﾌｧｲﾙの末尾以降を読み込みました">;
-        case 101:
-            return sj<"ﾃﾞｨｽｸがいっぱいです">;
-        case 106:
-            return sj<"入力値が数値ではありません">;
-        default:
-            return sj<"I/O ｴﾗｰ ("> + IntToStr(code) + ")";
-    }
+    return Japanese(InOutErrorWording(code), {{"code", IntToStr(code)}});
 }
 
 int InOutError::CodeForErrno(int err) {

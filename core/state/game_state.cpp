@@ -8,8 +8,10 @@
 namespace kelmar {
 
 void ThrowOutOfRange(int64_t index, int first, int last) {
-    throw RangeError(sj<"番号 "> + IntToStr(index) + sj<" は範囲外です ("> + IntToStr(first) +
-                     ".." + IntToStr(last) + ")");
+    throw RangeError(MessageWords{wd<"番号 {index} は範囲外です ({first}..{last})">,
+                                  {{"index", IntToStr(index), {}, {}},
+                                   {"first", IntToStr(first), {}, {}},
+                                   {"last", IntToStr(last), {}, {}}}});
 }
 
 namespace {

@@ -37,9 +37,10 @@ int64_t TrimmedLength(std::string_view line) {
 void CheckPortrait(const std::string& shikona, const char* file, int line) {
     int32_t portrait = 0;
     if (TryPortraitNumber(shikona, portrait) && portrait < 1)
-        throw BadDataLine(file, line,
-                          sj<"四股名 "> + shikona + sj<" の絵の番号 "> + IntToStr(portrait) +
-                              sj<" は 1 より小さいです">);
+        throw BadDataLine(
+            file, line,
+            MessageWords{wd<"四股名 {shikona} の絵の番号 {portrait} は 1 より小さいです">,
+                         {{"shikona", shikona, {}, {}}, {"portrait", IntToStr(portrait), {}, {}}}});
 }
 
 // Likewise a slot outside the league is refused with its line; a field that is
@@ -55,7 +56,8 @@ void CheckPairingLine(std::string_view line, int day) {
         const bool number = TryShortDecimal(digits, slot) || TryStrToInt(digits, slot);
         if (number && (slot < 1 || slot > kSlots))
             throw BadDataLine(kMatchFile, day,
-                              sj<"番付の位置 "> + IntToStr(slot) + sj<" は 1..32 の範囲外です">);
+                              MessageWords{wd<"番付の位置 {slot} は 1..32 の範囲外です">,
+                                           {{"slot", IntToStr(slot), {}, {}}}});
     }
 }
 

@@ -1,5 +1,6 @@
 #include "state/saved_game.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <utility>
 
@@ -99,11 +100,12 @@ IniFile ComposeSavedGame(const GameState& s) {
 bool ReadSavedGame(GameState& s) {
     // A second basho cannot start inside the one that runs.
     if (s.BashoRunning)
-        throw GameError(sj<"対戦中はゲームを再開できません">);
-    const IniFile ini(GameFolderPath(kSavedGameFile));
+        throw GameError(wd<"対戦中はゲームを再開できません">);
+    const std::string path = GameFolderPath(kSavedGameFile);
+    const IniFile ini(path);
     // Without a saved game there is nothing to resume: the career that runs stays.
     if (!ini.existed())
-        throw InOutError(2);
+        throw InOutError(2, path, ENOENT);
     ReadLeague(s, ini);
     return ReadSeason(s, ini);
 }

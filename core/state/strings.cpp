@@ -96,14 +96,15 @@ std::string IntToStr(int64_t value) {
 
 int32_t RoundHalfEven(double value) {
     if (!std::isfinite(value))
-        throw RangeError(sj<"数値が不正です">);
+        throw RangeError(wd<"数値が不正です">);
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double r = std::nearbyint(value);
     std::fesetround(saved);
     if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
-        throw RangeError(sj<"数値 "> + std::to_string(static_cast<long long>(r)) +
-                         sj<" は大きすぎます">);
+        throw RangeError(
+            MessageWords{wd<"数値 {value} は大きすぎます">,
+                         {{"value", std::to_string(static_cast<long long>(r)), {}, {}}}});
     return static_cast<int32_t>(r);
 }
 

@@ -38,13 +38,13 @@ class FileDescriptor {
     int fd_;
 };
 
-void WriteAll(int fd, std::string_view bytes) {
+void WriteAll(int fd, std::string_view bytes, const std::string& path) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw InOutError::FromErrno(errno);
+            throw InOutError::FromErrno(errno, path);
         }
         bytes.remove_prefix(static_cast<size_t>(n));
     }
@@ -55,11 +55,11 @@ void WriteAll(int fd, std::string_view bytes) {
 std::string ReadWholeFile(const std::string& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
-        throw InOutError::FromErrno(errno);
+        throw InOutError::FromErrno(errno, path);
     struct stat info {};
     const bool known = ::fstat(fd.get(), &info) == 0;
     if (known && S_ISDIR(info.st_mode))
-        throw InOutError(5);
+        throw InOutError(5, path, EISDIR);
     std::string bytes;
     // A regular file's bytes go into one block rather than a string grown
     // again and again: the picture sheet is over half a megabyte.
@@ -71,7 +71,7 @@ std::string ReadWholeFile(const std::string& path) {
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw InOutError::FromErrno(errno);
+            throw InOutError::FromErrno(errno, path);
         }
         if (n == 0)
             break;
@@ -80,7 +80,7 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-TextReader::TextReader(const std::string& path) : bytes_(ReadWholeFile(path)) {
+TextReader::TextReader(const std::string& path) : bytes_(ReadWholeFile(path)), path_(path) {
     if (const size_t end = bytes_.find(kEndOfFile); end != std::string::npos)
         bytes_.resize(end);
 }
@@ -127,7 +127,7 @@ int32_t TextReader::ReadIntegerLine() {
         ++pos_;
     int32_t value = 0;
     if (!TryStrToInt(std::string_view(bytes_).substr(start, pos_ - start), value))
-        throw InOutError(106);
+        throw InOutError(106, path_);
     ReadLine();  // the rest of the score's line
     return value;
 }
@@ -141,19 +141,19 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string temporary = path + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (fd.get() < 0)
-        throw InOutError::FromErrno(errno);
+        throw InOutError::FromErrno(errno, path);
     try {
         // A new file gets the ordinary permissions of a file the player makes.
         const mode_t mask = ::umask(0);
         ::umask(mask);
         ::fchmod(fd.get(), 0666 & ~mask);
-        WriteAll(fd.get(), bytes);
+        WriteAll(fd.get(), bytes, path);
         if (::fsync(fd.get()) != 0)
-            throw InOutError::FromErrno(errno);
+            throw InOutError::FromErrno(errno, path);
         if (::close(fd.release()) != 0)
-            throw InOutError::FromErrno(errno);
+            throw InOutError::FromErrno(errno, path);
         if (::rename(temporary.c_str(), path.c_str()) != 0)
-            throw InOutError::FromErrno(errno);
+            throw InOutError::FromErrno(errno, path);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;

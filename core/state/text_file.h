@@ -37,6 +37,7 @@ class TextReader {
 
     std::string bytes_;
     size_t pos_ = 0;
+    std::string path_;  // empty for bytes already in memory
 };
 
 class TextWriter {

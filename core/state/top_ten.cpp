@@ -1,8 +1,8 @@
 #include "state/top_ten.h"
 
-#include "state/shift_jis_literal.h"
 #include "state/strings.h"
 #include "state/text_file.h"
+#include "state/wording.h"
 
 namespace kelmar {
 
@@ -26,7 +26,8 @@ void EnterTopTen(GameState& s, Frontend& frontend) {
     if (s.MyP <= s.TopTenScores[kPlaces])
         return;
     const std::string name =
-        frontend.AskName(sj<"おめでとう">, sj<"名前は？">, "Unknown").value_or("Unknown");
+        frontend.AskName(wd<"おめでとう">.japanese, wd<"名前は？">.japanese, "Unknown")
+            .value_or("Unknown");
     int p = 1;
     while (s.TopTenScores[p] >= s.MyP) ++p;  // equal scores stay ahead
     for (int r = kPlaces; r > p; --r) {
