@@ -9,6 +9,7 @@
 
 #include "canvas/bitmap.h"
 #include "record/achievements.h"
+#include "record/career_card.h"
 #include "record/career_cover.h"
 #include "record/store_check.h"
 #include "state/rank.h"
@@ -120,6 +121,68 @@ val CareerOf(double wanted) {
     return shown;
 }
 
+std::string Colour(uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb & 0xffffff));
+    return text;
+}
+
+val RectOf(const CardRect& r) {
+    val shown = val::object();
+    shown.set("left", r.left);
+    shown.set("top", r.top);
+    shown.set("width", r.width);
+    shown.set("height", r.height);
+    return shown;
+}
+
+// 力士カード of a career (0: the running or last one), its colours as CSS
+// colours; null for a career without a basho.
+val CardOf(double wanted) {
+    CareerRecord& record = PageRecord();
+    const std::optional<int64_t> career =
+        wanted > 0 ? std::optional<int64_t>(static_cast<int64_t>(wanted))
+                   : record.CurrentOrLastCareer();
+    const std::optional<CareerSummary> summary =
+        career ? record.Career(*career) : std::nullopt;
+    const std::vector<BashoRow> basho = summary ? record.BashoOf(*career) : std::vector<BashoRow>();
+    if (basho.empty())
+        return val::null();
+    const CareerCard card = ComposeCard(
+        ComposeCover(*summary, basho, record.RivalsOf(*career), record.AchievementsOf(*career)),
+        basho);
+    val shown = val::object();
+    shown.set("width", card.width);
+    shown.set("height", card.height);
+    shown.set("paper", Colour(card.paper));
+    shown.set("border", Colour(card.border));
+    shown.set("line", Colour(card.line));
+    shown.set("star", Colour(card.star));
+    shown.set("borderWidth", card.borderWidth);
+    shown.set("title", RectOf(card.title));
+    shown.set("trajectory", RectOf(card.trajectory));
+    shown.set("texts", ListOf(card.texts, [](const CardText& t) {
+                  val text = val::object();
+                  text.set("text", PageText(t.text));
+                  text.set("x", t.x);
+                  text.set("y", t.y);
+                  text.set("size", t.size);
+                  text.set("bold", t.bold);
+                  text.set("colour", Colour(t.colour));
+                  return text;
+              }));
+    shown.set("points", ListOf(card.points, [](const CardPoint& p) {
+                  val point = val::object();
+                  point.set("x", p.x);
+                  point.set("y", p.y);
+                  point.set("colour", Colour(p.colour));
+                  point.set("champion", p.champion);
+                  return point;
+              }));
+    shown.set("shikona", summary->shikona);
+    return shown;
+}
+
 // 資料館: every achievement in the windows' order; the name is empty for one
 // nobody has earned.
 val Tallies() {
@@ -213,6 +276,7 @@ EMSCRIPTEN_BINDINGS(kelmar_record_page) {
     function("storeRefusal", &StoreRefusalOf);
     function("takeStore", &TakeStore);
     function("recordFailed", &RecordFailed);
+    function("careerCard", &CardOf);
 }
 
 }  // namespace kelmar::web
