@@ -123,6 +123,7 @@ export const storeRefusal = (name) => call("storeRefusal", name);
 // The checked file becomes the record; false after the error's message.
 export const takeStore = (name) => call("takeStore", name);
 export const recordFailed = () => call("recordFailed");
+export const openRecord = () => call("openRecord");
 // 力士カード's layout for a career (0: the running or last one), or null.
 export const careerCard = (career) => call("careerCard", career);
 export function removeGameFile(name) {

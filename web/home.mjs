@@ -4,19 +4,11 @@
 // windows). Shown at the start, hidden when a career begins, shown again
 // when one has ended.
 import * as core from "./core.mjs";
+import { savedGameText } from "./record_text.mjs";
 import { named } from "./windows.mjs";
 
 const home = () => named("HomeFace");
 const inHome = (name) => named(name, home());
-
-// 2020年3月
-export const bashoName = (nengo, month) => `${nengo}年${month}月`;
-
-// SavedGameLabel's two lines, or "" without details.
-export function savedGameText(glance) {
-  if (!glance.shikona) return "";
-  return `${glance.shikona}　${glance.rank}\n${bashoName(glance.nengo, glance.month)}場所まで`;
-}
 
 function drawTitle() {
   const canvas = inHome("TitlePicture");

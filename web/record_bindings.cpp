@@ -259,6 +259,15 @@ bool TakeStore(std::string path) {
     return true;
 }
 
+// The store opened before its first use; one that cannot be is reported.
+void OpenRecord() {
+    try {
+        PageRecord().Open();
+    } catch (const RecordError&) {
+        // Reported by the record's failure handler.
+    }
+}
+
 bool RecordFailed() {
     return PageRecord().failed();
 }
@@ -276,6 +285,7 @@ EMSCRIPTEN_BINDINGS(kelmar_record_page) {
     function("storeRefusal", &StoreRefusalOf);
     function("takeStore", &TakeStore);
     function("recordFailed", &RecordFailed);
+    function("openRecord", &OpenRecord);
     function("careerCard", &CardOf);
 }
 

@@ -33,4 +33,9 @@ export function bindRecord() {
   onItem("ExportRecord", exportRecord);
   onItem("ImportRecord", chooseRecordImport);
   showHome();
+  // The store opened while the player looks at the home, not at the first
+  // window that reads it.
+  setTimeout(() => {
+    if (!core.runningBasho()) core.openRecord();
+  }, 0);
 }

@@ -3,8 +3,11 @@
 // 歴代の力士 (frmPastCareers) and 資料館 (frmArchive). They read the record
 // through the core and are read again after each write while open.
 import * as core from "./core.mjs";
-import { bashoName } from "./home.mjs";
 import { onItem } from "./menu.mjs";
+import {
+  bashoName, coverAchievementsText, coverFactsText, pastColumns, rankText, sortedCareers, summaryText,
+  winsAndLosses,
+} from "./record_text.mjs";
 import { trajectorySvg } from "./trajectory.mjs";
 import { inWindow, named } from "./windows.mjs";
 
@@ -13,8 +16,7 @@ let shown = null; // the career frmCareerRecord shows, or null for the running o
 let onTop = 15;
 const pastOrder = { column: 6, down: true }; // the best score first
 
-export const rankText = (rank) => rankWords[rank - 1] ?? "";
-export const winsAndLosses = (wins, losses) => `${wins}勝${losses}敗`;
+const rankOf = (rank) => rankText(rankWords, rank);
 
 function openRecordWindow(w) {
   const el = named(w);
@@ -38,29 +40,10 @@ function fillTable(w, table, rows) {
   }));
 }
 
-export function summaryText(c) {
-  let text = `${c.shikona}　初土俵 ${bashoName(c.firstNengo, c.firstMonth)}　${c.basho}場所`;
-  if (c.bestRank) text += `　最高位 ${rankText(c.bestRank)}`;
-  text += `　優勝 ${c.yusyo}回　${winsAndLosses(c.wins, c.losses)}　得点 ${c.score}`;
-  return text + (c.retired ? "　（引退）" : "");
-}
-
-export function coverFactsText(c) {
-  let text = `初土俵　${bashoName(c.firstNengo, c.firstMonth)}場所\n`;
-  if (c.lastNengo !== 0) text += `${c.retired ? "引退" : "最新"}　${bashoName(c.lastNengo, c.lastMonth)}場所\n`;
-  return text + `最高位　${c.bestRank}\n通算　${winsAndLosses(c.wins, c.losses)}　優勝 ${c.yusyo}回`;
-}
-
-export function coverAchievementsText(c) {
-  if (c.achievements.length === 0) return "達成：まだなし";
-  return "達成：" + c.achievements.map((a, i) =>
-    (i === 0 ? "" : i % 4 === 0 ? "\n　　　" : "　") + `${a.name}（${bashoName(a.nengo, a.month)}）`).join("");
-}
-
 function fillCareer() {
   const w = "frmCareerRecord";
   const career = core.recordCareer(shown ?? 0);
-  inWindow(w, "Summary").textContent = career ? summaryText(career.summary) : "記録はまだありません。";
+  inWindow(w, "Summary").textContent = career ? summaryText(rankWords, career.summary) : "記録はまだありません。";
   const cover = career?.cover ?? null;
   inWindow(w, "Cover").hidden = !cover;
   inWindow(w, "KCard").disabled = !cover;
@@ -73,7 +56,7 @@ function fillCareer() {
   const basho = career?.basho ?? [];
   inWindow(w, "Trajectory").replaceChildren(trajectorySvg(basho, rankWords));
   fillTable(w, "BashoTable", basho.map((r) => [
-    cell(bashoName(r.nengo, r.month)), cell(`${rankText(r.rank)}（${r.slot}）`),
+    cell(bashoName(r.nengo, r.month)), cell(`${rankOf(r.rank)}（${r.slot}）`),
     cell(winsAndLosses(r.wins, r.losses)), cell(r.champion ? "優勝" : "")]));
   fillTable(w, "RivalsTable", (career?.rivals ?? []).map((r) => [
     cell(r.opponent), cell(r.bouts, true), cell(r.wins, true), cell(r.losses, true)]));
@@ -91,24 +74,12 @@ export function showCareer(career) {
 
 const showCurrent = () => showCareer(null);
 
-// The columns of 歴代の力士: each its text and the key it sorts by.
-const kPastColumns = [
-  (c) => [c.shikona, c.career], (c) => [bashoName(c.firstNengo, c.firstMonth), c.career],
-  (c) => [c.basho, c.basho], (c) => [rankText(c.bestRank), c.bestRank ? 6 - c.bestRank : 0],
-  (c) => [c.yusyo, c.yusyo], (c) => [winsAndLosses(c.wins, c.losses), c.wins],
-  (c) => [c.score, c.score], (c) => [c.retired ? "引退" : "—", c.retired ? 1 : 0],
-];
-
-export function sortedCareers(careers, { column, down }) {
-  const key = kPastColumns[column];
-  return [...careers].sort((a, b) => (key(a)[1] - key(b)[1]) * (down ? -1 : 1) || a.career - b.career);
-}
-
 function fillPast() {
   const w = "frmPastCareers";
-  const careers = sortedCareers(core.recordCareers(), pastOrder);
+  const columns = pastColumns(rankWords);
+  const careers = sortedCareers(core.recordCareers(), columns, pastOrder);
   fillTable(w, "CareersTable", careers.map((c) =>
-    kPastColumns.map((column, i) => cell(column(c)[0], i >= 2 && i <= 6))));
+    columns.map((column, i) => cell(column(c)[0], i >= 2 && i <= 6))));
   inWindow(w, "CareersTable").tBodies[0].querySelectorAll("tr").forEach((tr, i) => {
     tr.dataset.career = careers[i].career;
   });

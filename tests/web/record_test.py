@@ -28,7 +28,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
+URL, SIM, DATA = sys.argv[1:4] if len(sys.argv) > 3 else (None, None, None)
 SHOTS = sys.argv[4] if len(sys.argv) > 4 else None
 PICK, CLOCK = 4, "4000000,777"
 SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
@@ -174,25 +174,23 @@ def bad_stores(folder):
     db.execute("PRAGMA user_version = 99")
     db.commit()
     db.close()
+    # A store of kelmar-sim's with the cells of one of its tables wiped.
+    for f in os.listdir(DATA):
+        if f.endswith(".txt") or f == "Kelmar.hlp":
+            shutil.copy(os.path.join(DATA, f), folder)
+    subprocess.run([SIM, "--careers", "3", "--clock", SHORT_CLOCK, "--record", "damaged.db"], cwd=folder,
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     damaged = os.path.join(folder, "damaged.db")
-    db = sqlite3.connect(damaged)
-    db.execute("CREATE TABLE careers(career INTEGER PRIMARY KEY, shikona TEXT, first_nengo INTEGER,"
-               " first_month INTEGER, basho INTEGER, best_rank INTEGER, yusyo INTEGER, wins INTEGER,"
-               " losses INTEGER, score INTEGER, retired INTEGER)")
-    db.executemany("INSERT INTO careers(shikona) VALUES(?)", [("x" * 200,)] * 200)
-    db.execute("CREATE INDEX by_name ON careers(shikona)")
-    db.execute("PRAGMA user_version = 1")
-    db.commit()
-    db.close()
     with open(damaged, "r+b") as f:
-        f.seek(3 * 4096 + 100)
-        f.write(b"\xff" * 64)
+        page = int.from_bytes(f.read(18)[16:18], "big")
+        f.seek(3 * page - 600)
+        f.write(b"\x00" * 500)
     with open(newer, "rb") as f:
         newer_bytes = f.read()
     with open(damaged, "rb") as f:
         damaged_bytes = f.read()
-    return [("text", "Kelmar.db is no database\n".encode()), ("a newer game's", newer_bytes),
-            ("a damaged", damaged_bytes)]
+    return [("text", "Kelmar.db is no database\n".encode(), "SQLite のファイルではありません"),
+            ("a newer game's", newer_bytes, "新しい版"), ("a damaged", damaged_bytes, "壊れています")]
 
 
 def main():
@@ -249,9 +247,10 @@ def main():
         # Bad stores are refused with the game's message; the kept one stays.
         before = kept(d)
         with tempfile.TemporaryDirectory() as folder:
-            for what, data in bad_stores(folder):
+            for what, data, reason in bad_stores(folder):
                 refused = d.execute_script("return kelmarRecord.importRecord(arguments[0]).then(ok => !ok)", list(data))
-                check(refused and shown(d, "ErrorBox"), f"import refuses {what} file: {q(d, 'ErrorText').text}")
+                message = q(d, "ErrorText").text
+                check(refused and shown(d, "ErrorBox") and reason in message, f"import refuses {what} file: {message}")
                 keys(d, Keys.ENTER)
                 check(not shown(d, "ErrorBox"), "Enter closes the message")
         check(kept(d) == before, "the kept store unchanged by the refused files")
@@ -274,8 +273,8 @@ def main():
         q(d, "Close", "frmPastCareers").click()
         menu(d, "KA2")
         check(shown(d, "frmArchive"), "資料館 opens")
-        menu(d, "ExportRecord")
         os.remove(exported)
+        menu(d, "ExportRecord")
         until(d, lambda: os.path.exists(exported) and os.path.getsize(exported) > 0, 10, "Kelmar.db downloaded again")
         db = sqlite3.connect(exported)
         earned = dict(db.execute("SELECT code, COUNT(DISTINCT career) FROM achievements GROUP BY code").fetchall())
@@ -341,4 +340,5 @@ def main():
     print("the record plays in the page")
 
 
-main()
+if __name__ == "__main__":
+    main()
