@@ -140,11 +140,10 @@ val RectOf(const CardRect& r) {
 // colours; null for a career without a basho.
 val CardOf(double wanted) {
     CareerRecord& record = PageRecord();
-    const std::optional<int64_t> career =
-        wanted > 0 ? std::optional<int64_t>(static_cast<int64_t>(wanted))
-                   : record.CurrentOrLastCareer();
-    const std::optional<CareerSummary> summary =
-        career ? record.Career(*career) : std::nullopt;
+    const std::optional<int64_t> career = wanted > 0
+                                              ? std::optional<int64_t>(static_cast<int64_t>(wanted))
+                                              : record.CurrentOrLastCareer();
+    const std::optional<CareerSummary> summary = career ? record.Career(*career) : std::nullopt;
     const std::vector<BashoRow> basho = summary ? record.BashoOf(*career) : std::vector<BashoRow>();
     if (basho.empty())
         return val::null();
