@@ -66,10 +66,12 @@ function fillCareer() {
 // The career shown (for the card), as the core gave it.
 export const shownCareer = () => core.recordCareer(shown ?? 0);
 
+// A career opens on its cover.
 export function showCareer(career) {
   shown = career;
   fillCareer();
   openRecordWindow("frmCareerRecord");
+  named("frmCareerRecord").querySelector(".body").scrollTop = 0;
 }
 
 const showCurrent = () => showCareer(null);

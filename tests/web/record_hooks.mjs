@@ -4,12 +4,13 @@
 //   kept()          the kept store's bytes as an array, or null
 //   settled()       every write of the store kept
 //   importRecord    the page's import of a store, of bytes
+//   keep()          the store kept now, as after a write
 //   card()          the last card as {width, height, colours, bytes}: its PNG's
 //                   size and header bytes, and the distinct colours it holds
 //   timed(work)     the milliseconds of `work` of this module's names
 import { lastCard } from "../card.mjs";
 import * as core from "../core.mjs";
-import { importRecord, recordKept } from "../record_store.mjs";
+import { importRecord, keepRecord, recordKept } from "../record_store.mjs";
 import { keptFile } from "../storage.mjs";
 
 async function kept() {
@@ -34,6 +35,7 @@ async function card() {
 window.kelmarRecord = {
   kept,
   settled: () => recordKept(),
+  keep: () => keepRecord(),
   importRecord: (bytes) => importRecord(new Blob([new Uint8Array(bytes)])),
   card,
   core,

@@ -257,6 +257,22 @@ def main():
         check(d.execute_script("return kelmarRecord.core.recordCareers().length") == 1,
               "the record still holds its career")
 
+        # A browser that refuses to keep the store: said once, the game plays on.
+        d.execute_script(
+            "window.realPut = IDBObjectStore.prototype.put;"
+            "IDBObjectStore.prototype.put = function () { throw new DOMException('full', 'QuotaExceededError'); };")
+        d.execute_script("return kelmarRecord.keep()")
+        check(shown(d, "ErrorBox") and "保存できません" in q(d, "ErrorText").text,
+              f"a refused store is reported: {q(d, 'ErrorText').text}")
+        keys(d, Keys.ENTER)
+        d.execute_script("return kelmarRecord.keep()")
+        check(not shown(d, "ErrorBox"), "a refused store is reported once")
+        d.execute_script("IDBObjectStore.prototype.put = window.realPut")
+        menu(d, "KC1")
+        check(shown(d, "frmCareerRecord") and q(d, "CoverName").text == shikona,
+              f"the record still shows ({shown(d, 'frmCareerRecord')}, {q(d, 'CoverName').text!r}, {shown(d, 'ErrorBox')})")
+        q(d, "Close", "frmCareerRecord").click()
+
         # Two careers to their end: the home comes back with the cover.
         for career in (1, 2):
             load(d, f"{URL}?clock={SHORT_CLOCK}")
