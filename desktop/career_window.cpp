@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,6 +11,8 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QSplitter>
 #include <QTableWidget>
@@ -17,9 +20,11 @@
 #include <QValueAxis>
 #include <array>
 
+#include "desktop/career_card_drawing.h"
 #include "desktop/game_text.h"
 #include "desktop/record_text.h"
 #include "desktop/window_layout.h"
+#include "record/career_card.h"
 #include "record/career_cover.h"
 #include "record/career_record.h"
 
@@ -265,9 +270,15 @@ CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     RivalsTable->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
     tables->addWidget(BashoTable);
     tables->addWidget(RivalsTable);
+    KCard = new QPushButton(QStringLiteral("力士カード(&K)"), this);
+    KCard->setObjectName(QStringLiteral("KCard"));
+    connect(KCard, &QPushButton::clicked, this, &CareerRecordWindow::KCardClick);
+    auto* summary = new QHBoxLayout();
+    summary->addWidget(Summary, 1);
+    summary->addWidget(KCard);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Cover);
-    layout->addWidget(Summary);
+    layout->addLayout(summary);
     layout->addWidget(Trajectory, 3);
     layout->addWidget(tables, 2);
     resize(820, 760);
@@ -303,9 +314,36 @@ void CareerRecordWindow::Fill() {
     FillCover(*this, summary ? std::optional<CareerCover>(ComposeCover(
                                    *summary, basho, rivals, record_.AchievementsOf(*career_)))
                              : std::nullopt);
+    KCard->setEnabled(!basho.empty());
     FillChart(Trajectory, basho);
     FillBasho(BashoTable, basho);
     FillRivals(RivalsTable, rivals);
+}
+
+bool CareerRecordWindow::SaveCard(const QString& path) {
+    if (!career_)
+        return false;
+    const std::optional<CareerSummary> summary = record_.Career(*career_);
+    const std::vector<BashoRow> basho = record_.BashoOf(*career_);
+    if (!summary || basho.empty())
+        return false;
+    const CareerCover cover =
+        ComposeCover(*summary, basho, record_.RivalsOf(*career_), record_.AchievementsOf(*career_));
+    return DrawCareerCard(ComposeCard(cover, basho)).save(path, "PNG");
+}
+
+void CareerRecordWindow::KCardClick() {
+    const std::optional<CareerSummary> summary = career_ ? record_.Career(*career_) : std::nullopt;
+    const QString name =
+        summary ? QString::fromStdString(summary->shikona) : QStringLiteral("kelmar");
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("力士カードの保存"),
+                                     name + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!SaveCard(path))
+        QMessageBox::warning(this, QStringLiteral("ケルマー"),
+                             QStringLiteral("力士カード %1 を保存できません。").arg(path));
 }
 
 }  // namespace kelmar

@@ -10,6 +10,7 @@
 
 class QChartView;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace kelmar {
@@ -30,6 +31,12 @@ class CareerRecordWindow : public QWidget {
     // Reads the record again (after a basho).
     void Refresh();
 
+    // KCard: the card of the career shown saved as a PNG where the player
+    // says; SaveCard writes it to `path` without asking, false when there is
+    // no card (a career without a basho) or the file cannot be written.
+    void KCardClick();
+    bool SaveCard(const QString& path);
+
     std::optional<int64_t> career() const { return career_; }
     QWidget* Cover;
     QLabel* CoverName;
@@ -40,6 +47,7 @@ class CareerRecordWindow : public QWidget {
     QChartView* Trajectory;
     QTableWidget* BashoTable;
     QTableWidget* RivalsTable;
+    QPushButton* KCard;
 
   private:
     void CreateCover();

@@ -22,6 +22,7 @@
 #include "state/errors.h"
 #include "state/stepped_clock.h"
 #include "web/page_frontend.h"
+#include "web/record_log.h"
 
 namespace kelmar::web {
 
@@ -106,6 +107,7 @@ void Start(bool stepped, double start, double step, bool topTenKept) {
         page.clock = std::make_unique<SystemClock>();
     page.game = std::make_unique<Game>(page.state, page.face, *page.clock);
     page.face.Attach(*page.game);
+    AttachRecord(*page.game, page.state);
     Guarded([&] { page.game->Start(topTenKept); });
 }
 

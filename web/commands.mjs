@@ -9,7 +9,7 @@ import { mainView, showPanel, showPick } from "./main_window.mjs";
 import { addItems, checkItem, onItem } from "./menu.mjs";
 import { chooseImport, exportSave, saveGame } from "./saves.mjs";
 import { keepPace } from "./storage.mjs";
-import { closeModalWindows, closeWindow, inWindow, isOpen, openWindow, showError } from "./windows.mjs";
+import { closeModalWindows, closeWindow, inWindow, isOpen, openWindow } from "./windows.mjs";
 
 const el = (name) => inWindow("frmKelmar", name);
 
@@ -95,10 +95,6 @@ function btnStopClick() {
   }
 }
 
-function RecordClick() {
-  showError("力士の記録は、デスクトップ版のケルマーが保存しています。ブラウザー版では記録を見ることができません。");
-}
-
 // The film's pace: the menu's items from the core's paces, the kept one checked.
 function offerPaces(kept) {
   const paces = core.filmPaces().map((p, i) => ({ ...p, item: "FilmPace" + (i + 1) }));
@@ -122,7 +118,7 @@ export function bindCommands(keptPace) {
     KT1: () => core.setPractice(!mainView().practice),
     K1: () => core.setAnimation(!mainView().animation),
     KP1: showHelp, KA1: showAbout,
-    KC1: RecordClick, KH2: RecordClick, ExportSave: exportSave, ImportSave: chooseImport,
+    ExportSave: exportSave, ImportSave: chooseImport,
   };
   for (const [name, handler] of Object.entries(handlers)) onItem(name, handler);
   offerPaces(keptPace);

@@ -12,7 +12,7 @@ const kGameFolder = "/game/";
 // The scratch folder where a picked save is tried: the game folder's data
 // files and pictures, and the picked file as Kelmar.ini.
 const kTrialFolder = "/trial/";
-const kKeptFiles = new Set(["Kelmar.ini", "Rank.txt"]);
+const kKeptFiles = new Set(["Kelmar.ini", "Rank.txt", "Kelmar.db"]);
 
 let core = null;
 let basho = null; // the promise of the basho that runs, or null
@@ -24,6 +24,7 @@ const call = (name, ...args) => core.atOnce(() => core[name](...args));
 export async function loadCore(face) {
   core = await createKelmarCore({
     face,
+    record: recordMoments,
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
   });
@@ -116,5 +117,42 @@ export function importRefusal(bytes) {
     return call("importRefusal", kTrialFolder);
   } finally {
     fs.unlink(kTrialFolder + "Kelmar.ini");
+  }
+}
+
+// The career record (web/record_bindings.cpp). The listener is told when the
+// record has written the store, when a career begins and when one has ended
+// (with its number, 0 when the record kept none).
+let recordListener = null;
+const recordMoments = {
+  written: () => recordListener?.written(),
+  careerBegins: () => recordListener?.careerBegins(),
+  careerEnds: (career) => recordListener?.careerEnds(career),
+};
+export const listenToRecord = (listener) => (recordListener = listener);
+// 歴代の力士: [{career, shikona, firstNengo, firstMonth, basho, bestRank, yusyo, wins, losses, score, retired}].
+export const recordCareers = () => call("recordCareers");
+// 力士の記録 of a career, 0 for the running or last one: {summary, cover, basho, rivals}, or null.
+export const recordCareer = (career) => call("recordCareer", career);
+// 資料館: [{code, name, careers, firstCareer, shikona, nengo, month}], name "" when none earned it.
+export const recordTallies = () => call("recordTallies");
+export const rankWords = () => call("rankWords");
+// The home's glance at the saved game: {exists, shikona, rank, nengo, month}.
+export const savedGlance = () => call("savedGlance");
+// A bitmap of the game folder as {width, height, rgba}, or null.
+export const gamePicture = (name) => call("gamePicture", name);
+// Why this file of the game folder cannot become the record, or "".
+export const storeRefusal = (name) => call("storeRefusal", name);
+// The checked file becomes the record; false after the error's message.
+export const takeStore = (name) => call("takeStore", name);
+export const recordFailed = () => call("recordFailed");
+export const openRecord = () => call("openRecord");
+// 力士カード's layout for a career (0: the running or last one), or null.
+export const careerCard = (career) => call("careerCard", career);
+export function removeGameFile(name) {
+  try {
+    core.FS.unlink(kGameFolder + name);
+  } catch {
+    // Not there: nothing to remove.
   }
 }

@@ -10,8 +10,6 @@ namespace kelmar {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
-
 // The schema is a contract with the players who query the store (README,
 // "The career record"). A new version migrates from user_version.
 constexpr const char* kSchema = R"sql(
@@ -84,14 +82,21 @@ std::string FingerprintOf(std::string_view bytes) {
 
 // Sets the connection up and creates the schema in a new store; the version
 // of a store we can use.
-int64_t SetUpStore(Database& db) {
+int64_t SetUpStore(Database& db, StoreJournal journal) {
     // One basho is one transaction; a kill loses at most the open one.
-    db.ExecuteWhenFree("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
+    if (journal == StoreJournal::Wal)
+        db.ExecuteWhenFree("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;");
+    else
+        // Exclusive before the first read, so that a store marked WAL is read
+        // without shared memory.
+        db.Execute(
+            "PRAGMA locking_mode = EXCLUSIVE; PRAGMA journal_mode = MEMORY; "
+            "PRAGMA synchronous = OFF;");
     Statement version = db.Prepare("PRAGMA user_version");
     version.Step();
     const int64_t found = version.Integer(0);
     version.Reset();
-    if (found > kSchemaVersion)
+    if (found > kRecordSchemaVersion)
         throw RecordError("made by a newer version of the game (user_version " +
                           std::to_string(found) + ")");
     if (found == 0) {
@@ -103,20 +108,21 @@ int64_t SetUpStore(Database& db) {
         version.Reset();
         if (!made) {
             db.Execute(kSchema);
-            db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+            db.Execute(("PRAGMA user_version = " + std::to_string(kRecordSchemaVersion)).c_str());
         }
         db.Execute("COMMIT");
     }
     CreateAchievementsView(db);
-    return kSchemaVersion;
+    return kRecordSchemaVersion;
 }
 
 struct CareerRecord::Store {
-    explicit Store(const std::string& path) : db(path) {}
+    Store(const std::string& path, StoreJournal journal)
+        : db(path), version(SetUpStore(db, journal)) {}
 
     Database db;
     // Before the statements, which need the tables.
-    int64_t version = SetUpStore(db);
+    int64_t version;
     bool inTransaction = false;
     Statement insertCareer = db.Prepare(
         "INSERT INTO careers(shikona, first_nengo, first_month, basho, best_rank, yusyo, wins, "
@@ -142,7 +148,8 @@ struct CareerRecord::Running {
     std::vector<BoutEntry> bouts;
 };
 
-CareerRecord::CareerRecord(std::string path) : path_(std::move(path)) {}
+CareerRecord::CareerRecord(std::string path, StoreJournal journal)
+    : path_(std::move(path)), journal_(journal) {}
 
 CareerRecord::~CareerRecord() {
     Flush();
@@ -154,7 +161,7 @@ void CareerRecord::Open() {
     if (store_)
         return;
     try {
-        store_ = std::make_unique<Store>(path_);
+        store_ = std::make_unique<Store>(path_, journal_);
     } catch (const RecordError& error) {
         Fail(error);
         throw;
@@ -165,7 +172,7 @@ CareerRecord::Store* CareerRecord::Ready() {
     if (failed_)
         return nullptr;
     if (!store_)
-        store_ = std::make_unique<Store>(path_);
+        store_ = std::make_unique<Store>(path_, journal_);
     return store_.get();
 }
 

@@ -94,12 +94,24 @@ std::optional<std::string> SavedGameFingerprint(const std::string& path);
 // The same over the bytes of a save not yet written.
 std::string FingerprintOf(std::string_view bytes);
 
+// The schema's version in the store's user_version: a store of a higher one
+// comes from a newer game and is refused.
+inline constexpr int kRecordSchemaVersion = 1;
+
+// How the store keeps its journal. Wal: beside a file that another program
+// may read while the game writes it (kelmar-sim, a player's queries).
+// Exclusive: one connection holds the file alone, with its rollback journal in
+// memory, for a file system without the shared memory that WAL needs; a store
+// marked WAL is taken up and marked for the rollback journal. Its durability
+// is the caller's, who keeps the file's bytes after each write.
+enum class StoreJournal { Wal, Exclusive };
+
 class CareerRecord {
   public:
     using FailureHandler = std::function<void(const std::string& path, const RecordError&)>;
 
     // Nothing is opened before the first use.
-    explicit CareerRecord(std::string path);
+    explicit CareerRecord(std::string path, StoreJournal journal = StoreJournal::Wal);
     ~CareerRecord();
     CareerRecord(const CareerRecord&) = delete;
     CareerRecord& operator=(const CareerRecord&) = delete;
@@ -159,6 +171,7 @@ class CareerRecord {
     void UpdateTotals(Store& store, int64_t career, const BashoEnd& totals);
 
     std::string path_;
+    StoreJournal journal_;
     FailureHandler onFailure_;
     std::unique_ptr<Store> store_;
     bool failed_ = false;

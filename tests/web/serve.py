@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The browser test's server (scripts/check-web): the page's static folder at
-/ and the test's hooks module tests/web/hooks.mjs at /tests/hooks.mjs, on
-127.0.0.1 only, or at HOST.
+/ and the tests' hooks modules tests/web/hooks.mjs and record_hooks.mjs at
+/tests/, on 127.0.0.1 only, or at HOST.
 
 usage: serve.py PORT PAGE_DIR [HOST]
 """
@@ -10,13 +10,16 @@ import http.server
 import os
 import sys
 
-HOOKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "hooks.mjs")
+HERE = os.path.dirname(os.path.abspath(__file__))
+HOOKS = {"/tests/hooks.mjs": os.path.join(HERE, "hooks.mjs"),
+         "/tests/record_hooks.mjs": os.path.join(HERE, "record_hooks.mjs")}
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     def translate_path(self, path):
-        if path.split("?", 1)[0] == "/tests/hooks.mjs":
-            return HOOKS
+        hooks = HOOKS.get(path.split("?", 1)[0])
+        if hooks:
+            return hooks
         return super().translate_path(path)
 
     def log_message(self, *args):
