@@ -7,10 +7,13 @@
 
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/main_window.h"
 #include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
 #include "desktop/window_layout.h"
+#include "game/views_in_language.h"
+#include "state/encoding.h"
 
 namespace kelmar {
 
@@ -54,17 +57,19 @@ void TfrmKelmar::CreateNewCareerPanel() {
     PLabel = MakeCaptionLabel(client, "PLabel", QRect(88, 200, 81, 17));
     SLabel = MakeCaptionLabel(client, "SLabel", QRect(88, 224, 81, 17));
     WLabel = MakeCaptionLabel(client, "WLabel", QRect(88, 248, 81, 17));
-    AgeLabel->setText(QStringLiteral("年齢："));
-    PLabel->setText(QStringLiteral("パワー："));
-    SLabel->setText(QStringLiteral("スピード："));
-    WLabel->setText(QStringLiteral("技能："));
+    AgeLabel->setText(Tr("年齢："));
+    PLabel->setText(Tr("パワー："));
+    SLabel->setText(Tr("スピード："));
+    WLabel->setText(Tr("技能："));
     AgeLabel1 = MakeFigureLabel(client, "AgeLabel1", QRect(184, 176, 41, 16), colour::Maroon);
     PLabel1 = MakeFigureLabel(client, "PLabel1", QRect(184, 200, 40, 17), colour::Green);
     SLabel1 = MakeFigureLabel(client, "SLabel1", QRect(184, 224, 41, 17), colour::Navy);
     WLabel1 = MakeFigureLabel(client, "WLabel1", QRect(184, 248, 41, 17), colour::Purple);
     PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"), QRect(184, 272, 49, 33),
                                 QStringLiteral("Ok"));
-    NameLabel->setText(QStringLiteral("しこな："));
+    // The blank panel's label, as New game shows it.
+    pick_.name = Utf8ToShiftJis("しこな：");
+    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick_)));
     for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
         figure->setText(QStringLiteral("0"));
 }
@@ -75,7 +80,8 @@ std::array<QWidget*, 10> TfrmKelmar::PanelControls() const {
 }
 
 void TfrmKelmar::ShowPick(const PickView& pick) {
-    NameLabel->setText(FromGame(pick.name));
+    pick_ = pick;
+    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick)));
     AgeLabel1->setText(FromGame(pick.age));
     SetFigure(PLabel1, pick.power);
     SetFigure(SLabel1, pick.speed);
@@ -91,7 +97,8 @@ void TfrmKelmar::KN1Click() {
         // Refilling the list is no pick.
         const QSignalBlocker quiet(JuryoList);
         JuryoList->clear();
-        for (const std::string& name : shown.names) JuryoList->addItem(FromGame(name));
+        juryoNames_ = shown.names;
+        for (const std::string& name : shown.names) JuryoList->addItem(ShownNameOf(name));
     }
     ShowPick(shown.blank);
     repaint();

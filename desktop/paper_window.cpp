@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "desktop/button_keys.h"
+#include "desktop/language_choice.h"
 #include "desktop/window_layout.h"
 
 namespace kelmar {
@@ -13,7 +14,7 @@ const QSize kClient(317, 166);
 }
 
 TfrmPaper::TfrmPaper(QWidget* owner) : QDialog(owner) {
-    SetUpWindow(this, QStringLiteral("frmPaper"), QStringLiteral("ニュース"), kClient, Frame::Tool,
+    SetUpWindow(this, QStringLiteral("frmPaper"), Tr("ニュース"), kClient, Frame::Tool,
                 PGothicFont(12), QColor());
     lblTitle = MakeLabel(this, QStringLiteral("lblTitle"), QRect(8, 8, 0, 0), PGothicFont(15),
                          colour::Black);
@@ -21,6 +22,10 @@ TfrmPaper::TfrmPaper(QWidget* owner) : QDialog(owner) {
     connect(Ok, &QPushButton::clicked, this, &TfrmPaper::OkClick);
     PressWithEnter(Ok);
     FormCreate();
+}
+
+void TfrmPaper::Retranslate() {
+    setWindowTitle(Tr("ニュース"));
 }
 
 void TfrmPaper::Present(const QString& page) {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "desktop/button_keys.h"
-#include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/window_layout.h"
 
 namespace kelmar {
@@ -14,7 +14,7 @@ const QSize kOuter(192, 170);
 }
 
 TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
-    SetUpWindow(this, QStringLiteral("frmReport"), QStringLiteral("対戦力士の情報"),
+    SetUpWindow(this, QStringLiteral("frmReport"), Tr("対戦力士の情報"),
                 ClientSize(kOuter, Frame::Dialog), Frame::Dialog, PGothicFont(12), QColor());
     Label3 = MakeLabel(this, QStringLiteral("Label3"), QRect(8, 8, 0, 0), GothicFont(16),
                        colour::Maroon);
@@ -33,11 +33,15 @@ TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
     FormCreate();
 }
 
+void TfrmReport::Retranslate() {
+    setWindowTitle(Tr("対戦力士の情報"));
+}
+
 void TfrmReport::Present(const ReportLines& lines) {
-    SetCaption(Label3, FromGame(lines.Label3));
-    SetCaption(Label1, FromGame(lines.Label1));
-    SetCaption(Label2, FromGame(lines.Label2));
-    SetCaption(Label4, FromGame(lines.Label4));
+    SetCaption(Label3, QString::fromStdString(lines.Label3));
+    SetCaption(Label1, QString::fromStdString(lines.Label1));
+    SetCaption(Label2, QString::fromStdString(lines.Label2));
+    SetCaption(Label4, QString::fromStdString(lines.Label4));
 }
 
 void TfrmReport::FormCreate() {
