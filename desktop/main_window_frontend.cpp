@@ -52,7 +52,7 @@ void SetBoutLabel(QLabel* label, const BoutSide& side) {
     SetTextColour(label, side.player ? colour::Blue : colour::Black);
     SetCaption(label, ShownLanguage() == Language::Japanese
                           ? FromGame(side.Label())
-                          : FromUtf8(BoutLabelIn(ShownLanguage(), side)));
+                          : FromUtf8(BoutLabelIn(ShownLanguage(), side, RankForm::Short)));
 }
 
 template <typename Done>

@@ -11,7 +11,8 @@ namespace kelmar {
 
 namespace {
 const QSize kOuter(192, 170);
-}
+const int kOkLeft = 72;
+}  // namespace
 
 TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
     SetUpWindow(this, QStringLiteral("frmReport"), Tr("対戦力士の情報"),
@@ -26,8 +27,8 @@ TfrmReport::TfrmReport(QWidget* owner) : QDialog(owner) {
                        colour::Black);
     // The designer's captions, shown until a report writes the lines.
     for (QLabel* label : {Label3, Label1, Label2, Label4}) SetCaption(label, label->objectName());
-    Button1 =
-        MakeButton(this, QStringLiteral("Button1"), QRect(72, 112, 41, 25), QStringLiteral("Ok"));
+    Button1 = MakeButton(this, QStringLiteral("Button1"), QRect(kOkLeft, 112, 41, 25),
+                         QStringLiteral("Ok"));
     connect(Button1, &QPushButton::clicked, this, &TfrmReport::Button1Click);
     PressWithEnter(Button1);
     FormCreate();
@@ -42,6 +43,7 @@ void TfrmReport::Present(const ReportLines& lines) {
     SetCaption(Label1, QString::fromStdString(lines.Label1));
     SetCaption(Label2, QString::fromStdString(lines.Label2));
     SetCaption(Label4, QString::fromStdString(lines.Label4));
+    WidenForLabels(this, ClientSize(kOuter, Frame::Dialog), Button1, kOkLeft);
 }
 
 void TfrmReport::FormCreate() {
