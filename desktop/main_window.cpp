@@ -277,7 +277,10 @@ void TfrmKelmar::ApplyFilmPace(FilmPace pace) {
 void TfrmKelmar::KP1Click() {
     if (HelpWindow == nullptr)
         HelpWindow = new THelpWindow(this);
-    HelpWindow->OpenTopic(QStringLiteral("Kelmar.hlp"), 1);
+    // The game's help in Japanese; ours beside it in English, in the same form.
+    HelpWindow->OpenTopic(ShownLanguage() == Language::Japanese ? QStringLiteral("Kelmar.hlp")
+                                                                : QStringLiteral("Kelmar-en.hlp"),
+                          1);
 }
 
 void TfrmKelmar::KA1Click() {

@@ -13,6 +13,7 @@
 #include "desktop/about_window.h"
 #include "desktop/best10_window.h"
 #include "desktop/game_text.h"
+#include "desktop/help_window.h"
 #include "desktop/home_face.h"
 #include "desktop/language_choice.h"
 #include "desktop/main_window.h"
@@ -86,6 +87,9 @@ void TfrmKelmar::Retranslate() {
     frmReport->Retranslate();
     frmPaper->Retranslate();
     frmBest10->Retranslate();
+    // The help open in the other language gives way to the help of this one.
+    if (HelpWindow != nullptr && HelpWindow->isVisible())
+        KP1Click();
 }
 
 }  // namespace kelmar

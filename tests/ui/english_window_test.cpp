@@ -8,15 +8,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "desktop/about_window.h"
 #include "desktop/best10_window.h"
+#include "desktop/help_window.h"
 #include "desktop/home_face.h"
 #include "desktop/language_choice.h"
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
+#include "state/help_file.h"
 #include "window_test_support.h"
 
 using namespace kelmar;
@@ -164,6 +167,11 @@ class EnglishWindowTest : public QObject {
         found << JapaneseTextsOf(w.frmBest10);
         w.KA1->trigger();
         found << JapaneseTextsOf(w.AboutForm);
+        w.KP1->trigger();
+        QVERIFY(w.HelpWindow != nullptr && w.HelpWindow->isVisible());
+        found << JapaneseTextsOf(w.HelpWindow);
+        if (HasJapanese(w.HelpWindow->Browser->toPlainText()))
+            found << w.HelpWindow->Browser->toPlainText();
         found.removeDuplicates();
         for (const char* window : {"frmPaper", "frmStrategy", "frmReport", "frmStage"})
             QVERIFY2(opened.contains(QLatin1String(window)), window);
@@ -213,6 +221,28 @@ class EnglishWindowTest : public QObject {
         QVERIFY(w.NameLabel->text().startsWith(QStringLiteral("しこな：")));
         english->trigger();
         QCOMPARE(w.JuryoList->item(0)->text(), romaji);
+    }
+
+    void TheEnglishHelpHasTheTopicsAndLinksOfTheJapanese() {
+        const HelpFile japanese = ReadHelpFile(KELMAR_DATA_DIR "/Kelmar.hlp");
+        const HelpFile english = ReadHelpFile(KELMAR_DATA_DIR "/Kelmar-en.hlp");
+        const auto links = [](const HelpTopic& topic) {
+            std::vector<int> found;
+            for (const HelpParagraph& paragraph : topic.paragraphs)
+                for (const HelpSpan& span : paragraph)
+                    if (span.link != 0)
+                        found.push_back(span.link);
+            return found;
+        };
+        QCOMPARE(english.topics.size(), japanese.topics.size());
+        for (const HelpTopic& topic : japanese.topics) {
+            const HelpTopic* translated = english.Find(topic.number);
+            QVERIFY2(translated != nullptr, qPrintable(QString::number(topic.number)));
+            QVERIFY(links(*translated) == links(topic));
+            for (const HelpParagraph& paragraph : translated->paragraphs)
+                for (const HelpSpan& span : paragraph)
+                    QVERIFY2(!HasJapanese(QString::fromStdString(span.text)), span.text.c_str());
+        }
     }
 
     void AKeptChoiceWinsOverTheEnvironment_data() {
