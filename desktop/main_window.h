@@ -183,6 +183,8 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void PlayerOkButtonClick();
     std::array<QWidget*, 10> PanelControls() const;
     void ShowPick(const PickView& pick);
+    // The list and the name label wide enough for the names shown.
+    void FitPanel();
 
     // The film and the pause.
     void Timer1Timer();

@@ -68,12 +68,13 @@ void TfrmKelmar::Retranslate() {
     PLabel->setText(Tr("パワー："));
     SLabel->setText(Tr("スピード："));
     WLabel->setText(Tr("技能："));
-    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick_)));
     if (!juryoNames_.empty()) {
         const QSignalBlocker quiet(JuryoList);
         for (int row = 0; row < JuryoList->count(); ++row)
             JuryoList->item(row)->setText(ShownNameOf(juryoNames_[static_cast<size_t>(row)]));
     }
+    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick_)));
+    FitPanel();
     // What the main view and the day show.
     Show(game_->View());
     if (day_)

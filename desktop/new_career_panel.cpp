@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
@@ -35,6 +37,11 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
     return label;
 }
 
+// The list's and the name label's designed widths, which the Japanese names
+// fit; the readings of another language may need more.
+const int kListWidth = 97;
+const int kNameWidth = 121;
+
 void SetFigure(QLabel* label, int32_t value) {
     label->setText(QString::number(value));
 }
@@ -45,12 +52,12 @@ void TfrmKelmar::CreateNewCareerPanel() {
     QWidget* client = centralWidget();
     JuryoList = new QListWidget(client);
     JuryoList->setObjectName(QStringLiteral("JuryoList"));
-    JuryoList->setGeometry(128, 24, 97, 81);
+    JuryoList->setGeometry(128, 24, kListWidth, 81);
     JuryoList->setFont(GothicFont(16));
     JuryoList->setUniformItemSizes(true);
     JuryoList->setStyleSheet(QStringLiteral(
         "QListWidget { background: #c0c0c0; color: black; } QListWidget::item { height: 16px; }"));
-    NameLabel = MakeLabel(client, QStringLiteral("NameLabel"), QRect(104, 112, 121, 16),
+    NameLabel = MakeLabel(client, QStringLiteral("NameLabel"), QRect(104, 112, kNameWidth, 16),
                           GothicFont(16), colour::Black);
     SetBackground(NameLabel, colour::Silver);
     AgeLabel = MakeCaptionLabel(client, "AgeLabel", QRect(88, 176, 81, 17));
@@ -79,9 +86,25 @@ std::array<QWidget*, 10> TfrmKelmar::PanelControls() const {
             WLabel,    AgeLabel1, PLabel1,  SLabel1, WLabel1};
 }
 
+void TfrmKelmar::FitPanel() {
+    int list = kListWidth;
+    int name = kNameWidth;
+    if (ShownLanguage() != Language::Japanese) {
+        const QFontMetrics metrics(JuryoList->font());
+        const int room =
+            JuryoList->frameWidth() * 2 + JuryoList->verticalScrollBar()->sizeHint().width() + 4;
+        for (int row = 0; row < JuryoList->count(); ++row)
+            list = std::max(list, metrics.horizontalAdvance(JuryoList->item(row)->text()) + room);
+        name = std::max(name, NameLabel->sizeHint().width());
+    }
+    JuryoList->resize(list, JuryoList->height());
+    NameLabel->setFixedWidth(name);
+}
+
 void TfrmKelmar::ShowPick(const PickView& pick) {
     pick_ = pick;
     NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick)));
+    FitPanel();
     AgeLabel1->setText(FromGame(pick.age));
     SetFigure(PLabel1, pick.power);
     SetFigure(SLabel1, pick.speed);

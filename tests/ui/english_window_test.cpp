@@ -221,6 +221,20 @@ class EnglishWindowTest : public QObject {
         QVERIFY(w.NameLabel->text().startsWith(QStringLiteral("しこな：")));
         english->trigger();
         QCOMPARE(w.JuryoList->item(0)->text(), romaji);
+        // Every reading of the list, and the pick's label, unclipped.
+        const QFontMetrics metrics(w.JuryoList->font());
+        for (int row = 0; row < w.JuryoList->count(); ++row)
+            QVERIFY(metrics.horizontalAdvance(w.JuryoList->item(row)->text()) <=
+                    w.JuryoList->viewport()->width());
+        for (int row = 0; row < w.JuryoList->count(); ++row) {
+            w.JuryoList->setCurrentRow(row);
+            QVERIFY2(w.NameLabel->width() >= w.NameLabel->sizeHint().width(),
+                     qPrintable(w.NameLabel->text()));
+        }
+        // Back in Japanese, the designed sizes.
+        ownLanguage->trigger();
+        QCOMPARE(w.JuryoList->width(), 97);
+        QCOMPARE(w.NameLabel->width(), 121);
     }
 
     void TheEnglishHelpHasTheTopicsAndLinksOfTheJapanese() {
