@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -19,6 +20,7 @@
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
+#include "lang/catalogue.h"
 #include "state/help_file.h"
 #include "window_test_support.h"
 
@@ -257,6 +259,41 @@ class EnglishWindowTest : public QObject {
                 for (const HelpSpan& span : paragraph)
                     QVERIFY2(!HasJapanese(QString::fromStdString(span.text)), span.text.c_str());
         }
+    }
+
+    // Every text the windows look up (Tr and TrIn with a literal) is in the
+    // English catalogue.
+    void TheCatalogueHasEveryTextOfTheWindows() {
+        const QRegularExpression call(
+            QStringLiteral("\\bTr(?:In)?\\(((?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")+)\\s*(?:,((?:\\s*\"(?:"
+                           "[^\"\\\\]|\\\\.)*\")+))?\\s*\\)"));
+        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+        const auto joined = [&](const QString& literals) {
+            QString text;
+            for (const QRegularExpressionMatch& part : literal.globalMatch(literals))
+                text += part.captured(1);
+            return text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        };
+        QDir desktop(QStringLiteral(KELMAR_DATA_DIR "/../desktop"));
+        int looked = 0;
+        QStringList missing;
+        for (const QString& name : desktop.entryList({QStringLiteral("*.cpp")})) {
+            QFile source(desktop.filePath(name));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QString code = QString::fromUtf8(source.readAll());
+            for (const QRegularExpressionMatch& m : call.globalMatch(code)) {
+                const bool withContext = !m.captured(2).isEmpty();
+                const QByteArray context = joined(m.captured(1)).toUtf8();
+                const QByteArray japanese =
+                    joined(withContext ? m.captured(2) : m.captured(1)).toUtf8();
+                ++looked;
+                if (!CatalogueText(Language::English, withContext ? context.toStdString() : "",
+                                   japanese.toStdString()))
+                    missing << name + ": " + QString::fromUtf8(japanese);
+            }
+        }
+        QVERIFY(looked > 40);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 
     void AKeptChoiceWinsOverTheEnvironment_data() {
