@@ -12,6 +12,8 @@ class TAboutForm : public QDialog {
     Q_OBJECT
 
   public:
+    // Its texts drawn again in the shown language.
+    void Retranslate();
     explicit TAboutForm(QWidget* owner);
 
     QLabel* Label1;

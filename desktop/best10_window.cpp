@@ -2,9 +2,10 @@
 
 #include <QLabel>
 
-#include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/window_layout.h"
 #include "game/game.h"
+#include "game/views_in_language.h"
 
 namespace kelmar {
 
@@ -19,8 +20,8 @@ const int kRightMargin = 9;
 }  // namespace
 
 TfrmBest10::TfrmBest10(QWidget* owner) : QDialog(owner) {
-    SetUpWindow(this, QStringLiteral("frmBest10"), QStringLiteral("ベスト１０"), kClient,
-                Frame::Dialog, PGothicFont(12), colour::Silver);
+    SetUpWindow(this, QStringLiteral("frmBest10"), Tr("ベスト１０"), kClient, Frame::Dialog,
+                PGothicFont(12), colour::Silver);
     for (int r = 0; r < kPlaces; ++r) {
         const int top = kFirstRow + kRowStep * r;
         lblName[r] = MakeLabel(this, QStringLiteral("lblName%1").arg(r + 1), QRect(8, top, 0, 0),
@@ -32,10 +33,17 @@ TfrmBest10::TfrmBest10(QWidget* owner) : QDialog(owner) {
     move(kPlace);
 }
 
-void TfrmBest10::Fill(const TopTenView& table) {
+void TfrmBest10::Retranslate() {
+    setWindowTitle(Tr("ベスト１０"));
+    Fill(shown_);
+}
+
+void TfrmBest10::Fill(const TopTenView& view) {
+    shown_ = view;
+    const TopTenView table = TopTenViewIn(ShownLanguage(), view);
     for (int r = 0; r < kPlaces; ++r) {
-        SetCaption(lblName[r], FromGame(table.names[static_cast<size_t>(r)]));
-        SetCaption(lblP[r], FromGame(table.scores[static_cast<size_t>(r)]));
+        SetCaption(lblName[r], QString::fromStdString(table.names[static_cast<size_t>(r)]));
+        SetCaption(lblP[r], QString::fromStdString(table.scores[static_cast<size_t>(r)]));
         lblP[r]->move(kClient.width() - kRightMargin - lblP[r]->width(), lblP[r]->y());
     }
 }

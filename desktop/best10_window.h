@@ -4,16 +4,18 @@
 
 #include <QDialog>
 
+#include "game/game.h"
+
 class QLabel;
 
 namespace kelmar {
-
-struct TopTenView;
 
 class TfrmBest10 : public QDialog {
     Q_OBJECT
 
   public:
+    // Its texts drawn again in the shown language.
+    void Retranslate();
     explicit TfrmBest10(QWidget* owner);
 
     // KT2Click's captions: the game's name and score lines.
@@ -21,6 +23,9 @@ class TfrmBest10 : public QDialog {
 
     QLabel* lblName[10];
     QLabel* lblP[10];
+
+  private:
+    TopTenView shown_;
 };
 
 }  // namespace kelmar

@@ -2,7 +2,8 @@
 
 #include <QMessageBox>
 
-#include "desktop/game_text.h"
+#include "desktop/language_choice.h"
+#include "lang/error_text.h"
 
 namespace kelmar {
 
@@ -14,8 +15,9 @@ void ShowFailure(QWidget* parent, const std::exception& failure) {
     if (boxOpen)
         return;
     boxOpen = true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ケルマー"), FromGame(failure.what()),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, Tr("ケルマー"),
+                    QString::fromStdString(ErrorText(ShownLanguage(), failure)), QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
     boxOpen = false;

@@ -12,6 +12,7 @@
 
 #include "desktop/error_guard.h"
 #include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/window_layout.h"
 
 namespace kelmar {
@@ -42,16 +43,16 @@ QString TopicHtml(const HelpTopic& topic) {
 
 THelpWindow::THelpWindow(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("ケルマー ヘルプ"));
+    setWindowTitle(Tr("ケルマー ヘルプ"));
     setWindowFlags(Qt::Window);
     setFont(PGothicFont(14));
     resize(480, 400);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
     Browser->setOpenLinks(false);
-    btnContents = new QPushButton(QStringLiteral("目次"), this);
+    btnContents = new QPushButton(Tr("目次"), this);
     btnContents->setObjectName(QStringLiteral("btnContents"));
-    btnBack = new QPushButton(QStringLiteral("戻る"), this);
+    btnBack = new QPushButton(Tr("戻る"), this);
     btnBack->setObjectName(QStringLiteral("btnBack"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnContents);
@@ -79,12 +80,18 @@ QString THelpWindow::FindHelpFile(const QString& fileName) {
     return QString();
 }
 
+void THelpWindow::Retranslate() {
+    setWindowTitle(Tr("ケルマー ヘルプ"));
+    btnContents->setText(Tr("目次"));
+    btnBack->setText(Tr("戻る"));
+}
+
 void THelpWindow::OpenTopic(const QString& fileName, int number) {
+    Retranslate();
     const QString path = FindHelpFile(fileName);
     if (path.isEmpty()) {
-        QMessageBox::information(
-            parentWidget(), windowTitle(),
-            QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(fileName));
+        QMessageBox::information(parentWidget(), windowTitle(),
+                                 Tr("ヘルプファイル %1 が見つかりません。").arg(fileName));
         return;
     }
     Guarded(parentWidget(), [&] {
@@ -103,7 +110,7 @@ bool THelpWindow::ShowTopic(int number, bool remember) {
     const HelpTopic* topic = file_.Find(number);
     if (topic == nullptr) {
         QMessageBox::information(parentWidget(), windowTitle(),
-                                 QStringLiteral("ヘルプの項目 %1 がありません。").arg(number));
+                                 Tr("ヘルプの項目 %1 がありません。").arg(number));
         return false;
     }
     if (remember && current_ != 0)

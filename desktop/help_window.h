@@ -18,6 +18,8 @@ class THelpWindow : public QDialog {
     Q_OBJECT
 
   public:
+    // Its title and buttons in the shown language.
+    void Retranslate();
     explicit THelpWindow(QWidget* owner);
 
     // Reads the help file afresh and shows the topic with this context number.

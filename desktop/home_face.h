@@ -17,6 +17,8 @@ class HomeFace : public QWidget {
     Q_OBJECT
 
   public:
+    // Its texts drawn again in the shown language.
+    void Retranslate();
     explicit HomeFace(QWidget* parent);
 
     // Reads the title picture and takes a glance at the saved game again.

@@ -15,12 +15,15 @@
 #include "desktop/error_guard.h"
 #include "desktop/film_pace.h"
 #include "desktop/help_window.h"
+#include "desktop/home_face.h"
+#include "desktop/language_choice.h"
 #include "desktop/paper_window.h"
 #include "desktop/pixel_view.h"
 #include "desktop/report_window.h"
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
+#include "game/views_in_language.h"
 #include "record/career_record.h"
 
 namespace kelmar {
@@ -49,11 +52,12 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 }  // namespace
 
 TfrmKelmar::TfrmKelmar(GameState& state, Clock& clock, MainWindowOptions options)
-    : standardTickMs_(options.timerIntervalMs) {
+    : state_(state), standardTickMs_(options.timerIntervalMs) {
+    SetShownLanguage(options.language ? *options.language : StartingLanguage());
     CreateRecord(state);
     game_ = std::make_unique<Game>(state, *this, clock, DiskLeagueFiles(), log_.get());
-    SetUpWindow(this, QStringLiteral("frmKelmar"), QStringLiteral("ケルマー"), kClient,
-                Frame::Sizeable, GothicFont(16), colour::White);
+    SetUpWindow(this, QStringLiteral("frmKelmar"), Tr("ケルマー"), kClient, Frame::Sizeable,
+                GothicFont(16), colour::White);
     SetTextColour(this, colour::Black);
     CreateControls();
     CreateNewCareerPanel();
@@ -92,8 +96,7 @@ void TfrmKelmar::CreateControls() {
     basyo.setUnderline(true);
     lblBasyo =
         MakeLabel(client, QStringLiteral("lblBasyo"), QRect(8, 304, 0, 0), basyo, colour::Purple);
-    btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33),
-                         QStringLiteral("停止"));
+    btnStop = MakeButton(client, QStringLiteral("btnStop"), QRect(368, 272, 59, 33), Tr("停止"));
 }
 
 void TfrmKelmar::CreateMenu() {
@@ -101,31 +104,48 @@ void TfrmKelmar::CreateMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     // The menu is drawn in the system's menu font, not the window's.
     bar->setFont(PGothicFont(12));
-    File1 = AddMenu(bar, "File1", QStringLiteral("ﾌｧｲﾙ(&F)"));
-    KN1 = AddItem(File1, this, "KN1", QStringLiteral("新しいゲーム(&N)"));
-    KS1 = AddItem(File1, this, "KS1", QStringLiteral("ゲームの保存(&S)"));
-    KO2 = AddItem(File1, this, "KO2", QStringLiteral("ゲームの再開(&O)"));
-    KQ1 = AddItem(File1, this, "KQ1", QStringLiteral("終わり(&Q)"));
-    KB1 = AddItem(bar, this, "KB1", QStringLiteral("番付と成績(&B)"));
-    KT2 = AddItem(bar, this, "KT2", QStringLiteral("トップ１０(&T)"));
+    File1 = AddMenu(bar, "File1", Tr("ﾌｧｲﾙ(&F)"));
+    KN1 = AddItem(File1, this, "KN1", Tr("新しいゲーム(&N)"));
+    KS1 = AddItem(File1, this, "KS1", Tr("ゲームの保存(&S)"));
+    KO2 = AddItem(File1, this, "KO2", Tr("ゲームの再開(&O)"));
+    KQ1 = AddItem(File1, this, "KQ1", Tr("終わり(&Q)"));
+    KB1 = AddItem(bar, this, "KB1", Tr("番付と成績(&B)"));
+    KT2 = AddItem(bar, this, "KT2", Tr("トップ１０(&T)"));
     CreateRecordMenu(bar);
-    KO1 = AddMenu(bar, "KO1", QStringLiteral("オプション(&O)"));
-    KT1 = AddItem(KO1, this, "KT1", QStringLiteral("練習レベル(&T)"));
-    K1 = AddItem(KO1, this, "K1", QStringLiteral("アニメーション(&A)"));
-    FilmPaceMenu = KO1->addMenu(QStringLiteral("フィルムの速さ(&F)"));
+    KO1 = AddMenu(bar, "KO1", Tr("オプション(&O)"));
+    KT1 = AddItem(KO1, this, "KT1", Tr("練習レベル(&T)"));
+    K1 = AddItem(KO1, this, "K1", Tr("アニメーション(&A)"));
+    FilmPaceMenu = KO1->addMenu(Tr("フィルムの速さ(&F)"));
     FilmPaceMenu->setObjectName(QStringLiteral("FilmPaceMenu"));
     FilmPaceMenu->setFont(bar->font());
     // Each with a check mark like K1's, not in an action group, which would
     // draw radio marks; ApplyFilmPace keeps one of them checked.
     for (size_t i = 0; i < kFilmPaces.size(); ++i) {
         FilmPaceItems[i] =
-            AddItem(FilmPaceMenu, this, "", QString::fromUtf8(kFilmPaces[i].caption));
+            AddItem(FilmPaceMenu, this, "",
+                    QString::fromStdString(FilmPaceCaptionIn(ShownLanguage(), kFilmPaces[i])));
         FilmPaceItems[i]->setObjectName(QStringLiteral("FilmPace%1").arg(i + 1));
         FilmPaceItems[i]->setCheckable(true);
     }
-    KH1 = AddMenu(bar, "KH1", QStringLiteral("ヘルプ(&H)"));
-    KP1 = AddItem(KH1, this, "KP1", QStringLiteral("遊びかた(&P)"));
-    KA1 = AddItem(KH1, this, "KA1", QStringLiteral("バージョン情報(&A)"));
+    LanguageMenu = KO1->addMenu(Tr("言語(&L)"));
+    LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    LanguageMenu->setFont(bar->font());
+    // Each language in its own name, whatever the language shown.
+    for (const LanguageName& each : Languages()) {
+        auto* item = new QAction(
+            QString::fromUtf8(each.ownName.data(), static_cast<qsizetype>(each.ownName.size())),
+            this);
+        const QString code =
+            QString::fromLatin1(each.code.data(), static_cast<qsizetype>(each.code.size()));
+        item->setObjectName(QStringLiteral("Lang") + code.left(1).toUpper() + code.mid(1));
+        LanguageMenu->addAction(item);
+        item->setCheckable(true);
+        item->setChecked(each.language == ShownLanguage());
+        LanguageItems.push_back(item);
+    }
+    KH1 = AddMenu(bar, "KH1", Tr("ヘルプ(&H)"));
+    KP1 = AddItem(KH1, this, "KP1", Tr("遊びかた(&P)"));
+    KA1 = AddItem(KH1, this, "KA1", Tr("バージョン情報(&A)"));
     KT1->setCheckable(true);
     K1->setCheckable(true);
 }
@@ -146,6 +166,12 @@ void TfrmKelmar::ConnectHandlers() {
     for (size_t i = 0; i < kFilmPaces.size(); ++i) {
         connect(FilmPaceItems[i], &QAction::triggered, this,
                 [this, pace = kFilmPaces[i].pace] { Guarded(this, [&] { FilmPaceClick(pace); }); });
+    }
+    for (size_t i = 0; i < LanguageItems.size(); ++i) {
+        connect(LanguageItems[i], &QAction::triggered, this,
+                [this, language = Languages()[i].language] {
+                    Guarded(this, [&] { SetLanguage(language); });
+                });
     }
     connect(PlayerOkButton, &QPushButton::clicked, this, guard(&TfrmKelmar::PlayerOkButtonClick));
     // Enter presses "次へ" between two basho, wherever the focus is; the
@@ -251,7 +277,10 @@ void TfrmKelmar::ApplyFilmPace(FilmPace pace) {
 void TfrmKelmar::KP1Click() {
     if (HelpWindow == nullptr)
         HelpWindow = new THelpWindow(this);
-    HelpWindow->OpenTopic(QStringLiteral("Kelmar.hlp"), 1);
+    // The game's help in Japanese; ours beside it in English, in the same form.
+    HelpWindow->OpenTopic(ShownLanguage() == Language::Japanese ? QStringLiteral("Kelmar.hlp")
+                                                                : QStringLiteral("Kelmar-en.hlp"),
+                          1);
 }
 
 void TfrmKelmar::KA1Click() {

@@ -8,8 +8,10 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "game/game.h"
+#include "lang/language.h"
 #include "state/frontend.h"
 
 class QAction;
@@ -43,6 +45,9 @@ struct MainWindowOptions {
     // Timer1's interval at the standard film pace. The game ticks every
     // 300 ms; tests tick faster.
     int timerIntervalMs = 300;
+    // The language the windows are drawn in at start; without one, the
+    // player's kept choice or else the environment's.
+    std::optional<Language> language;
 };
 
 // Every handler gives one command of the game (Game) and shows what it hands
@@ -56,6 +61,10 @@ class TfrmKelmar : public QMainWindow, public Frontend {
 
     // The game the window's commands are given to.
     const Game& game() const { return *game_; }
+
+    // Draws every open window again in `language`, between two moments of
+    // the game, and keeps the choice when `keep`.
+    void SetLanguage(Language language, bool keep = true);
 
     // The other windows, created right after this one, in this order.
     TAboutForm* AboutForm = nullptr;
@@ -112,6 +121,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     // The film's pace, an option beside the game: 標準, 速い, とても速い.
     QMenu* FilmPaceMenu;
     std::array<QAction*, 3> FilmPaceItems;
+    // The language of the windows, each in its own name: 日本語, English.
+    QMenu* LanguageMenu;
+    std::vector<QAction*> LanguageItems;
     QMenu* KH1;
     QAction* KP1;
     QAction* KA1;
@@ -144,6 +156,9 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void ConnectHandlers();
     void CreateOtherWindows();
     void FormCreate();
+    // Every text of the main window and the open windows in the shown language.
+    void Retranslate();
+    void ShowBoutLabels();
 
     // Menu commands.
     void KN1Click();
@@ -168,6 +183,8 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void PlayerOkButtonClick();
     std::array<QWidget*, 10> PanelControls() const;
     void ShowPick(const PickView& pick);
+    // The list and the name label wide enough for the names shown.
+    void FitPanel();
 
     // The film and the pause.
     void Timer1Timer();
@@ -197,6 +214,14 @@ class TfrmKelmar : public QMainWindow, public Frontend {
     void CreateRecordMenu(QMenuBar* bar);
     void RefreshRecordWindows();
 
+    // Read for the names and the reports shown in another language; never written.
+    const GameState& state_;
+    // What the main window shows in words, kept to be drawn again in another
+    // language: the day's caption, the bout's sides and the pick.
+    std::optional<DayCard> day_;
+    std::optional<BoutStart> bout_;
+    PickView pick_;
+    std::vector<std::string> juryoNames_;
     int standardTickMs_;
     std::unique_ptr<CareerRecord> record_;
     std::unique_ptr<CareerLog> log_;

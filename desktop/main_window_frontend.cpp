@@ -8,10 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "banzuke/newspaper.h"
 #include "basho/procedures.h"
+#include "basho/reports.h"
 #include "canvas/scoreboard.h"
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/main_window.h"
 #include "desktop/paper_window.h"
 #include "desktop/picture_copy.h"
@@ -20,6 +23,10 @@
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
+#include "game/views_in_language.h"
+#include "lang/names.h"
+#include "lang/ranks.h"
+#include "state/encoding.h"
 
 namespace kelmar {
 
@@ -31,9 +38,21 @@ const int kNamesTop = 224;
 // The longest name the text-input dialog takes.
 const int kNameLength = 255;
 
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The game's lines (Shift-JIS) as the window shows them, UTF-8.
+ReportLines ReportLinesIn(Language, const ReportLines& lines) {
+    return {ShiftJisToUtf8(lines.Label3), ShiftJisToUtf8(lines.Label1),
+            ShiftJisToUtf8(lines.Label2), ShiftJisToUtf8(lines.Label4)};
+}
+
 void SetBoutLabel(QLabel* label, const BoutSide& side) {
     SetTextColour(label, side.player ? colour::Blue : colour::Black);
-    SetCaption(label, FromGame(side.Label()));
+    SetCaption(label, ShownLanguage() == Language::Japanese
+                          ? FromGame(side.Label())
+                          : FromUtf8(BoutLabelIn(ShownLanguage(), side, RankForm::Short)));
 }
 
 template <typename Done>
@@ -58,7 +77,7 @@ void TfrmKelmar::ShowModal(QDialog* window) {
 }
 
 void TfrmKelmar::ShowNewspaper(const std::string& page) {
-    frmPaper->Present(FromGame(page));
+    frmPaper->Present(FromUtf8(NewspaperIn(ShownLanguage(), page, KnownNames(state_))));
     ShowModal(frmPaper);
 }
 
@@ -72,28 +91,37 @@ void TfrmKelmar::Show(const MainView& view) {
     for (QWidget* control : PanelControls()) ShowEnabled(control, view.panel);
     PlayerOkButton->setEnabled(view.confirm);
     PlayerOkButton->setVisible(view.confirmShown);
-    PlayerOkButton->setText(FromGame(view.confirmCaption));
+    const MainViewTexts texts = MainViewTextsIn(ShownLanguage(), view);
+    PlayerOkButton->setText(FromUtf8(texts.confirmCaption));
     // Hidden before it is disabled, as the day's end always did it.
     btnStop->setVisible(view.stop);
     btnStop->setEnabled(view.stop);
-    btnStop->setText(FromGame(view.stopCaption));
+    btnStop->setText(FromUtf8(texts.stopCaption));
     lblMyP->setVisible(view.scoreShown);
-    SetCaption(lblMyP, FromGame(view.score));
+    SetCaption(lblMyP, FromUtf8(texts.score));
 }
 
 int32_t TfrmKelmar::AskTactic(const TacticQuestion& question) {
-    frmStrategy->Present(FromGame(question.name), FromGame(TacticAgeLine(question)));
+    frmStrategy->Present(ShownNameOf(question.name),
+                         FromUtf8(TacticAgeLineIn(ShownLanguage(), question)));
     ShowModal(frmStrategy);
     return frmStrategy->Answer();
 }
 
 void TfrmKelmar::ShowOpponentReport(const ReportLines& lines) {
-    frmReport->Present(lines);
+    // The game's lines in Japanese; in another language, the same report
+    // worded again from its pieces.
+    frmReport->Present(ShownLanguage() == Language::Japanese
+                           ? ReportLinesIn(Language::Japanese, lines)
+                           : ReportLinesIn(ShownLanguage(), OpponentReportPieces(state_)));
     ShowModal(frmReport);
 }
 
 void TfrmKelmar::ShowCareerReport(const ReportLines& lines) {
-    frmReport->Present(lines);
+    frmReport->Present(
+        ShownLanguage() == Language::Japanese
+            ? ReportLinesIn(Language::Japanese, lines)
+            : ReportLinesIn(ShownLanguage(), CareerReportPieces(state_, state_.PlayerIndex)));
     ShowModal(frmReport);
 }
 
@@ -104,8 +132,8 @@ std::optional<std::string> TfrmKelmar::AskName(std::string_view caption, std::st
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("NameDialog"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(FromGame(caption));
-    dialog.setLabelText(FromGame(prompt));
+    dialog.setWindowTitle(Tr(ShiftJisToUtf8(caption)));
+    dialog.setLabelText(Tr(ShiftJisToUtf8(prompt)));
     dialog.setTextValue(FromGame(preset));
     if (auto* edit = dialog.findChild<QLineEdit*>())
         edit->setMaxLength(kNameLength);
@@ -115,7 +143,8 @@ std::optional<std::string> TfrmKelmar::AskName(std::string_view caption, std::st
 }
 
 void TfrmKelmar::DayBegins(const DayCard& card) {
-    SetCaption(lblBasyo, FromGame(DayCaption(card)));
+    day_ = card;
+    SetCaption(lblBasyo, FromUtf8(DayCaptionIn(ShownLanguage(), card)));
     kelmar::DrawBoutCard(card, Image2->Surface());
     Image2->Changed();
     dayPictures_ = std::make_unique<DayPictures>(DayPictures::Load());
@@ -124,9 +153,16 @@ void TfrmKelmar::DayBegins(const DayCard& card) {
 void TfrmKelmar::BoutBegins(const BoutStart& bout) {
     dayPictures_->LightLamps(Image2->Surface(), bout.column);
     Image2->Changed();
-    SetBoutLabel(lblEast, bout.east);
+    bout_ = bout;
+    ShowBoutLabels();
+}
+
+void TfrmKelmar::ShowBoutLabels() {
+    if (!bout_)
+        return;
+    SetBoutLabel(lblEast, bout_->east);
     lblEast->move(kEastRight - lblEast->width(), kNamesTop);
-    SetBoutLabel(lblWest, bout.west);
+    SetBoutLabel(lblWest, bout_->west);
 }
 
 void TfrmKelmar::BoutFought(const BoutOutcome& outcome) {
@@ -146,6 +182,7 @@ void TfrmKelmar::Paused() {
 
 void TfrmKelmar::DayEnds() {
     dayPictures_.reset();
+    bout_.reset();
     SetCaption(lblWest, QString());
     SetCaption(lblEast, QString());
 }

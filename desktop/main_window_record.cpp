@@ -10,6 +10,7 @@
 
 #include "desktop/archive_window.h"
 #include "desktop/career_window.h"
+#include "desktop/language_choice.h"
 #include "desktop/main_window.h"
 #include "desktop/past_careers_window.h"
 #include "record/career_record.h"
@@ -59,9 +60,9 @@ void TfrmKelmar::CreateRecord(const GameState& state) {
     record_->SetFailureHandler([this](const std::string& path, const RecordError& error) {
         const QString file =
             QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path)));
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("ケルマー"),
-                        QStringLiteral("力士の記録 %1 を開けないか、書き込めません。\n%2\n"
-                                       "記録をとらずにゲームを続けます。")
+        QMessageBox box(QMessageBox::Warning, Tr("ケルマー"),
+                        Tr("力士の記録 %1 を開けないか、書き込めません。\n%2\n"
+                           "記録をとらずにゲームを続けます。")
                             .arg(file, QString::fromStdString(error.what())),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("RecordFailure"));
@@ -71,14 +72,14 @@ void TfrmKelmar::CreateRecord(const GameState& state) {
 }
 
 void TfrmKelmar::CreateRecordMenu(QMenuBar* bar) {
-    KR1 = bar->addMenu(QStringLiteral("記録(&R)"));
+    KR1 = bar->addMenu(Tr("記録(&R)"));
     KR1->setObjectName(QStringLiteral("KR1"));
     KR1->setFont(bar->font());
-    KC1 = KR1->addAction(QStringLiteral("力士の記録(&C)"));
+    KC1 = KR1->addAction(Tr("力士の記録(&C)"));
     KC1->setObjectName(QStringLiteral("KC1"));
-    KH2 = KR1->addAction(QStringLiteral("歴代の力士(&H)"));
+    KH2 = KR1->addAction(Tr("歴代の力士(&H)"));
     KH2->setObjectName(QStringLiteral("KH2"));
-    KA2 = KR1->addAction(QStringLiteral("資料館(&A)"));
+    KA2 = KR1->addAction(Tr("資料館(&A)"));
     KA2->setObjectName(QStringLiteral("KA2"));
 }
 

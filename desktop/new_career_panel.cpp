@@ -3,14 +3,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "desktop/bout_card_drawing.h"
 #include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/main_window.h"
 #include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
 #include "desktop/window_layout.h"
+#include "game/views_in_language.h"
+#include "state/encoding.h"
 
 namespace kelmar {
 
@@ -32,6 +37,11 @@ QLabel* MakeCaptionLabel(QWidget* parent, const char* name, QRect geometry) {
     return label;
 }
 
+// The list's and the name label's designed widths, which the Japanese names
+// fit; the readings of another language may need more.
+const int kListWidth = 97;
+const int kNameWidth = 121;
+
 void SetFigure(QLabel* label, int32_t value) {
     label->setText(QString::number(value));
 }
@@ -42,29 +52,31 @@ void TfrmKelmar::CreateNewCareerPanel() {
     QWidget* client = centralWidget();
     JuryoList = new QListWidget(client);
     JuryoList->setObjectName(QStringLiteral("JuryoList"));
-    JuryoList->setGeometry(128, 24, 97, 81);
+    JuryoList->setGeometry(128, 24, kListWidth, 81);
     JuryoList->setFont(GothicFont(16));
     JuryoList->setUniformItemSizes(true);
     JuryoList->setStyleSheet(QStringLiteral(
         "QListWidget { background: #c0c0c0; color: black; } QListWidget::item { height: 16px; }"));
-    NameLabel = MakeLabel(client, QStringLiteral("NameLabel"), QRect(104, 112, 121, 16),
+    NameLabel = MakeLabel(client, QStringLiteral("NameLabel"), QRect(104, 112, kNameWidth, 16),
                           GothicFont(16), colour::Black);
     SetBackground(NameLabel, colour::Silver);
     AgeLabel = MakeCaptionLabel(client, "AgeLabel", QRect(88, 176, 81, 17));
     PLabel = MakeCaptionLabel(client, "PLabel", QRect(88, 200, 81, 17));
     SLabel = MakeCaptionLabel(client, "SLabel", QRect(88, 224, 81, 17));
     WLabel = MakeCaptionLabel(client, "WLabel", QRect(88, 248, 81, 17));
-    AgeLabel->setText(QStringLiteral("年齢："));
-    PLabel->setText(QStringLiteral("パワー："));
-    SLabel->setText(QStringLiteral("スピード："));
-    WLabel->setText(QStringLiteral("技能："));
+    AgeLabel->setText(Tr("年齢："));
+    PLabel->setText(Tr("パワー："));
+    SLabel->setText(Tr("スピード："));
+    WLabel->setText(Tr("技能："));
     AgeLabel1 = MakeFigureLabel(client, "AgeLabel1", QRect(184, 176, 41, 16), colour::Maroon);
     PLabel1 = MakeFigureLabel(client, "PLabel1", QRect(184, 200, 40, 17), colour::Green);
     SLabel1 = MakeFigureLabel(client, "SLabel1", QRect(184, 224, 41, 17), colour::Navy);
     WLabel1 = MakeFigureLabel(client, "WLabel1", QRect(184, 248, 41, 17), colour::Purple);
     PlayerOkButton = MakeButton(client, QStringLiteral("PlayerOkButton"), QRect(184, 272, 49, 33),
                                 QStringLiteral("Ok"));
-    NameLabel->setText(QStringLiteral("しこな："));
+    // The blank panel's label, as New game shows it.
+    pick_.name = Utf8ToShiftJis("しこな：");
+    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick_)));
     for (QLabel* figure : {AgeLabel1, PLabel1, SLabel1, WLabel1})
         figure->setText(QStringLiteral("0"));
 }
@@ -74,8 +86,25 @@ std::array<QWidget*, 10> TfrmKelmar::PanelControls() const {
             WLabel,    AgeLabel1, PLabel1,  SLabel1, WLabel1};
 }
 
+void TfrmKelmar::FitPanel() {
+    int list = kListWidth;
+    int name = kNameWidth;
+    if (ShownLanguage() != Language::Japanese) {
+        const QFontMetrics metrics(JuryoList->font());
+        const int room =
+            JuryoList->frameWidth() * 2 + JuryoList->verticalScrollBar()->sizeHint().width() + 4;
+        for (int row = 0; row < JuryoList->count(); ++row)
+            list = std::max(list, metrics.horizontalAdvance(JuryoList->item(row)->text()) + room);
+        name = std::max(name, NameLabel->sizeHint().width());
+    }
+    JuryoList->resize(list, JuryoList->height());
+    NameLabel->setFixedWidth(name);
+}
+
 void TfrmKelmar::ShowPick(const PickView& pick) {
-    NameLabel->setText(FromGame(pick.name));
+    pick_ = pick;
+    NameLabel->setText(QString::fromStdString(PickNameIn(ShownLanguage(), pick)));
+    FitPanel();
     AgeLabel1->setText(FromGame(pick.age));
     SetFigure(PLabel1, pick.power);
     SetFigure(SLabel1, pick.speed);
@@ -91,7 +120,8 @@ void TfrmKelmar::KN1Click() {
         // Refilling the list is no pick.
         const QSignalBlocker quiet(JuryoList);
         JuryoList->clear();
-        for (const std::string& name : shown.names) JuryoList->addItem(FromGame(name));
+        juryoNames_ = shown.names;
+        for (const std::string& name : shown.names) JuryoList->addItem(ShownNameOf(name));
     }
     ShowPick(shown.blank);
     repaint();

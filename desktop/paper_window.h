@@ -12,6 +12,8 @@ class TfrmPaper : public QDialog {
     Q_OBJECT
 
   public:
+    // Its texts drawn again in the shown language.
+    void Retranslate();
     explicit TfrmPaper(QWidget* owner);
 
     // The page as the paper composes it (lines ending in LF CR).

@@ -1,5 +1,6 @@
 #include "desktop/record_text.h"
 
+#include "desktop/language_choice.h"
 #include "state/encoding.h"
 #include "state/rank.h"
 
@@ -10,11 +11,11 @@ QString RankText(std::optional<int32_t> rank) {
 }
 
 QString BashoName(int32_t nengo, int32_t month) {
-    return QStringLiteral("%1年%2月").arg(nengo).arg(month);
+    return Tr("%1年%2月").arg(nengo).arg(month);
 }
 
 QString WinsAndLosses(int32_t wins, int32_t losses) {
-    return QStringLiteral("%1勝%2敗").arg(wins).arg(losses);
+    return Tr("%1勝%2敗").arg(wins).arg(losses);
 }
 
 }  // namespace kelmar

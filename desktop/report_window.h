@@ -17,7 +17,9 @@ class TfrmReport : public QDialog {
   public:
     explicit TfrmReport(QWidget* owner);
 
+    // The lines in UTF-8.
     void Present(const ReportLines& lines);
+    void Retranslate();
 
     QLabel* Label3;
     QLabel* Label1;

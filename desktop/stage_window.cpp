@@ -8,9 +8,11 @@
 #include "desktop/chart_drawing.h"
 #include "desktop/error_guard.h"
 #include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/pixel_view.h"
 #include "desktop/window_layout.h"
 #include "game/game.h"
+#include "game/views_in_language.h"
 #include "state/errors.h"
 
 namespace kelmar {
@@ -21,19 +23,25 @@ const QPoint kOffset(100, 80);
 }  // namespace
 
 TfrmStage::TfrmStage(QWidget* mainWindow, const Game& game) : QDialog(mainWindow), game_(game) {
-    SetUpWindow(this, QStringLiteral("frmStage"), QStringLiteral("番付表"), kClient, Frame::Tool,
+    SetUpWindow(this, QStringLiteral("frmStage"), Tr("番付表"), kClient, Frame::Tool,
                 GothicFont(16), colour::White);
     Image1 = new PixelView(this, QStringLiteral("Image1"), QRect(QPoint(0, 0), kClient));
     Image1->SetPicture(WhiteSurface(kClient));
     lblTitle = MakeLabel(this, QStringLiteral("lblTitle"), QRect(0, 0, 433, 16), GothicFont(16),
                          colour::White);
     SetBackground(lblTitle, colour::Gray);
-    btnClose = MakeButton(this, QStringLiteral("btnClose"), QRect(368, 296, 57, 25),
-                          QStringLiteral("閉じる"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QRect(368, 296, 57, 25), Tr("閉じる"));
     btnClose->setFont(GothicFont(15));
     connect(btnClose, &QPushButton::clicked, this, &TfrmStage::btnCloseClick);
     PressWithEnter(btnClose);
     FormCreate(mainWindow);
+}
+
+void TfrmStage::Retranslate() {
+    setWindowTitle(Tr("番付表"));
+    btnClose->setText(Tr("閉じる"));
+    if (isVisible())
+        SetCaption(lblTitle, QString::fromStdString(ChartTitlesIn(ShownLanguage())));
 }
 
 void TfrmStage::FormCreate(QWidget* mainWindow) {
@@ -64,7 +72,7 @@ void TfrmStage::FormActivate() {
         throw GameError(chart_->refusal);
     DrawChart(chart_ != nullptr ? chart_->rows : game_.Chart(), Image1->Surface());
     Image1->Changed();
-    SetCaption(lblTitle, FromGame(ChartTitles()));
+    SetCaption(lblTitle, QString::fromStdString(ChartTitlesIn(ShownLanguage())));
 }
 
 }  // namespace kelmar

@@ -19,6 +19,8 @@ class TfrmStrategy : public QDialog {
     Q_OBJECT
 
   public:
+    // Its texts drawn again in the shown language.
+    void Retranslate();
     TfrmStrategy(QWidget* owner, Game& game);
 
     // Before each showing: the player's display name and the age line; no

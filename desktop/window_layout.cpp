@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "desktop/language_choice.h"
+
 namespace kelmar {
 
 namespace {
@@ -133,6 +135,20 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, QRect geometry,
     button->setGeometry(geometry);
     button->setAutoDefault(false);
     return button;
+}
+
+void WidenForLabels(QWidget* window, QSize client, QWidget* centred, int centredX) {
+    if (ShownLanguage() == Language::Japanese) {
+        window->setFixedSize(client);
+        centred->move(centredX, centred->y());
+        return;
+    }
+    const int margin = 8;
+    int width = client.width();
+    for (QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        width = std::max(width, label->x() + label->width() + margin);
+    window->setFixedSize(width, client.height());
+    centred->move((width - centred->width()) / 2, centred->y());
 }
 
 }  // namespace kelmar

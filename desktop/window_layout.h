@@ -64,6 +64,11 @@ void SetTextColour(QWidget* widget, const QColor& text);
 // Sets a label's text; a label without a fixed size fits itself to it.
 void SetCaption(QLabel* label, const QString& text);
 
+// A window of another language than Japanese made wider than its client
+// size where its labels need it, with `centred` kept in the middle; in
+// Japanese, the client size and `centred` at its place `centredX`.
+void WidenForLabels(QWidget* window, QSize client, QWidget* centred, int centredX);
+
 QPushButton* MakeButton(QWidget* parent, const QString& name, QRect geometry,
                         const QString& caption);
 

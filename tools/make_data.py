@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the league's data files into data/: the roster Wrestler.txt, the
 juryo names juryo.txt and the pairing table Match.txt, and the help file
-Kelmar.hlp from its UTF-8 source tools/kelmar_help.txt, all in Shift-JIS with
+Kelmar.hlp from its UTF-8 source tools/kelmar_help.txt (and its English
+Kelmar-en.hlp from tools/kelmar_help_en.txt), all in Shift-JIS with
 CR LF; and beside them romaji.txt, the readings of the shikona for the faces
 that do not show Japanese, in UTF-8.
 
@@ -145,6 +146,9 @@ def main():
     write_lines("Match.txt", [match_line(day) for day in range(1, 16)])
     help_text = (TOOLS / "kelmar_help.txt").read_text(encoding="utf-8")
     write_lines("Kelmar.hlp", help_text.rstrip("\n").split("\n"))
+    # The help in English, in the same format, for the English face.
+    help_text = (TOOLS / "kelmar_help_en.txt").read_text(encoding="utf-8")
+    write_lines("Kelmar-en.hlp", help_text.rstrip("\n").split("\n"))
     write_readings([name for name, *_ in ROSTER] + JURYO)
 
 

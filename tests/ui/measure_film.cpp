@@ -118,7 +118,9 @@ int main(int argc, char** argv) {
     GameState state;
     SystemClock clock;
     ModalAnswerer player(20);
-    TfrmKelmar window(state, clock);
+    MainWindowOptions options;
+    options.language = Language::Japanese;
+    TfrmKelmar window(state, clock, options);
     window.show();
     DayClock dayClock(window, state, timedDays);
     window.frmStage->installEventFilter(&dayClock);

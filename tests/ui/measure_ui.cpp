@@ -74,7 +74,9 @@ int main(int argc, char** argv) {
     GameState state;
     SystemClock clock;
     ModalAnswerer player(150);
-    TfrmKelmar window(state, clock);
+    MainWindowOptions options;
+    options.language = Language::Japanese;
+    TfrmKelmar window(state, clock, options);
     window.show();
     RunFor(500);  // let the window settle
 

@@ -282,7 +282,19 @@ class WindowLayoutTest : public QObject {
         QVERIFY(main.KA2->isEnabled());
         QCOMPARE(main.File1->actions(), (QList<QAction*>{main.KN1, main.KS1, main.KO2, main.KQ1}));
         QCOMPARE(main.KO1->actions(),
-                 (QList<QAction*>{main.KT1, main.K1, main.FilmPaceMenu->menuAction()}));
+                 (QList<QAction*>{main.KT1, main.K1, main.FilmPaceMenu->menuAction(),
+                                  main.LanguageMenu->menuAction()}));
+        // The one new item: each language in its own name, the shown one checked.
+        QCOMPARE(main.LanguageMenu->title(), QStringLiteral("言語(&L)"));
+        QCOMPARE(main.LanguageMenu->actions(),
+                 (QList<QAction*>{main.LanguageItems.begin(), main.LanguageItems.end()}));
+        QCOMPARE(main.LanguageItems.size(), size_t{2});
+        QCOMPARE(main.LanguageItems[0]->objectName(), QStringLiteral("LangJa"));
+        QCOMPARE(main.LanguageItems[0]->text(), QStringLiteral("日本語"));
+        QVERIFY(main.LanguageItems[0]->isChecked());
+        QCOMPARE(main.LanguageItems[1]->objectName(), QStringLiteral("LangEn"));
+        QCOMPARE(main.LanguageItems[1]->text(), QStringLiteral("English"));
+        QVERIFY(!main.LanguageItems[1]->isChecked());
         QCOMPARE(main.FilmPaceMenu->title(), QStringLiteral("フィルムの速さ(&F)"));
         QCOMPARE(main.FilmPaceMenu->actions(),
                  (QList<QAction*>{main.FilmPaceItems.begin(), main.FilmPaceItems.end()}));

@@ -5,7 +5,8 @@
 // its end, with the career report and the name dialog. The main window at
 // start and after the career shows its home, without and with a saved game. The game runs in a
 // fresh folder over the shipped data, its timer ticking fast.
-//     build/dev/tests/ui/kelmar-window-shots /tmp/shots
+// The windows are in Japanese, or in the language of the code given second.
+//     build/dev/tests/ui/kelmar-window-shots /tmp/shots [en]
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 
 #include "desktop/about_window.h"
@@ -73,11 +75,18 @@ void SaveFilmPaceMenu(TfrmKelmar& window, const QString& folder) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    const QString folder = ShotsFolder(argc, argv);
+    std::optional<Language> language = Language::Japanese;
+    if (argc == 3)
+        language = LanguageOfCode(argv[2]);
+    if (!language) {
+        std::fprintf(stderr, "%s: no language of the code %s\n", argv[0], argv[2]);
+        return 2;
+    }
+    const QString folder = ShotsFolder(std::min(argc, 2), argv);
     if (folder.isEmpty())
         return 2;
 
-    GameUnderTest game;
+    GameUnderTest game(true, 1, *language);
     TfrmKelmar& window = *game.window;
     window.show();
     QApplication::processEvents();

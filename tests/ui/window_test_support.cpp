@@ -122,7 +122,8 @@ void SetUpInstalledGame(GameFolder& folder) {
     KeepSettingsIn(folder);
 }
 
-GameUnderTest::GameUnderTest(bool copyData, int standardTickMs) : standardTickMs_(standardTickMs) {
+GameUnderTest::GameUnderTest(bool copyData, int standardTickMs, std::optional<Language> language)
+    : standardTickMs_(standardTickMs), language_(language) {
     if (copyData)
         SetUpInstalledGame(folder);
     else
@@ -134,6 +135,7 @@ void GameUnderTest::Restart() {
     window.reset();
     MainWindowOptions options;
     options.timerIntervalMs = standardTickMs_;
+    options.language = language_;
     window = std::make_unique<TfrmKelmar>(state, clock, options);
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "desktop/main_window.h"
 #include "state/game_state.h"
@@ -68,11 +69,13 @@ void KeepSettingsIn(const GameFolder& folder);
 void SetUpInstalledGame(GameFolder& folder);
 
 // The main window over a fresh game folder holding the shipped data files,
-// and an empty top-ten table, its timer ticking every millisecond (at the
+// and an empty top-ten table, in `language` (Japanese unless told; nullopt:
+// the language the program would start in), its timer ticking every millisecond (at the
 // standard film pace), and a player answering its windows from the start.
 // The platform's settings are kept in the folder's "config", not the user's.
 struct GameUnderTest {
-    explicit GameUnderTest(bool copyData = true, int standardTickMs = 1);
+    explicit GameUnderTest(bool copyData = true, int standardTickMs = 1,
+                           std::optional<Language> language = Language::Japanese);
     ~GameUnderTest();
 
     // Closes the main window and opens a new one, as the next run of the
@@ -88,6 +91,7 @@ struct GameUnderTest {
 
   private:
     int standardTickMs_;
+    std::optional<Language> language_;
 };
 
 // Runs `action` once, from the event loop, at the first millisecond tick at
