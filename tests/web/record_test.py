@@ -421,6 +421,21 @@ def main():
         check(sorted(int(c[1].rstrip("人")) for c in cells if c[1] != "0人") == sorted(earned.values()),
               "資料館 counts the careers of each feat as the store does")
         shot(d, "archive-1366")
+        # However often the record's windows open, the game's message shows
+        # above them.
+        for _ in range(20):
+            for item in ("KC1", "KH2", "KA2"):
+                menu(d, item)
+        d.execute_script("import('./windows.mjs').then((m) => m.showError('記録の窓の上に'))")
+        until(d, lambda: shown(d, "ErrorBox"), 3, "the game's message box")
+        on_top = d.execute_script(
+            "const r = document.querySelector('[data-name=\"ErrorOk\"]').getBoundingClientRect();"
+            "const at = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);"
+            "return at && at.dataset.name")
+        check(on_top == "ErrorOk", f"the message above the record's windows opened 60 times ({on_top})")
+        keys(d, Keys.ENTER)
+        for w in ("frmCareerRecord", "frmPastCareers"):
+            q(d, "Close", w).click()
         q(d, "Close", "frmArchive").click()
 
         # The card of the last career.
