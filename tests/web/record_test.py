@@ -241,13 +241,25 @@ def placed(d, where, w):
     check(b["page"][0] <= b["page"][2] and b["page"][1] <= b["page"][3], f"{where}: the page does not scroll {b['page']}")
 
 
-def phone_record(d, where, store):
+def sim_careers(folder, count):
+    """The store of `count` careers kelmar-sim keeps, long and short ones."""
+    for f in os.listdir(DATA):
+        if f.endswith(".txt") or f == "Kelmar.hlp":
+            shutil.copy(os.path.join(DATA, f), folder)
+    subprocess.run([SIM, "--careers", str(count), "--clock", CLOCK, "--record", "careers.db"], cwd=folder,
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return os.path.join(folder, "careers.db")
+
+
+def phone_record(d, where, exported, store):
+    """The page's own store taken, then kelmar-sim's `store` in its place."""
     load(d, URL)
     check(d.execute_script("return document.documentElement.classList.contains('phone')"), f"{where}: the phone layout")
-    with open(store, "rb") as f:
-        taken = d.execute_script("return kelmarRecord.importRecord(arguments[0])", list(f.read()))
-    check(taken, f"{where}: import takes the page's own exported store")
-    tap(d, q(d, "ErrorOk"), "OK of the message")
+    for path, what in ((exported, "the page's own exported store"), (store, "kelmar-sim's store")):
+        with open(path, "rb") as f:
+            taken = d.execute_script("return kelmarRecord.importRecord(arguments[0])", list(f.read()))
+        check(taken, f"{where}: import takes {what}")
+        tap(d, q(d, "ErrorOk"), "OK of the message")
     # And a save of kelmar-sim's, for the home's glance at the saved rikishi.
     save = app_browser.sim_save(SIM, DATA, CLOCK)
     d.execute_async_script(
@@ -284,7 +296,8 @@ def phone_record(d, where, store):
     tap(d, q(d, "CareersTable").find_elements(By.TAG_NAME, "th")[2], "場所数")
     counts = [int(r.find_elements(By.TAG_NAME, "td")[2].get_attribute("textContent"))
               for r in q(d, "CareersTable").find_elements(By.CSS_SELECTOR, "tbody tr")]
-    check(counts == sorted(counts, reverse=True), f"{where}: a tap on 場所数 sorts 歴代の力士 by it {counts}")
+    check(counts == sorted(counts, reverse=True) and counts[0] > counts[-1],
+          f"{where}: a tap on 場所数 sorts 歴代の力士 by it {counts}")
     tap(d, q(d, "CareersTable").find_elements(By.CSS_SELECTOR, "tbody tr")[0], "the first row")
     tap(d, q(d, "OpenButton"), "力士の記録(O)")
     rows = q(d, "BashoTable").find_elements(By.CSS_SELECTOR, "tbody tr")
@@ -293,6 +306,9 @@ def phone_record(d, where, store):
     placed(d, where, "frmCareerRecord")
     measured(d, f"{where}, the cover of the longest career")
     shot(d, f"cover-{where}")
+    tap(d, q(d, "KCard"), "力士カード")
+    card = d.execute_script("return kelmarRecord.card()")
+    check(card is not None and bytes(card["head"][:8]) == b"\x89PNG\r\n\x1a\n", f"{where}: a tap on 力士カード makes the card")
     d.execute_script("document.querySelector('[data-name=\"Trajectory\"]').scrollIntoView()")
     shot(d, f"trajectory-{where}")
     body = d.find_element(By.CSS_SELECTOR, '[data-name="frmCareerRecord"] > .body')
@@ -434,9 +450,8 @@ def main():
             "return at && at.dataset.name")
         check(on_top == "ErrorOk", f"the message above the record's windows opened 60 times ({on_top})")
         keys(d, Keys.ENTER)
-        for w in ("frmCareerRecord", "frmPastCareers"):
+        for w in ("frmArchive", "frmPastCareers", "frmCareerRecord"):  # the top first
             q(d, "Close", w).click()
-        q(d, "Close", "frmArchive").click()
 
         # The card of the last career.
         menu(d, "KC1")
@@ -459,12 +474,14 @@ def main():
 
     # A phone upright and on its side: the home and the record's windows over
     # a store of the page, by taps only.
-    for where, size in (("390", (390, 844)), ("844", (844, 390))):
-        phone = browser(*size, downloads, phone=True)
-        try:
-            phone_record(phone, where, exported)
-        finally:
-            phone.quit()
+    with tempfile.TemporaryDirectory() as folder:
+        store = sim_careers(folder, 30)
+        for where, size in (("390", (390, 844)), ("844", (844, 390))):
+            phone = browser(*size, downloads, phone=True)
+            try:
+                phone_record(phone, where, exported, store)
+            finally:
+                phone.quit()
     failures.extend(app_browser.failures)
 
     if failures:
