@@ -13,15 +13,20 @@ import { inWindow, named } from "./windows.mjs";
 
 let rankWords = [];
 let shown = null; // the career frmCareerRecord shows, or null for the running one
-let onTop = 15;
 const pastOrder = { column: 6, down: true }; // the best score first
 
 const rankOf = (rank) => rankText(rankWords, rank);
 
+// The record's windows stack above the board, the last opened on top, and
+// always below the game's own windows (z-index 50 and up), however often
+// they open.
+const kRecordWindows = ["frmCareerRecord", "frmPastCareers", "frmArchive"];
+
 function openRecordWindow(w) {
   const el = named(w);
   el.hidden = false;
-  el.style.zIndex = ++onTop;
+  const below = kRecordWindows.filter((o) => o !== w).sort((a, b) => named(a).style.zIndex - named(b).style.zIndex);
+  [...below, w].forEach((o, i) => (named(o).style.zIndex = 15 + i));
   inWindow(w, "Close").focus();
 }
 
@@ -144,7 +149,7 @@ export function bindRecordWindows(card) {
     fillArchive();
     openRecordWindow("frmArchive");
   });
-  for (const w of ["frmCareerRecord", "frmPastCareers", "frmArchive"])
+  for (const w of kRecordWindows)
     inWindow(w, "Close").onclick = () => (named(w).hidden = true);
   inWindow("frmCareerRecord", "KCard").onclick = () => card(shownCareer());
   bindPast();

@@ -29,13 +29,17 @@ export const isPhone = (width, height, coarse) => width < 600 || (coarse && Math
 
 // The phone layout of a window of this size (CSS px): the stage's scale; the
 // board beside the window of the moment or above it; and where that window
-// goes, in the stage's pixels.
+// goes, in the stage's pixels. Its height is the rest of the screen, at least
+// the tallest window's, for the windows that fill it (the record's).
 export function phoneLayout(width, height) {
   if (width > height) {
     const scale = Math.min((width - kPhoneBar) / (2 * kStageWidth), height / kMomentHeight);
-    return { scale, beside: true, moment: { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth } };
+    const tall = Math.max(kMomentHeight, Math.floor(height / scale));
+    return { scale, beside: true, moment: { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth, height: tall } };
   }
-  return { scale: width / kStageWidth, beside: false, moment: { left: 0, top: kMainHeight, width: kStageWidth } };
+  const scale = width / kStageWidth;
+  const tall = Math.max(kMomentHeight, Math.floor((height - kPhoneBar) / scale) - (kMainHeight - kMenuBarHeight));
+  return { scale, beside: false, moment: { left: 0, top: kMainHeight, width: kStageWidth, height: tall } };
 }
 
 // Scales #stage within #frame to the window, now and on every resize; whole
@@ -52,11 +56,12 @@ export function fitStage(doc = document, win = window, phone = () => null) {
     const lift = layout ? kMenuBarHeight : 0;
     stage.style.transform = `scale(${f})` + (lift ? ` translateY(${-lift}px)` : "");
     const wide = layout && layout.beside ? 2 * kStageWidth : kStageWidth;
-    const tall = layout ? (layout.beside ? kMomentHeight : kMainHeight - lift + kMomentHeight) : kStageHeight;
+    const tall = layout ? (layout.beside ? 0 : kMainHeight - lift) + layout.moment.height : kStageHeight;
     frame.style.width = Math.floor(wide * f) + "px";
     frame.style.height = Math.ceil(tall * f) + "px";
     stage.dataset.scale = String(f);
     stage.style.setProperty("--f", String(f));
+    if (layout) stage.style.setProperty("--moment-height", layout.moment.height + "px");
     for (const c of doc.querySelectorAll("canvas"))
       c.style.imageRendering = Number.isInteger(f) ? "pixelated" : "auto";
   };

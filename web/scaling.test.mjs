@@ -46,13 +46,19 @@ test("on a phone the board fills the width, the window of the moment below it, o
   const portrait = phoneLayout(390, 844);
   assert.equal(portrait.scale, 390 / kStageWidth);
   assert.equal(portrait.beside, false);
-  assert.deepEqual(portrait.moment, { left: 0, top: kMainHeight, width: kStageWidth });
-  // Below the bar, the board's 324 pixels and the tallest window fit the height.
-  assert.ok(kPhoneBar + (kMainHeight - kMenuBarHeight + kMomentHeight) * portrait.scale <= 844);
+  const { height: below, ...place } = portrait.moment;
+  assert.deepEqual(place, { left: 0, top: kMainHeight, width: kStageWidth });
+  // Below the bar and the board's 324 pixels, the window of the moment has
+  // the rest of the screen to the pixel, more than the tallest window.
+  const shown = kPhoneBar + (kMainHeight - kMenuBarHeight + below) * portrait.scale;
+  assert.ok(shown <= 844 && shown > 844 - portrait.scale, `${shown}`);
+  assert.ok(below > kMomentHeight);
 
   const landscape = phoneLayout(844, 390);
   assert.equal(landscape.beside, true);
-  assert.deepEqual(landscape.moment, { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth });
+  const { height: beside, ...room } = landscape.moment;
+  assert.deepEqual(room, { left: kStageWidth, top: kMenuBarHeight, width: kStageWidth });
+  assert.ok(beside >= kMomentHeight && beside * landscape.scale <= 390);
   // The bar, the board and the window side by side within the width; the
   // tallest window within the height.
   assert.ok(kPhoneBar + 2 * kStageWidth * landscape.scale <= 844);
@@ -61,4 +67,19 @@ test("on a phone the board fills the width, the window of the moment below it, o
   // A wide, low screen: the height decides.
   const low = phoneLayout(900, 360);
   assert.ok(Math.abs(kMomentHeight * low.scale - 360) < 1e-9 && kPhoneBar + 2 * kStageWidth * low.scale < 900);
+});
+
+test("the window of the moment as tall as the screen leaves, never less than the tallest window", () => {
+  const cases = [
+    // width, height, the moment's height in the stage's pixels
+    [390, 844, 877 - 324],
+    [360, 780, Math.floor((780 - kPhoneBar) / (360 / kStageWidth)) - 324],
+    [360, 640, kMomentHeight],
+    [390, 600, kMomentHeight], // short: the page scrolls to the tallest window
+    [844, 390, 421],
+    [900, 360, kMomentHeight],
+    [1000, 500, Math.floor(500 / ((1000 - kPhoneBar) / (2 * kStageWidth)))],
+  ];
+  for (const [width, height, tall] of cases)
+    assert.equal(phoneLayout(width, height).moment.height, tall, `${width} x ${height}`);
 });

@@ -15,11 +15,14 @@ from app_browser import Server, browser, check, load, q, shown, until
 
 # Every control shown and every text, measured on the screen: [what, width,
 # height] of the controls under 44 px, [what, px] of the texts under 12 px.
+# The script's argument, if any, adds the selectors of other controls; a
+# text of a picture in SVG is as large as the picture is drawn.
 MEASURE = """
 const seen = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== 'hidden';
-const name = (e) => e.dataset.name || e.id || e.textContent.trim().slice(0, 12) || e.tagName;
+const name = (e) => (e.dataset && e.dataset.name) || e.id || e.textContent.trim().slice(0, 12) || e.tagName;
 const small = [], tiny = [];
-for (const e of document.querySelectorAll('button, select, input:not([type=file]), .menubar .title, a')) {
+const controls = 'button, select, input:not([type=file]), .menubar .title, a' + (arguments[0] ? ', ' + arguments[0] : '');
+for (const e of document.querySelectorAll(controls)) {
   if (!seen(e)) continue;
   const r = e.getBoundingClientRect();
   if (r.width < 43.99 || r.height < 43.99) small.push([name(e), +r.width.toFixed(1), +r.height.toFixed(1)]);
@@ -29,7 +32,9 @@ const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
 for (let t = walker.nextNode(); t; t = walker.nextNode()) {
   const e = t.parentElement;
   if (!t.textContent.trim() || !seen(e)) continue;
-  const px = parseFloat(getComputedStyle(e).fontSize) * (document.getElementById('stage').contains(e) ? scale : 1);
+  const svg = e.closest('svg');
+  const px = parseFloat(getComputedStyle(e).fontSize) * (svg ? svg.getBoundingClientRect().width / svg.viewBox.baseVal.width
+      : document.getElementById('stage').contains(e) ? scale : 1);
   if (px < 11.99) tiny.push([name(e), +px.toFixed(1)]);
 }
 return [small, tiny];
