@@ -3,6 +3,7 @@
 // what it holds in memory, and the next save that succeeds keeps it.
 
 // The kind of a refused write, by the error's name as the browsers give it.
+import { tr } from "./language.mjs";
 export function failureKind(error) {
   const name = error && error.name;
   const message = error && error.message ? String(error.message) : "";
@@ -34,7 +35,7 @@ export class WriteReports {
     if (this.told.has(kind)) return null;
     this.told.add(kind);
     const because = error && error.message ? `（${error.message}）` : "";
-    return `${name}: ${kFailureMessages[kind] ?? kFailureMessages.other}${because}\n${kAfter}`;
+    return `${name}: ${tr(kFailureMessages[kind] ?? kFailureMessages.other)}${because}\n${tr(kAfter)}`;
   }
 
   // Told without a write, as at the start when the page has no database.
