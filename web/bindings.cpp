@@ -23,6 +23,7 @@
 #include "lang/language.h"
 #include "state/encoding.h"
 #include "state/errors.h"
+#include "state/help_file.h"
 #include "state/stepped_clock.h"
 #include "web/page_frontend.h"
 #include "web/record_log.h"
@@ -37,6 +38,7 @@ using emscripten::val;
 // embedded there, the pictures and the kept Kelmar.ini and Rank.txt are put
 // there by the page before the game starts.
 constexpr const char* kGameFolder = "/game";
+constexpr const char* kEnglishHelp = "Kelmar.en.hlp";
 
 struct Page {
     GameState state;
@@ -90,16 +92,6 @@ val PageTexts(const Texts& texts, Shown shown) {
     return list;
 }
 
-// The main view with its captions in the page's language.
-val ViewShown(const MainView& view) {
-    val shown(view);
-    const MainViewTexts texts = MainViewTextsIn(PageLanguage(), view);
-    shown.set("confirmCaption", texts.confirmCaption);
-    shown.set("stopCaption", texts.stopCaption);
-    shown.set("score", texts.score);
-    return shown;
-}
-
 // The panel's figures, the name label in the page's language.
 val PickShown(const PickView& pick) {
     val shown(pick);
@@ -138,7 +130,7 @@ void Start(bool stepped, double start, double step, bool topTenKept) {
 }
 
 val View() {
-    return ViewShown(TheGame().View());
+    return MainViewShown(TheGame().View());
 }
 
 // KN1: {names, blank}, or null after the error's message.
@@ -227,7 +219,10 @@ val TopTen() {
 val Help() {
     val topics = val::null();
     Guarded([&] {
-        const HelpFile file = TheGame().Help();
+        // The help in English is a file of its own beside Kelmar.hlp.
+        const HelpFile file = PageLanguage() == Language::Japanese
+                                  ? TheGame().Help()
+                                  : ReadHelpFile(std::string(kGameFolder) + "/" + kEnglishHelp);
         topics = val::array();
         for (const HelpTopic& topic : file.topics) {
             val paragraphs = val::array();

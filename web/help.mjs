@@ -47,6 +47,14 @@ export function showHelp() {
   if (showTopic(1, false)) openWindow("HelpWindow", false);
 }
 
+// The open help read again in the language now, at the topic it shows.
+export function redrawHelp() {
+  const read = core.help();
+  if (read === null) return;
+  topics = read;
+  showTopic(current || 1, false);
+}
+
 inWindow("HelpWindow", "CloseHelp").onclick = () => closeWindow("HelpWindow");
 inWindow("HelpWindow", "btnContents").onclick = () => showTopic(1, true);
 inWindow("HelpWindow", "btnBack").onclick = () => {

@@ -2,6 +2,7 @@
 // between two moments of the game: the page's texts, the main view and every
 // open window drawn again in the new language.
 import * as core from "./core.mjs";
+import { redrawHelp } from "./help.mjs";
 import { showHome, homeShown } from "./home.mjs";
 import { chooseLanguage, currentLanguage, keepLanguage, keptLanguage, setCurrentLanguage, translatePage } from "./language.mjs";
 import { mainView, showMainView, setLabel } from "./main_window.mjs";
@@ -47,6 +48,7 @@ function redraw(redrawTopTen) {
   }
   if (isOpen("frmStage")) inWindow("frmStage", "lblTitle").textContent = core.chartTitles();
   if (isOpen("frmBest10")) redrawTopTen();
+  if (isOpen("HelpWindow")) redrawHelp();
   if (homeShown()) showHome();
   refreshRecordWindows();
 }

@@ -8,6 +8,7 @@
 #include "basho/procedures.h"
 #include "basho/reports.h"
 #include "canvas/chart.h"
+#include "game/views_in_language.h"
 #include "lang/catalogue.h"
 #include "lang/error_text.h"
 #include "lang/names.h"
@@ -93,6 +94,15 @@ std::string PageName(std::string_view sjis) {
     return ShownName(PageLanguage(), sjis);
 }
 
+emscripten::val MainViewShown(const MainView& view) {
+    emscripten::val shown(view);
+    const MainViewTexts texts = MainViewTextsIn(PageLanguage(), view);
+    shown.set("confirmCaption", texts.confirmCaption);
+    shown.set("stopCaption", texts.stopCaption);
+    shown.set("score", texts.score);
+    return shown;
+}
+
 std::string PageErrorText(const std::exception& error) {
     return ErrorText(PageLanguage(), error);
 }
@@ -113,7 +123,7 @@ void ShowChart(const ChartRows& rows) {
 }
 
 void PageFrontend::Show(const MainView& view) {
-    Face().call<void>("show", view);
+    Face().call<void>("show", MainViewShown(view));
 }
 
 void PageFrontend::ShowNewspaper(const std::string& page) {

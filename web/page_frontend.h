@@ -31,6 +31,8 @@ Language& PageLanguage();
 std::string PageTextIn(std::string_view sjis);
 // A name of the game (Shift-JIS) as the page's language shows it.
 std::string PageName(std::string_view sjis);
+// The main view as the page takes it, its captions in the page's language.
+emscripten::val MainViewShown(const MainView& view);
 // A game error or any other exception in the page's language.
 std::string PageErrorText(const std::exception& error);
 

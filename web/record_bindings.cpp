@@ -8,6 +8,7 @@
 #include <string>
 
 #include "canvas/bitmap.h"
+#include "lang/catalogue.h"
 #include "lang/ranks.h"
 #include "record/achievements.h"
 #include "record/career_card.h"
@@ -55,7 +56,7 @@ val CoverOf(const CareerCover& c) {
     shown.set("firstMonth", c.firstMonth);
     shown.set("lastNengo", c.lastNengo);
     shown.set("lastMonth", c.lastMonth);
-    shown.set("bestRank", PageTextIn(c.bestRank));
+    shown.set("bestRank", TranslateIn(PageLanguage(), "rank", PageText(c.bestRank)));
     shown.set("wins", c.wins);
     shown.set("losses", c.losses);
     shown.set("yusyo", c.yusyo);
@@ -87,7 +88,7 @@ val BashoOf(const BashoRow& r) {
 
 val RivalOf(const RivalRow& r) {
     val shown = val::object();
-    shown.set("opponent", r.opponent);
+    shown.set("opponent", PageName(Utf8ToShiftJis(r.opponent)));
     shown.set("bouts", r.bouts);
     shown.set("wins", r.wins);
     shown.set("losses", r.losses);
@@ -215,7 +216,7 @@ val SavedGlance() {
     val shown = val::object();
     shown.set("exists", saved.exists);
     shown.set("shikona", PageName(saved.shikona));
-    shown.set("rank", PageTextIn(saved.rank));
+    shown.set("rank", TranslateIn(PageLanguage(), "rank", PageText(saved.rank)));
     shown.set("nengo", saved.nengo);
     shown.set("month", saved.month);
     return shown;
