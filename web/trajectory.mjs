@@ -3,6 +3,7 @@
 // a star for each championship, the points joined by a grey line. The
 // geometry is plain numbers, for the record's window (SVG) and the card
 // (canvas) alike.
+import { tr } from "./language.mjs";
 
 // 横綱 to 前頭.
 export const kRankColours = ["#8e2424", "#c86a1e", "#3b7d3b", "#2f6da8", "#6b6b6b"];
@@ -13,7 +14,6 @@ const kSlots = 32;
 // The points of `rows` ({seq, slot, rank, champion}) in a plot of this size
 // inside `margin` {left, top, right, bottom}: {x, y, colour, champion} each,
 // and the x of each tick of the basho axis.
-import { tr } from "./language.mjs";
 export function trajectoryPoints(rows, width, height, margin) {
   const count = rows.length;
   const span = count < 2 ? 2 : count + 1;

@@ -1,9 +1,9 @@
 // The writes the browser refuses, told to the player when they happen: each
 // kind of failure once, until a write succeeds again. The game plays on with
 // what it holds in memory, and the next save that succeeds keeps it.
+import { tr } from "./language.mjs";
 
 // The kind of a refused write, by the error's name as the browsers give it.
-import { tr } from "./language.mjs";
 export function failureKind(error) {
   const name = error && error.name;
   const message = error && error.message ? String(error.message) : "";
