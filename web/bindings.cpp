@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas/scoreboard.h"
 #include "game/game.h"
@@ -45,6 +46,10 @@ struct Page {
     PageFrontend face;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<Game> game;
+    // The new-career panel as last handed over, worded again when the
+    // language changes: JuryoList's names and NameLabel's pick.
+    std::vector<std::string> panelNames;
+    std::optional<PickView> panelPick;
 };
 
 Page& ThePage() {
@@ -138,6 +143,8 @@ val NewGame() {
     val shown = val::null();
     Guarded([&] {
         const NewGameView view = TheGame().NewGame();
+        ThePage().panelNames = view.names;
+        ThePage().panelPick = view.blank;
         shown = val::object();
         shown.set("names", PageTexts(view.names, PageName));
         shown.set("blank", PickShown(view.blank));
@@ -149,6 +156,8 @@ val NewGame() {
 val Pick(int entry) {
     std::optional<PickView> pick;
     Guarded([&] { pick = TheGame().Pick(entry); });
+    if (pick)
+        ThePage().panelPick = pick;
     return pick ? PickShown(*pick) : val::null();
 }
 
@@ -286,6 +295,18 @@ val ImportRefusal(std::string folder) {
     return refusal ? val(PageTextIn(*refusal)) : val::null();
 }
 
+// The new-career panel in the language now: {names, name}, or null before
+// any panel.
+val PanelTexts() {
+    const Page& page = ThePage();
+    if (!page.panelPick)
+        return val::null();
+    val shown = val::object();
+    shown.set("names", PageTexts(page.panelNames, PageName));
+    shown.set("name", PickNameIn(PageLanguage(), *page.panelPick));
+    return shown;
+}
+
 val TextsShown() {
     val texts = val::null();
     Guarded([&] { texts = ThePage().face.TextsShown(); });
@@ -333,6 +354,7 @@ EMSCRIPTEN_BINDINGS(kelmar_page) {
 
     function("setLanguage", &SetLanguage);
     function("textsShown", &TextsShown);
+    function("panelTexts", &PanelTexts);
     function("start", &Start);
     function("view", &View);
     function("newGame", &NewGame);

@@ -41,6 +41,8 @@ export const setLanguage = (code) => call("setLanguage", code);
 // The texts of the moments shown last, in the language now: {paper,
 // tacticName, tacticAge, report, day, east, west}, or null.
 export const textsShown = () => call("textsShown");
+// The new-career panel in the language now: {names, name}, or null.
+export const panelTexts = () => call("panelTexts");
 // KN1: {names, blank} for the panel, or null after the error's message.
 export const newGame = () => call("newGame");
 // JuryoList's entry 1..27: {name, age, power, speed, skill}, or null.

@@ -46,6 +46,14 @@ function redraw(redrawTopTen) {
     if (texts.east) setLabel("lblEast", texts.east);
     if (texts.west) setLabel("lblWest", texts.west);
   }
+  const panel = core.panelTexts();
+  const list = inWindow("frmKelmar", "JuryoList");
+  if (panel && !list.hidden) {
+    const picked = list.selectedIndex;
+    list.replaceChildren(...panel.names.map((n) => new Option(n)));
+    list.selectedIndex = picked;
+    setLabel("NameLabel", panel.name);
+  }
   if (isOpen("frmStage")) inWindow("frmStage", "lblTitle").textContent = core.chartTitles();
   if (isOpen("frmBest10")) redrawTopTen();
   if (isOpen("HelpWindow")) redrawHelp();

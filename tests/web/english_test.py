@@ -117,6 +117,20 @@ def switch_midway(d):
     check(d.execute_script("return localStorage.getItem('kelmar.language')") == "en", "the choice kept")
 
 
+def switch_panel(d):
+    """日本語 and back while the new-career panel is up: its list and its pick
+    drawn again, the pick kept."""
+    name = q(d, "NameLabel").text
+    first = lambda: d.execute_script("return arguments[0].options[0].text", q(d, "JuryoList"))
+    menu(d, "LangJa")
+    check(JAPANESE.search(first()) is not None and q(d, "NameLabel").text.startswith("しこな：") and
+          d.execute_script("return arguments[0].selectedIndex", q(d, "JuryoList")) == PICK - 1,
+          f"the panel in Japanese, the pick kept ({first()}, {q(d, 'NameLabel').text})")
+    menu(d, "LangEn")
+    check(q(d, "NameLabel").text == name and JAPANESE.search(first()) is None,
+          f"the panel in English again ({name}, {first()})")
+
+
 def play_basho(d, seen):
     """Every window of a basho answered with the keys until Next is offered;
     each window looked at the first time it opens."""
@@ -234,6 +248,7 @@ def main():
         menu(d, "KN1")
         Select(q(d, "JuryoList")).select_by_index(PICK - 1)
         look(d, "the panel of a new career")
+        switch_panel(d)
         q(d, "PlayerOkButton").click()
         seen = set()
         play_basho(d, seen)
