@@ -5,6 +5,7 @@
 import { appState, secure } from "./app.mjs";
 import { persistenceState, readPersistence } from "./storage.mjs";
 import { inWindow, openWindow } from "./windows.mjs";
+import { tr } from "./language.mjs";
 
 const kPersistence = {
   granted: "ブラウザーは、このゲームの保存を消さずに保ちます。",
@@ -33,6 +34,6 @@ export function aboutNotes({ isSecure, persistence, app }) {
 export async function showAbout() {
   await readPersistence();
   const notes = aboutNotes({ isSecure: secure(), persistence: persistenceState(), app: appState() });
-  inWindow("AboutForm", "AboutNotes").textContent = notes.join("\n");
+  inWindow("AboutForm", "AboutNotes").textContent = notes.map((n) => tr(n)).join("\n");
   openWindow("AboutForm", false, "Button1");
 }

@@ -14,12 +14,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas/scoreboard.h"
 #include "game/game.h"
 #include "game/saved_game_trial.h"
+#include "game/views_in_language.h"
+#include "lang/catalogue.h"
+#include "lang/language.h"
 #include "state/encoding.h"
 #include "state/errors.h"
+#include "state/help_file.h"
 #include "state/stepped_clock.h"
 #include "web/page_frontend.h"
 #include "web/record_log.h"
@@ -34,12 +39,17 @@ using emscripten::val;
 // embedded there, the pictures and the kept Kelmar.ini and Rank.txt are put
 // there by the page before the game starts.
 constexpr const char* kGameFolder = "/game";
+constexpr const char* kEnglishHelp = "Kelmar-en.hlp";
 
 struct Page {
     GameState state;
     PageFrontend face;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<Game> game;
+    // The new-career panel as last handed over, worded again when the
+    // language changes: JuryoList's names and NameLabel's pick.
+    std::vector<std::string> panelNames;
+    std::optional<PickView> panelPick;
 };
 
 Page& ThePage() {
@@ -59,10 +69,8 @@ bool Guarded(Command command) {
     try {
         command();
         return true;
-    } catch (const GameError& e) {
-        ShowError(PageText(e.what()));
     } catch (const std::exception& e) {
-        ShowError(e.what());
+        ShowError(PageErrorText(e));
     }
     return false;
 }
@@ -82,11 +90,26 @@ void TextField(emscripten::value_object<View>& object, const char* name) {
     object.field(name, &TextOf<View, member>, &SetText<View, member>);
 }
 
-template <typename Texts>
-val PageTexts(const Texts& texts) {
+template <typename Texts, typename Shown>
+val PageTexts(const Texts& texts, Shown shown) {
     val list = val::array();
-    for (const std::string& text : texts) list.call<void>("push", PageText(text));
+    for (const std::string& text : texts) list.call<void>("push", shown(text));
     return list;
+}
+
+// The panel's figures, the name label in the page's language.
+val PickShown(const PickView& pick) {
+    val shown(pick);
+    shown.set("name", PickNameIn(PageLanguage(), pick));
+    return shown;
+}
+
+// The page's language by its code ("ja", "en"); false for one it lacks.
+bool SetLanguage(std::string code) {
+    const std::optional<Language> language = LanguageOfCode(code);
+    if (language)
+        PageLanguage() = *language;
+    return language.has_value();
 }
 
 // The page is loaded: the rules' clock (the time of day, or START + k*STEP
@@ -106,13 +129,13 @@ void Start(bool stepped, double start, double step, bool topTenKept) {
     else
         page.clock = std::make_unique<SystemClock>();
     page.game = std::make_unique<Game>(page.state, page.face, *page.clock);
-    page.face.Attach(*page.game);
+    page.face.Attach(*page.game, page.state);
     AttachRecord(*page.game, page.state);
     Guarded([&] { page.game->Start(topTenKept); });
 }
 
-MainView View() {
-    return TheGame().View();
+val View() {
+    return MainViewShown(TheGame().View());
 }
 
 // KN1: {names, blank}, or null after the error's message.
@@ -120,9 +143,11 @@ val NewGame() {
     val shown = val::null();
     Guarded([&] {
         const NewGameView view = TheGame().NewGame();
+        ThePage().panelNames = view.names;
+        ThePage().panelPick = view.blank;
         shown = val::object();
-        shown.set("names", PageTexts(view.names));
-        shown.set("blank", view.blank);
+        shown.set("names", PageTexts(view.names, PageName));
+        shown.set("blank", PickShown(view.blank));
     });
     return shown;
 }
@@ -131,7 +156,9 @@ val NewGame() {
 val Pick(int entry) {
     std::optional<PickView> pick;
     Guarded([&] { pick = TheGame().Pick(entry); });
-    return pick ? val(*pick) : val::null();
+    if (pick)
+        ThePage().panelPick = pick;
+    return pick ? PickShown(*pick) : val::null();
 }
 
 bool Save() {
@@ -183,15 +210,16 @@ bool Chart() {
 }
 
 std::string ChartTitlesText() {
-    return PageText(ChartTitles());
+    return ChartTitlesIn(PageLanguage());
 }
 
 // KT2: {names, scores}, the ten lines of each.
 val TopTen() {
-    const TopTenView view = TheGame().TopTen();
+    const TopTenView view = TopTenViewIn(PageLanguage(), TheGame().TopTen());
     val shown = val::object();
-    shown.set("names", PageTexts(view.names));
-    shown.set("scores", PageTexts(view.scores));
+    const auto asItIs = [](const std::string& text) { return text; };
+    shown.set("names", PageTexts(view.names, asItIs));
+    shown.set("scores", PageTexts(view.scores, asItIs));
     return shown;
 }
 
@@ -200,7 +228,10 @@ val TopTen() {
 val Help() {
     val topics = val::null();
     Guarded([&] {
-        const HelpFile file = TheGame().Help();
+        // The help in English is a file of its own beside Kelmar.hlp.
+        const HelpFile file = PageLanguage() == Language::Japanese
+                                  ? TheGame().Help()
+                                  : ReadHelpFile(std::string(kGameFolder) + "/" + kEnglishHelp);
         topics = val::array();
         for (const HelpTopic& topic : file.topics) {
             val paragraphs = val::array();
@@ -225,7 +256,7 @@ val FilmPaces() {
     for (const FilmPaceChoice& choice : kFilmPaces) {
         val shown = val::object();
         shown.set("name", std::string(choice.name));
-        shown.set("caption", std::string(choice.caption));
+        shown.set("caption", FilmPaceCaptionIn(PageLanguage(), choice));
         paces.call<void>("push", shown);
     }
     return paces;
@@ -261,7 +292,25 @@ void ClearBoard() {
 // untouched.
 val ImportRefusal(std::string folder) {
     const std::optional<std::string> refusal = SavedGameRefusal(folder);
-    return refusal ? val(PageText(*refusal)) : val::null();
+    return refusal ? val(PageTextIn(*refusal)) : val::null();
+}
+
+// The new-career panel in the language now: {names, name}, or null before
+// any panel.
+val PanelTexts() {
+    const Page& page = ThePage();
+    if (!page.panelPick)
+        return val::null();
+    val shown = val::object();
+    shown.set("names", PageTexts(page.panelNames, PageName));
+    shown.set("name", PickNameIn(PageLanguage(), *page.panelPick));
+    return shown;
+}
+
+val TextsShown() {
+    val texts = val::null();
+    Guarded([&] { texts = ThePage().face.TextsShown(); });
+    return texts;
 }
 
 }  // namespace
@@ -303,6 +352,9 @@ EMSCRIPTEN_BINDINGS(kelmar_page) {
     emscripten::constant("kNoTactic", kNoTactic);
     emscripten::constant("kShowOpponentReport", kShowOpponentReport);
 
+    function("setLanguage", &SetLanguage);
+    function("textsShown", &TextsShown);
+    function("panelTexts", &PanelTexts);
     function("start", &Start);
     function("view", &View);
     function("newGame", &NewGame);

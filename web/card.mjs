@@ -4,6 +4,7 @@
 import * as core from "./core.mjs";
 import { starPoints } from "./trajectory.mjs";
 import { showError } from "./windows.mjs";
+import { tr } from "./language.mjs";
 
 let last = null; // the promise of the last card's PNG
 
@@ -95,7 +96,7 @@ async function offer(blob, name) {
 export function makeCard(career) {
   const card = career ? core.careerCard(career.summary.career) : null;
   if (!card) {
-    showError("カードにする記録がまだありません。");
+    showError(tr("カードにする記録がまだありません。"));
     return;
   }
   const canvas = drawCard(card);

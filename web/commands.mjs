@@ -67,7 +67,7 @@ function KB1Click() {
   openWindow("frmStage", false, "btnClose");
 }
 
-function KT2Click() {
+export function showTopTen() {
   const { names, scores } = core.topTen();
   const lines = names.flatMap((name, r) => {
     const top = 8 + 16 * r;
@@ -82,6 +82,10 @@ function KT2Click() {
     return [line(name, "lblName", "left:8px"), line(scores[r], "lblP", "right:9px")];
   });
   inWindow("frmBest10", "Best10Rows").replaceChildren(...lines);
+}
+
+function KT2Click() {
+  showTopTen();
   openWindow("frmBest10", false);
 }
 

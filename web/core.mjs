@@ -36,6 +36,13 @@ export const start = (clock, topTenKept) =>
   call("start", clock !== null, clock ? clock[0] : 0, clock ? clock[1] : 0, topTenKept);
 
 export const mainView = () => call("view");
+// The language the core words what it hands over in: "ja" or "en".
+export const setLanguage = (code) => call("setLanguage", code);
+// The texts of the moments shown last, in the language now: {paper,
+// tacticName, tacticAge, report, day, east, west}, or null.
+export const textsShown = () => call("textsShown");
+// The new-career panel in the language now: {names, name}, or null.
+export const panelTexts = () => call("panelTexts");
 // KN1: {names, blank} for the panel, or null after the error's message.
 export const newGame = () => call("newGame");
 // JuryoList's entry 1..27: {name, age, power, speed, skill}, or null.

@@ -2,6 +2,7 @@
 // followed, 目次 for the first topic and 戻る back along the topics seen.
 import * as core from "./core.mjs";
 import { closeWindow, inWindow, openWindow, showError } from "./windows.mjs";
+import { tr } from "./language.mjs";
 
 let topics = null;
 let history = [];
@@ -24,7 +25,7 @@ function paragraphOf(spans) {
 function showTopic(number, remember) {
   const topic = topics.find((t) => t.number === number);
   if (!topic) {
-    showError(`ヘルプの項目 ${number} がありません。`);
+    showError(tr("ヘルプの項目 {number} がありません。", { number }));
     return false;
   }
   if (remember && current) history.push(current);
@@ -44,6 +45,14 @@ export function showHelp() {
   history = [];
   current = 0;
   if (showTopic(1, false)) openWindow("HelpWindow", false);
+}
+
+// The open help read again in the language now, at the topic it shows.
+export function redrawHelp() {
+  const read = core.help();
+  if (read === null) return;
+  topics = read;
+  showTopic(current || 1, false);
 }
 
 inWindow("HelpWindow", "CloseHelp").onclick = () => closeWindow("HelpWindow");

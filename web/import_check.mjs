@@ -1,5 +1,6 @@
 // The check of a saved game that the player picks to import: a file the
 // game could not use never replaces the kept one.
+import { tr } from "./language.mjs";
 
 export const kMaxImport = 64 * 1024;
 // The sections the game writes: the league's "Wres" and one per slot.
@@ -18,9 +19,9 @@ export function sectionsOf(bytes) {
 
 // Why these bytes are no saved game (the message for the player), or null.
 export function importRefusal(bytes) {
-  if (bytes.length > kMaxImport) return "ファイルが大きすぎます。保存ファイルではありません。";
+  if (bytes.length > kMaxImport) return tr("ファイルが大きすぎます。保存ファイルではありません。");
   const sections = sectionsOf(bytes);
   const lacking = kSavedGameSections.find((s) => !sections.has(s));
-  if (lacking !== undefined) return "保存ファイルではありません（セクション [" + lacking + "] がありません）。";
+  if (lacking !== undefined) return tr("保存ファイルではありません（セクション [{section}] がありません）。", { section: lacking });
   return null;
 }

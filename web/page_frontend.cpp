@@ -4,8 +4,15 @@
 
 #include <cstdlib>
 
+#include "banzuke/newspaper.h"
 #include "basho/procedures.h"
+#include "basho/reports.h"
 #include "canvas/chart.h"
+#include "game/views_in_language.h"
+#include "lang/catalogue.h"
+#include "lang/error_text.h"
+#include "lang/names.h"
+#include "lang/ranks.h"
 #include "state/encoding.h"
 #include "state/errors.h"
 #include "state/top_ten.h"
@@ -57,15 +64,47 @@ emscripten::val Face() {
     return emscripten::val::module_property("face");
 }
 
+// The report's lines (UTF-8) in the page's language.
 void Report(const ReportLines& lines) {
-    JsReport(PageText(lines.Label3).c_str(), PageText(lines.Label1).c_str(),
-             PageText(lines.Label2).c_str(), PageText(lines.Label4).c_str());
+    JsReport(lines.Label3.c_str(), lines.Label1.c_str(), lines.Label2.c_str(),
+             lines.Label4.c_str());
+}
+
+ReportLines InPageText(const ReportLines& lines) {
+    return {PageText(lines.Label3), PageText(lines.Label1), PageText(lines.Label2),
+            PageText(lines.Label4)};
 }
 
 }  // namespace
 
 std::string PageText(std::string_view sjis) {
     return ShiftJisToUtf8(sjis);
+}
+
+Language& PageLanguage() {
+    static Language language = Language::Japanese;
+    return language;
+}
+
+std::string PageTextIn(std::string_view sjis) {
+    return Translate(PageLanguage(), ShiftJisToUtf8(sjis));
+}
+
+std::string PageName(std::string_view sjis) {
+    return ShownName(PageLanguage(), sjis);
+}
+
+emscripten::val MainViewShown(const MainView& view) {
+    emscripten::val shown(view);
+    const MainViewTexts texts = MainViewTextsIn(PageLanguage(), view);
+    shown.set("confirmCaption", texts.confirmCaption);
+    shown.set("stopCaption", texts.stopCaption);
+    shown.set("score", texts.score);
+    return shown;
+}
+
+std::string PageErrorText(const std::exception& error) {
+    return ErrorText(PageLanguage(), error);
 }
 
 void ShowError(const std::string& message) {
@@ -84,18 +123,21 @@ void ShowChart(const ChartRows& rows) {
 }
 
 void PageFrontend::Show(const MainView& view) {
-    Face().call<void>("show", view);
+    Face().call<void>("show", MainViewShown(view));
 }
 
 void PageFrontend::ShowNewspaper(const std::string& page) {
-    if (!Quitting())
-        JsNewspaper(PageText(page).c_str());
+    if (Quitting())
+        return;
+    paper_ = page;
+    JsNewspaper(NewspaperIn(PageLanguage(), page, KnownNames(*state_)).c_str());
 }
 
 void PageFrontend::DayBegins(const DayCard& card) {
     // As the desktop: the caption, the day card, the five pictures of the day
     // (PictureError stops here); the main view then shows btnStop.
-    Face().call<void>("dayBegins", PageText(DayCaption(card)));
+    day_ = card;
+    Face().call<void>("dayBegins", DayCaptionIn(PageLanguage(), card));
     canvas::DrawBoutCard(card, board_);
     ShowBoard();
     dayPictures_ = std::make_unique<canvas::DayPictures>(canvas::DayPictures::Load());
@@ -104,19 +146,33 @@ void PageFrontend::DayBegins(const DayCard& card) {
 void PageFrontend::BoutBegins(const BoutStart& bout) {
     dayPictures_->LightLamps(board_, bout.column);
     ShowBoard();
-    Face().call<void>("boutBegins", PageText(bout.east.Label()), bout.east.player,
-                      PageText(bout.west.Label()), bout.west.player);
+    const auto kept = [](const BoutSide& side) {
+        return SideShown{side.slot, std::string(side.rank), std::string(side.name), side.player};
+    };
+    bout_ = {kept(bout.east), kept(bout.west)};
+    Face().call<void>("boutBegins", BoutLabelIn(PageLanguage(), bout.east), bout.east.player,
+                      BoutLabelIn(PageLanguage(), bout.west), bout.west.player);
 }
 
 int32_t PageFrontend::AskTactic(const TacticQuestion& question) {
     if (Quitting())
         return kNoTactic;
-    return JsAskTactic(PageText(question.name).c_str(), PageText(TacticAgeLine(question)).c_str());
+    tacticName_ = std::string(question.name);
+    tacticAge_ = question.age;
+    const int32_t tactic = JsAskTactic(PageName(question.name).c_str(),
+                                       TacticAgeLineIn(PageLanguage(), question).c_str());
+    tacticName_.reset();
+    return tactic;
 }
 
 void PageFrontend::ShowOpponentReport(const ReportLines& lines) {
-    if (!Quitting())
-        Report(lines);
+    if (Quitting())
+        return;
+    report_ = ReportShown::Opponent;
+    Report(PageLanguage() == Language::Japanese
+               ? InPageText(lines)
+               : ReportLinesIn(PageLanguage(), OpponentReportPieces(*state_)));
+    report_ = ReportShown::None;
 }
 
 void PageFrontend::BoutFought(const BoutOutcome& outcome) {
@@ -139,6 +195,7 @@ void PageFrontend::Paused() {
 
 void PageFrontend::DayEnds() {
     dayPictures_.reset();
+    bout_.reset();
     Face().call<void>("dayEnds");
 }
 
@@ -157,23 +214,29 @@ void PageFrontend::ShowDailyChart(const DailyChart& chart) {
         try {
             ShowChart(chart.rows);
         } catch (const PictureError& e) {
-            refusal = e.what();
+            JsDailyChart(PageErrorText(e).c_str());
+            return;
         }
     }
-    JsDailyChart(PageText(refusal).c_str());
+    JsDailyChart(refusal.empty() ? "" : PageTextIn(refusal).c_str());
 }
 
 void PageFrontend::ShowCareerReport(const ReportLines& lines) {
-    if (!Quitting())
-        Report(lines);
+    if (Quitting())
+        return;
+    report_ = ReportShown::Career;
+    Report(PageLanguage() == Language::Japanese
+               ? InPageText(lines)
+               : ReportLinesIn(PageLanguage(), CareerReportPieces(*state_, state_->PlayerIndex)));
+    report_ = ReportShown::None;
 }
 
 std::optional<std::string> PageFrontend::AskName(std::string_view caption, std::string_view prompt,
                                                  std::string_view preset) {
     if (Quitting())
         return std::nullopt;
-    char* answer =
-        JsAskName(PageText(caption).c_str(), PageText(prompt).c_str(), PageText(preset).c_str());
+    char* answer = JsAskName(PageTextIn(caption).c_str(), PageTextIn(prompt).c_str(),
+                             PageText(preset).c_str());
     if (answer == nullptr)
         return std::nullopt;
     std::string name = Utf8ToShiftJis(answer);
@@ -184,6 +247,33 @@ std::optional<std::string> PageFrontend::AskName(std::string_view caption, std::
 void PageFrontend::CareerEnds(const GameState& state) {
     SaveTopTen(state);
     Face().call<void>("fileWritten", std::string("Rank.txt"));
+}
+
+emscripten::val PageFrontend::TextsShown() const {
+    const Language language = PageLanguage();
+    emscripten::val texts = emscripten::val::object();
+    texts.set("paper",
+              paper_.empty() ? std::string() : NewspaperIn(language, paper_, KnownNames(*state_)));
+    texts.set("tacticName", tacticName_ ? ShownName(language, *tacticName_) : std::string());
+    texts.set("tacticAge",
+              tacticName_ ? TacticAgeLineIn(language, {*tacticName_, tacticAge_}) : std::string());
+    emscripten::val report = emscripten::val::array();
+    if (report_ != ReportShown::None) {
+        const ReportLines lines =
+            ReportLinesIn(language, report_ == ReportShown::Opponent
+                                        ? OpponentReportPieces(*state_)
+                                        : CareerReportPieces(*state_, state_->PlayerIndex));
+        for (const std::string* line : {&lines.Label3, &lines.Label1, &lines.Label2, &lines.Label4})
+            report.call<void>("push", *line);
+    }
+    texts.set("report", report);
+    texts.set("day", day_ ? DayCaptionIn(language, *day_) : std::string());
+    const auto label = [&](const SideShown& side) {
+        return BoutLabelIn(language, BoutSide{side.slot, side.rank, side.name, side.player});
+    };
+    texts.set("east", bout_ ? label(bout_->first) : std::string());
+    texts.set("west", bout_ ? label(bout_->second) : std::string());
+    return texts;
 }
 
 }  // namespace kelmar::web

@@ -16,12 +16,25 @@
 #include "canvas/picture.h"
 #include "canvas/scoreboard.h"
 #include "game/game.h"
+#include "lang/language.h"
 #include "state/frontend.h"
 
 namespace kelmar::web {
 
 // A text of the game (Shift-JIS) as the page shows it.
 std::string PageText(std::string_view sjis);
+
+// The language the page shows the game in, set by the page (setLanguage).
+// Only what is shown depends on it: the game state and its files never do.
+Language& PageLanguage();
+// A text of the game (Shift-JIS) in the page's language.
+std::string PageTextIn(std::string_view sjis);
+// A name of the game (Shift-JIS) as the page's language shows it.
+std::string PageName(std::string_view sjis);
+// The main view as the page takes it, its captions in the page's language.
+emscripten::val MainViewShown(const MainView& view);
+// A game error or any other exception in the page's language.
+std::string PageErrorText(const std::exception& error);
 
 // The game's message box with this text (UTF-8).
 void ShowError(const std::string& message);
@@ -37,7 +50,10 @@ void ShowChart(const ChartRows& rows);
 class PageFrontend : public Frontend {
   public:
     // The game whose waits this face keeps (quitting, a film, a pause).
-    void Attach(const Game& game) { game_ = &game; }
+    void Attach(const Game& game, const GameState& state) {
+        game_ = &game;
+        state_ = &state;
+    }
 
     void Show(const MainView& view) override;
     void ShowNewspaper(const std::string& page) override;
@@ -58,11 +74,32 @@ class PageFrontend : public Frontend {
     // KN1's first step: the blank board of a new career.
     void ClearBoard();
 
+    // The texts of the moments last shown, composed again in the page's
+    // language, for the windows the page draws again when it changes:
+    // {paper, tacticName, tacticAge, report: [Label3, Label1, Label2,
+    // Label4], day, east, west}, each "" when none was shown.
+    emscripten::val TextsShown() const;
+
   private:
     bool Quitting() const { return game_ != nullptr && game_->Quitting(); }
     void ShowBoard() { ShowPixels("Image2", board_); }
 
     const Game* game_ = nullptr;
+    const GameState* state_ = nullptr;
+    // What the moments last handed over, kept to be worded again.
+    enum class ReportShown { None, Opponent, Career };
+    std::string paper_;
+    std::optional<std::string> tacticName_;
+    int64_t tacticAge_ = 0;
+    ReportShown report_ = ReportShown::None;
+    std::optional<DayCard> day_;
+    struct SideShown {
+        int32_t slot = 0;
+        std::string rank;
+        std::string name;
+        bool player = false;
+    };
+    std::optional<std::pair<SideShown, SideShown>> bout_;
     // Image2, the board, as the desktop's: the day card, the lamps and the
     // technique pictures, composed by canvas/.
     canvas::Picture board_{425, 161};

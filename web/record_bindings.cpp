@@ -8,10 +8,13 @@
 #include <string>
 
 #include "canvas/bitmap.h"
+#include "lang/catalogue.h"
+#include "lang/ranks.h"
 #include "record/achievements.h"
 #include "record/career_card.h"
 #include "record/career_cover.h"
 #include "record/store_check.h"
+#include "state/encoding.h"
 #include "state/rank.h"
 #include "state/saved_game.h"
 #include "web/page_frontend.h"
@@ -33,7 +36,7 @@ val ListOf(const Rows& rows, Shown shown) {
 val SummaryOf(const CareerSummary& c) {
     val shown = val::object();
     shown.set("career", static_cast<double>(c.career));
-    shown.set("shikona", c.shikona);
+    shown.set("shikona", PageName(Utf8ToShiftJis(c.shikona)));
     shown.set("firstNengo", c.firstNengo);
     shown.set("firstMonth", c.firstMonth);
     shown.set("basho", c.basho);
@@ -48,25 +51,25 @@ val SummaryOf(const CareerSummary& c) {
 
 val CoverOf(const CareerCover& c) {
     val shown = val::object();
-    shown.set("shikona", PageText(c.shikona));
+    shown.set("shikona", PageName(c.shikona));
     shown.set("firstNengo", c.firstNengo);
     shown.set("firstMonth", c.firstMonth);
     shown.set("lastNengo", c.lastNengo);
     shown.set("lastMonth", c.lastMonth);
-    shown.set("bestRank", PageText(c.bestRank));
+    shown.set("bestRank", TranslateIn(PageLanguage(), "rank", PageText(c.bestRank)));
     shown.set("wins", c.wins);
     shown.set("losses", c.losses);
     shown.set("yusyo", c.yusyo);
     shown.set("retired", c.retired);
     shown.set("achievements", ListOf(c.achievements, [](const CoverAchievement& a) {
                   val earned = val::object();
-                  earned.set("name", PageText(a.name));
+                  earned.set("name", PageTextIn(a.name));
                   earned.set("nengo", a.nengo);
                   earned.set("month", a.month);
                   return earned;
               }));
     shown.set("biography",
-              ListOf(c.biography, [](const std::string& s) { return val(PageText(s)); }));
+              ListOf(c.biography, [](const std::string& s) { return val(PageTextIn(s)); }));
     return shown;
 }
 
@@ -85,7 +88,7 @@ val BashoOf(const BashoRow& r) {
 
 val RivalOf(const RivalRow& r) {
     val shown = val::object();
-    shown.set("opponent", r.opponent);
+    shown.set("opponent", PageName(Utf8ToShiftJis(r.opponent)));
     shown.set("bouts", r.bouts);
     shown.set("wins", r.wins);
     shown.set("losses", r.losses);
@@ -190,10 +193,10 @@ val Tallies() {
         const auto index = AchievementIndex(t.code);
         const bool known = t.careers > 0 && index;
         shown.set("code", t.code);
-        shown.set("name", known ? PageText(kAchievements[*index].name) : std::string());
+        shown.set("name", known ? PageTextIn(kAchievements[*index].name) : std::string());
         shown.set("careers", t.careers);
         shown.set("firstCareer", static_cast<double>(t.firstCareer));
-        shown.set("shikona", t.shikona);
+        shown.set("shikona", PageName(Utf8ToShiftJis(t.shikona)));
         shown.set("nengo", t.nengo);
         shown.set("month", t.month);
         return shown;
@@ -201,7 +204,10 @@ val Tallies() {
 }
 
 val RankWords() {
-    return ListOf(kRankWords, [](std::string_view w) { return val(PageText(w)); });
+    val words = val::array();
+    for (size_t code = 1; code <= kRankWords.size(); ++code)
+        words.call<void>("push", RankName(PageLanguage(), static_cast<int64_t>(code)));
+    return words;
 }
 
 // The home's glance at Kelmar.ini.
@@ -209,8 +215,8 @@ val SavedGlance() {
     const SavedGameGlance saved = GlanceAtSavedGame();
     val shown = val::object();
     shown.set("exists", saved.exists);
-    shown.set("shikona", PageText(saved.shikona));
-    shown.set("rank", PageText(saved.rank));
+    shown.set("shikona", PageName(saved.shikona));
+    shown.set("rank", TranslateIn(PageLanguage(), "rank", PageText(saved.rank)));
     shown.set("nengo", saved.nengo);
     shown.set("month", saved.month);
     return shown;

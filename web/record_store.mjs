@@ -7,6 +7,7 @@
 import * as core from "./core.mjs";
 import { keepFile, keptFile } from "./storage.mjs";
 import { named, showError } from "./windows.mjs";
+import { tr } from "./language.mjs";
 
 export const kRecordFile = "Kelmar.db";
 const kImported = "Kelmar-import.db";
@@ -32,7 +33,7 @@ export function keepRecord() {
     .catch((e) => {
       if (refused) return;
       refused = true;
-      showError(`力士の記録 ${kRecordFile} をブラウザーに保存できません: ${because(e)}\n記録はこのページを閉じると消えます。`);
+      showError(tr("力士の記録 {file} をブラウザーに保存できません: {reason}\n記録はこのページを閉じると消えます。", { file: kRecordFile, reason: because(e) }));
     });
   return keeping;
 }
@@ -44,7 +45,7 @@ export const recordKept = () => keeping;
 export function exportRecord() {
   const bytes = core.readGameFile(kRecordFile);
   if (!bytes) {
-    showError("力士の記録がまだありません。");
+    showError(tr("力士の記録がまだありません。"));
     return;
   }
   const a = document.createElement("a");
@@ -61,19 +62,19 @@ export function exportRecord() {
 // it was. Whether it was taken.
 export async function importRecord(file) {
   if (core.bashoRunning()) {
-    showError("場所の途中では記録を読み込めません。");
+    showError(tr("場所の途中では記録を読み込めません。"));
     return false;
   }
   core.writeGameFile(kImported, new Uint8Array(await file.arrayBuffer()));
   const refusal = core.storeRefusal(kImported);
   if (refusal) {
     core.removeGameFile(kImported);
-    showError(`記録を読み込めません。${refusal}`);
+    showError(tr("記録を読み込めません。{refusal}", { refusal }));
     return false;
   }
   if (!core.takeStore(kImported)) return false;
   await recordKept();
-  showError("力士の記録を読み込みました。");
+  showError(tr("力士の記録を読み込みました。"));
   return true;
 }
 

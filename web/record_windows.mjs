@@ -10,6 +10,7 @@ import {
 } from "./record_text.mjs";
 import { trajectorySvg } from "./trajectory.mjs";
 import { inWindow, named } from "./windows.mjs";
+import { currentLanguage, tr } from "./language.mjs";
 
 let rankWords = [];
 let shown = null; // the career frmCareerRecord shows, or null for the running one
@@ -48,7 +49,7 @@ function fillTable(w, table, rows) {
 function fillCareer() {
   const w = "frmCareerRecord";
   const career = core.recordCareer(shown ?? 0);
-  inWindow(w, "Summary").textContent = career ? summaryText(rankWords, career.summary) : "記録はまだありません。";
+  inWindow(w, "Summary").textContent = career ? summaryText(rankWords, career.summary) : tr("記録はまだありません。");
   const cover = career?.cover ?? null;
   inWindow(w, "Cover").hidden = !cover;
   inWindow(w, "KCard").disabled = !cover;
@@ -56,13 +57,13 @@ function fillCareer() {
     inWindow(w, "CoverName").textContent = cover.shikona;
     inWindow(w, "CoverFacts").textContent = coverFactsText(cover);
     inWindow(w, "CoverAchievements").textContent = coverAchievementsText(cover);
-    inWindow(w, "CoverBiography").textContent = cover.biography.join("");
+    inWindow(w, "CoverBiography").textContent = cover.biography.join(currentLanguage() === "ja" ? "" : " ");
   }
   const basho = career?.basho ?? [];
   inWindow(w, "Trajectory").replaceChildren(trajectorySvg(basho, rankWords));
   fillTable(w, "BashoTable", basho.map((r) => [
     cell(bashoName(r.nengo, r.month)), cell(`${rankOf(r.rank)}（${r.slot}）`),
-    cell(winsAndLosses(r.wins, r.losses)), cell(r.champion ? "優勝" : "")]));
+    cell(winsAndLosses(r.wins, r.losses)), cell(r.champion ? tr("優勝") : "")]));
   fillTable(w, "RivalsTable", (career?.rivals ?? []).map((r) => [
     cell(r.opponent), cell(r.bouts, true), cell(r.wins, true), cell(r.losses, true)]));
   return career;
@@ -97,11 +98,11 @@ function fillArchive() {
   const tallies = core.recordTallies();
   fillTable(w, "AchievementsTable", tallies.map((t) => {
     const known = t.name !== "";
-    return [cell(known ? t.name : "「？？？」"), cell(`${t.careers}人`, true),
+    return [cell(known ? t.name : tr("「？？？」")), cell(tr("{count}人", { count: t.careers }), true),
       cell(known ? `${t.firstCareer}. ${t.shikona}` : ""), cell(known ? bashoName(t.nengo, t.month) : "")];
   }));
   const earned = tallies.filter((t) => t.name !== "").length;
-  inWindow(w, "Tally").textContent = `${tallies.length} の記録のうち ${earned} を達成`;
+  inWindow(w, "Tally").textContent = tr("{count} の記録のうち {earned} を達成", { count: tallies.length, earned });
 }
 
 // The open windows read again, after the record has written.

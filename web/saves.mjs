@@ -7,6 +7,7 @@ import { importRefusal, kMaxImport } from "./import_check.mjs";
 import { askToPersist, keepFile, keptFile } from "./storage.mjs";
 import { named, showError } from "./windows.mjs";
 import { WriteReports, failureKind } from "./write_reports.mjs";
+import { tr } from "./language.mjs";
 
 export const kSavedGame = "Kelmar.ini";
 export const kTopTen = "Rank.txt";
@@ -43,7 +44,7 @@ export async function keepGameFile(name) {
 // The kept files into the game folder; whether a top ten was kept.
 export async function bringKeptFiles() {
   const read = (name) => keptFile(name).catch((e) => {
-    showError(`${name} をブラウザーから読めません: ${because(e)}`);
+    showError(tr("{name} をブラウザーから読めません: {reason}", { name, reason: because(e) }));
     return undefined;
   });
   const [saved, topTen] = await Promise.all([read(kSavedGame), read(kTopTen)]);
@@ -58,7 +59,7 @@ function putGameFile(name, bytes) {
     core.writeGameFile(name, bytes);
     return true;
   } catch (e) {
-    showError(`${name} をゲームのフォルダーに置けません: ${because(e)}`);
+    showError(tr("{name} をゲームのフォルダーに置けません: {reason}", { name, reason: because(e) }));
     return false;
   }
 }
@@ -72,7 +73,7 @@ export async function saveGame() {
 export async function exportSave() {
   const bytes = core.readGameFile(kSavedGame) || (await keptFile(kSavedGame).catch(() => undefined));
   if (!bytes) {
-    showError("保存されたゲームがありません。");
+    showError(tr("保存されたゲームがありません。"));
     return;
   }
   const a = document.createElement("a");
@@ -90,7 +91,7 @@ function trialRefusal(bytes) {
   try {
     return core.importRefusal(bytes);
   } catch (e) {
-    return `保存ファイルを試せません: ${because(e)}`;
+    return tr("保存ファイルを試せません: {reason}", { reason: because(e) });
   }
 }
 
@@ -102,7 +103,7 @@ export async function importFile(file) {
   try {
     bytes = new Uint8Array(await file.arrayBuffer());
   } catch (e) {
-    showError(`ファイルを読めません: ${because(e)}`);
+    showError(tr("ファイルを読めません: {reason}", { reason: because(e) }));
     return false;
   }
   // A file too large for a save is not tried; one the game plays but that
@@ -115,8 +116,8 @@ export async function importFile(file) {
   }
   if (!putGameFile(kSavedGame, bytes)) return false;
   const kept = await keepBytes(kSavedGame, bytes);
-  showError(kept ? "保存ファイルを読み込みました。「ゲームの再開」で続きを遊べます。"
-                 : "保存ファイルを読み込みました。このページを閉じるまで「ゲームの再開」で遊べます。");
+  showError(tr(kept ? "保存ファイルを読み込みました。「ゲームの再開」で続きを遊べます。"
+                    : "保存ファイルを読み込みました。このページを閉じるまで「ゲームの再開」で遊べます。"));
   return true;
 }
 

@@ -3,9 +3,11 @@
 // commands and the keys bound, then the game started. The address may set
 // the rules' clock: ?clock=START,STEP, as kelmar-sim --clock has it.
 import { registerWorker } from "./app.mjs";
-import { bindCommands } from "./commands.mjs";
+import { bindCommands, showTopTen } from "./commands.mjs";
 import * as core from "./core.mjs";
 import { listenToKeys } from "./keys.mjs";
+import { bindLanguageMenu, startLanguage } from "./language_menu.mjs";
+import { tr } from "./language.mjs";
 import { nextOffered, showMainView } from "./main_window.mjs";
 import { face } from "./moments.mjs";
 import { bringPictures } from "./pictures.mjs";
@@ -23,7 +25,7 @@ function clockOfAddress() {
   if (value === null) return null;
   const m = /^(\d+)(?:,(\d+))?$/.exec(value);
   if (!m) {
-    showError(`?clock=${value}: START,STEP は 0 以上の整数です。時計を使います。`);
+    showError(tr("?clock={value}: START,STEP は 0 以上の整数です。時計を使います。", { value }));
     return null;
   }
   return [Number(m[1]), m[2] === undefined ? 1000 : Number(m[2])];
@@ -46,7 +48,7 @@ function sayUncaught() {
   window.addEventListener("unhandledrejection", (e) => {
     e.preventDefault();
     const reason = e.reason && e.reason.message ? e.reason.message : String(e.reason);
-    showError(`ケルマーのページでエラーが起きました: ${reason}`);
+    showError(tr("ケルマーのページでエラーが起きました: {reason}", { reason }));
   });
 }
 
@@ -57,14 +59,16 @@ async function start() {
   const playing = playHere();
   const storing = openStore().catch(() => {
     storageUnavailableTold();
-    showError("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。");
+    showError(tr("ブラウザーの保存領域を使えません。ゲームの保存とトップ１０は、このページを閉じると消えます。"));
   });
   await core.loadCore(face);
+  startLanguage();
   await storing;
   await playing;
   await bringRecord();
   const [topTenKept] = await Promise.all([bringKeptFiles(), bringPictures()]);
   bindCommands(keptPace());
+  bindLanguageMenu(showTopTen);
   keysOfThePage();
   core.start(clockOfAddress(), topTenKept);
   bindRecord();

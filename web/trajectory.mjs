@@ -3,6 +3,7 @@
 // a star for each championship, the points joined by a grey line. The
 // geometry is plain numbers, for the record's window (SVG) and the card
 // (canvas) alike.
+import { tr } from "./language.mjs";
 
 // 横綱 to 前頭.
 export const kRankColours = ["#8e2424", "#c86a1e", "#3b7d3b", "#2f6da8", "#6b6b6b"];
@@ -61,7 +62,7 @@ export function trajectorySvg(rows, rankWords) {
   const margin = { left: 28, top: 16, right: 8, bottom: 40 };
   const { points, ticks, slotTicks } = trajectoryPoints(rows, width, height, margin);
   const svg = node("svg", { viewBox: `0 0 ${width} ${height}`, "data-name": "TrajectoryChart", role: "img" });
-  svg.append(node("text", { x: width / 2, y: 11, "text-anchor": "middle", "font-size": 11 }, "番付の推移"));
+  svg.append(node("text", { x: width / 2, y: 11, "text-anchor": "middle", "font-size": 11 }, tr("番付の推移")));
   const bottom = height - margin.bottom;
   svg.append(node("rect", { x: margin.left, y: margin.top, width: width - margin.left - margin.right,
     height: bottom - margin.top, fill: "none", stroke: "#c8c8c8" }));
@@ -69,7 +70,7 @@ export function trajectorySvg(rows, rankWords) {
     svg.append(node("text", { x: t.x, y: bottom + 10, "text-anchor": "middle", "font-size": 8 }, String(t.seq)));
   for (const t of slotTicks)
     svg.append(node("text", { x: margin.left - 3, y: t.y + 3, "text-anchor": "end", "font-size": 8 }, String(t.slot)));
-  svg.append(node("text", { x: width / 2, y: bottom + 20, "text-anchor": "middle", "font-size": 8 }, "場所"));
+  svg.append(node("text", { x: width / 2, y: bottom + 20, "text-anchor": "middle", "font-size": 8 }, tr("場所")));
   if (points.length > 1)
     svg.append(node("polyline", { points: points.map((p) => `${p.x},${p.y}`).join(" "), fill: "none",
       stroke: kLineColour, "stroke-width": 1 }));
@@ -81,7 +82,7 @@ export function trajectorySvg(rows, rankWords) {
         fill: kStarColour, stroke: "#806000", "stroke-width": 0.6, class: "champion" }));
   }
   // The legend: each rank's colour, and the star.
-  const legend = [...rankWords.map((w, i) => [w, kRankColours[i]]), ["優勝", kStarColour]];
+  const legend = [...rankWords.map((w, i) => [w, kRankColours[i]]), [tr("優勝"), kStarColour]];
   legend.forEach(([word, colour], i) => {
     const x = margin.left + i * 62, y = height - 8;
     svg.append(node("circle", { cx: x + 4, cy: y - 3, r: 3.5, fill: colour }));

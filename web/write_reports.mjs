@@ -1,6 +1,7 @@
 // The writes the browser refuses, told to the player when they happen: each
 // kind of failure once, until a write succeeds again. The game plays on with
 // what it holds in memory, and the next save that succeeds keeps it.
+import { tr } from "./language.mjs";
 
 // The kind of a refused write, by the error's name as the browsers give it.
 export function failureKind(error) {
@@ -34,7 +35,7 @@ export class WriteReports {
     if (this.told.has(kind)) return null;
     this.told.add(kind);
     const because = error && error.message ? `（${error.message}）` : "";
-    return `${name}: ${kFailureMessages[kind] ?? kFailureMessages.other}${because}\n${kAfter}`;
+    return `${name}: ${tr(kFailureMessages[kind] ?? kFailureMessages.other)}${because}\n${tr(kAfter)}`;
   }
 
   // Told without a write, as at the start when the page has no database.

@@ -82,14 +82,16 @@ class Server:
         return other.url
 
 
-def browser(width, height, profile=None):
+def browser(width, height, profile=None, language="ja"):
     o = Options()
     o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
     for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
               "--disable-component-update", "--disable-sync", "--no-first-run",
               "--user-data-dir=" + (profile or tempfile.mkdtemp(prefix="kelmar-chromium-")),
-              f"--window-size={width},{height}"]:
+              f"--window-size={width},{height}", f"--lang={language}"]:
         o.add_argument(a)
+    # The browser's language: the page follows it (Japanese unless a test asks).
+    o.add_experimental_option("prefs", {"intl.accept_languages": language})
     o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
                          options=o)

@@ -38,16 +38,17 @@ def check(condition, what):
         failures.append(what)
 
 
-def browser(width, height, downloads):
+def browser(width, height, downloads, language="ja"):
     o = Options()
     o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
     for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
               "--disable-component-update", "--disable-sync", "--no-first-run",
               "--user-data-dir=" + tempfile.mkdtemp(prefix="kelmar-chromium-"),
-              f"--window-size={width},{height}"]:
+              f"--window-size={width},{height}", f"--lang={language}"]:
         o.add_argument(a)
     o.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                        "download.prompt_for_download": False})
+                                        "download.prompt_for_download": False,
+                                        "intl.accept_languages": language})
     o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
                          options=o)

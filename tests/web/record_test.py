@@ -47,14 +47,16 @@ def check(condition, what):
         failures.append(what)
 
 
-def browser(width, height, downloads, phone=False):
+def browser(width, height, downloads, phone=False, language="ja"):
     o = Options()
     o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
     for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
               "--disable-component-update", "--disable-sync", "--no-first-run",
               "--user-data-dir=" + tempfile.mkdtemp(prefix="kelmar-chromium-"),
-              f"--window-size={width},{height}"]:
+              f"--window-size={width},{height}", f"--lang={language}"]:
         o.add_argument(a)
+    # The browser's language: the page follows it (Japanese unless a test asks).
+    o.add_experimental_option("prefs", {"intl.accept_languages": language})
     o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
                          options=o)
