@@ -82,21 +82,21 @@ void ReopenRecord() {
 void AfterRecordFrontend::ShowNewspaper(const std::string& page) {
     if (ChangedAt() != TheRecord().toldAt)
         RecordWritten();
-    inner_.ShowNewspaper(page);
+    inner().ShowNewspaper(page);
 }
 
 void AfterRecordFrontend::BashoEnds(int32_t score) {
     RecordWritten();
-    inner_.BashoEnds(score);
+    inner().BashoEnds(score);
 }
 
 void AfterRecordFrontend::ShowCareerReport(const ReportLines& lines) {
     RecordWritten();
-    inner_.ShowCareerReport(lines);
+    inner().ShowCareerReport(lines);
 }
 
 void AfterRecordFrontend::CareerEnds(const GameState& state) {
-    inner_.CareerEnds(state);
+    inner().CareerEnds(state);
     const auto retired = PageRecord().LastRetired();
     JsCareerEnds(retired ? static_cast<double>(*retired) : 0.0);
 }

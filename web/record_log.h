@@ -17,34 +17,14 @@ namespace kelmar::web {
 // the record has committed when the newspaper opens a basho (a crown, a
 // resumed line copied), when the basho ends and when the career's report
 // shows; the page is told then. The end of the career is told too.
-class AfterRecordFrontend : public Frontend {
+class AfterRecordFrontend : public ForwardingFrontend {
   public:
-    explicit AfterRecordFrontend(Frontend& inner) : inner_(inner) {}
+    explicit AfterRecordFrontend(Frontend& inner) : ForwardingFrontend(inner) {}
 
     void ShowNewspaper(const std::string& page) override;
     void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
     void CareerEnds(const GameState& state) override;
-
-    bool Watched() const override { return inner_.Watched(); }
-    void Show(const MainView& view) override { inner_.Show(view); }
-    void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
-    void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
-    int32_t AskTactic(const TacticQuestion& question) override {
-        return inner_.AskTactic(question);
-    }
-    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
-    void BoutFought(const BoutOutcome& outcome) override { inner_.BoutFought(outcome); }
-    void Paused() override { inner_.Paused(); }
-    void DayEnds() override { inner_.DayEnds(); }
-    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
-    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
-                                       std::string_view preset) override {
-        return inner_.AskName(caption, prompt, preset);
-    }
-
-  private:
-    Frontend& inner_;
 };
 
 // The record as the page's commands' log: the desktop's RecordLog, with the

@@ -51,37 +51,26 @@ std::string ChartTitles() {
 // The moments of a basho as the commands see them: each is handed on to the
 // face (through the log), and what it changes of the main view is shown
 // after it, so that a moment that fails changes nothing of the view.
-class Game::Moments : public Frontend {
+class Game::Moments : public ForwardingFrontend {
   public:
-    Moments(Game& game, Frontend& inner) : game_(game), inner_(inner) {}
+    Moments(Game& game, Frontend& inner) : ForwardingFrontend(inner), game_(game) {}
 
-    bool Watched() const override { return inner_.Watched(); }
-    void Show(const MainView& view) override { inner_.Show(view); }
-    void ShowNewspaper(const std::string& page) override { inner_.ShowNewspaper(page); }
     void DayBegins(const DayCard& card) override {
-        inner_.DayBegins(card);
+        inner().DayBegins(card);
         MainView& v = game_.view_;
         v.stop = true;
         v.newGame = false;
         v.practiceItem = false;
         game_.Changed();
     }
-    void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
-    int32_t AskTactic(const TacticQuestion& question) override {
-        return inner_.AskTactic(question);
-    }
-    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
-    void BoutFought(const BoutOutcome& outcome) override { inner_.BoutFought(outcome); }
-    void Paused() override { inner_.Paused(); }
     void DayEnds() override {
-        inner_.DayEnds();
+        inner().DayEnds();
         MainView& v = game_.view_;
         v.stop = false;
         v.newGame = true;
         v.practiceItem = true;
         game_.Changed();
     }
-    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
     void BashoEnds(int32_t score) override {
         MainView& v = game_.view_;
         v.score = ScoreCaption(score);
@@ -90,18 +79,11 @@ class Game::Moments : public Frontend {
         v.chart = true;
         v.save = true;
         game_.Changed();
-        inner_.BashoEnds(score);
+        inner().BashoEnds(score);
     }
-    void ShowCareerReport(const ReportLines& lines) override { inner_.ShowCareerReport(lines); }
-    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
-                                       std::string_view preset) override {
-        return inner_.AskName(caption, prompt, preset);
-    }
-    void CareerEnds(const GameState& state) override { inner_.CareerEnds(state); }
 
   private:
     Game& game_;
-    Frontend& inner_;
 };
 
 Game::Game(GameState& state, Frontend& face, Clock& clock, LeagueFiles& files, CareerLog* log)

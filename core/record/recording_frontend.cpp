@@ -58,7 +58,7 @@ void RecordingFrontend::ShowNewspaper(const std::string& page) {
     start.careerLosses = s.Tlose[p];
     start.score = s.MyP;
     record_.BeginBasho(start);
-    inner_.ShowNewspaper(page);
+    inner().ShowNewspaper(page);
 }
 
 void RecordingFrontend::BoutFought(const BoutOutcome& outcome) {
@@ -76,7 +76,7 @@ void RecordingFrontend::BoutFought(const BoutOutcome& outcome) {
         entry.opponentTactic = playerEast ? outcome.westTactic : outcome.eastTactic;
         record_.AddBout(entry);
     }
-    inner_.BoutFought(outcome);
+    inner().BoutFought(outcome);
 }
 
 // A basho cut short by quitting is not kept: only whole basho are written.
@@ -86,12 +86,12 @@ void RecordingFrontend::BashoEnds(int32_t score) {
         const int p = s.PlayerIndex;
         record_.EndBasho(BashoEnd{s.Twin[p], s.Tlose[p], score});
     }
-    inner_.BashoEnds(score);
+    inner().BashoEnds(score);
 }
 
 void RecordingFrontend::ShowCareerReport(const ReportLines& lines) {
     record_.Retire(state_.MyP);
-    inner_.ShowCareerReport(lines);
+    inner().ShowCareerReport(lines);
 }
 
 }  // namespace kelmar

@@ -18,37 +18,18 @@ namespace kelmar {
 // Without a record, SaveGame alone. Raises what SaveGame raises.
 void SaveGameAndRecord(const GameState& state, CareerRecord* record);
 
-class RecordingFrontend : public Frontend {
+class RecordingFrontend : public ForwardingFrontend {
   public:
     RecordingFrontend(Frontend& inner, const GameState& state, CareerRecord& record)
-        : inner_(inner), state_(state), record_(record) {}
+        : ForwardingFrontend(inner), state_(state), record_(record) {}
 
-    // Moments that carry the record.
+    // Moments that carry the record; the others are handed on as they are.
     void ShowNewspaper(const std::string& page) override;
     void BoutFought(const BoutOutcome& outcome) override;
     void BashoEnds(int32_t score) override;
     void ShowCareerReport(const ReportLines& lines) override;
 
-    // The others, handed on as they are.
-    bool Watched() const override { return inner_.Watched(); }
-    void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
-    void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
-    void Show(const MainView& view) override { inner_.Show(view); }
-    int32_t AskTactic(const TacticQuestion& question) override {
-        return inner_.AskTactic(question);
-    }
-    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
-    void Paused() override { inner_.Paused(); }
-    void DayEnds() override { inner_.DayEnds(); }
-    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
-    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
-                                       std::string_view preset) override {
-        return inner_.AskName(caption, prompt, preset);
-    }
-    void CareerEnds(const GameState& state) override { inner_.CareerEnds(state); }
-
   private:
-    Frontend& inner_;
     const GameState& state_;
     CareerRecord& record_;
 };

@@ -210,6 +210,40 @@ class Frontend {
     virtual void CareerEnds(const GameState& state);
 };
 
+// A Frontend that hands every moment on to another one; a frontend that
+// adds to some moments (the record, the commands' view) overrides just those.
+class ForwardingFrontend : public Frontend {
+  public:
+    explicit ForwardingFrontend(Frontend& inner) : inner_(inner) {}
+
+    bool Watched() const override { return inner_.Watched(); }
+    void Show(const MainView& view) override { inner_.Show(view); }
+    void ShowNewspaper(const std::string& page) override { inner_.ShowNewspaper(page); }
+    void DayBegins(const DayCard& card) override { inner_.DayBegins(card); }
+    void BoutBegins(const BoutStart& bout) override { inner_.BoutBegins(bout); }
+    int32_t AskTactic(const TacticQuestion& question) override {
+        return inner_.AskTactic(question);
+    }
+    void ShowOpponentReport(const ReportLines& lines) override { inner_.ShowOpponentReport(lines); }
+    void BoutFought(const BoutOutcome& outcome) override { inner_.BoutFought(outcome); }
+    void Paused() override { inner_.Paused(); }
+    void DayEnds() override { inner_.DayEnds(); }
+    void ShowDailyChart(const DailyChart& chart) override { inner_.ShowDailyChart(chart); }
+    void BashoEnds(int32_t score) override { inner_.BashoEnds(score); }
+    void ShowCareerReport(const ReportLines& lines) override { inner_.ShowCareerReport(lines); }
+    std::optional<std::string> AskName(std::string_view caption, std::string_view prompt,
+                                       std::string_view preset) override {
+        return inner_.AskName(caption, prompt, preset);
+    }
+    void CareerEnds(const GameState& state) override { inner_.CareerEnds(state); }
+
+  protected:
+    Frontend& inner() { return inner_; }
+
+  private:
+    Frontend& inner_;
+};
+
 // A Frontend without windows, for runs of the rules alone (the simulator, the
 // fuzzers, the tests): it shows nothing and waits for nothing, the tactic
 // window and the name dialog are closed without an answer, no film is run and
