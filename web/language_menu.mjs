@@ -45,6 +45,10 @@ function redraw(redrawTopTen) {
     if (texts.day) setLabel("lblBasyo", texts.day);
     if (texts.east) setLabel("lblEast", texts.east);
     if (texts.west) setLabel("lblWest", texts.west);
+    if (isOpen("NameDialog") && texts.nameCaption) {
+      inWindow("NameDialog", "NameCaption").textContent = texts.nameCaption;
+      inWindow("NameDialog", "NamePrompt").textContent = texts.namePrompt;
+    }
   }
   const panel = core.panelTexts();
   const list = inWindow("frmKelmar", "JuryoList");

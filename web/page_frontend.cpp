@@ -235,8 +235,10 @@ std::optional<std::string> PageFrontend::AskName(std::string_view caption, std::
                                                  std::string_view preset) {
     if (Quitting())
         return std::nullopt;
+    nameQuestion_ = {std::string(caption), std::string(prompt)};
     char* answer = JsAskName(PageTextIn(caption).c_str(), PageTextIn(prompt).c_str(),
                              PageText(preset).c_str());
+    nameQuestion_.reset();
     if (answer == nullptr)
         return std::nullopt;
     std::string name = Utf8ToShiftJis(answer);
@@ -273,6 +275,10 @@ emscripten::val PageFrontend::TextsShown() const {
     };
     texts.set("east", bout_ ? label(bout_->first) : std::string());
     texts.set("west", bout_ ? label(bout_->second) : std::string());
+    texts.set("nameCaption", nameQuestion_ ? Translate(language, PageText(nameQuestion_->first))
+                                           : std::string());
+    texts.set("namePrompt", nameQuestion_ ? Translate(language, PageText(nameQuestion_->second))
+                                          : std::string());
     return texts;
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "canvas/picture.h"
 #include "canvas/scoreboard.h"
@@ -77,7 +78,8 @@ class PageFrontend : public Frontend {
     // The texts of the moments last shown, composed again in the page's
     // language, for the windows the page draws again when it changes:
     // {paper, tacticName, tacticAge, report: [Label3, Label1, Label2,
-    // Label4], day, east, west}, each "" when none was shown.
+    // Label4], day, east, west, nameCaption, namePrompt}, each "" when none
+    // was shown.
     emscripten::val TextsShown() const;
 
   private:
@@ -92,6 +94,7 @@ class PageFrontend : public Frontend {
     std::optional<std::string> tacticName_;
     int64_t tacticAge_ = 0;
     ReportShown report_ = ReportShown::None;
+    std::optional<std::pair<std::string, std::string>> nameQuestion_;  // caption, prompt
     std::optional<DayCard> day_;
     struct SideShown {
         int32_t slot = 0;

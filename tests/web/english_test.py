@@ -199,6 +199,13 @@ def short_career(d):
         if shown(d, "NameDialog"):
             asked = True
             look(d, "the top ten's name question")
+            caption = q(d, "NameCaption", "NameDialog").text
+            menu(d, "LangJa")
+            check(q(d, "NameCaption", "NameDialog").text == "おめでとう" and
+                  q(d, "NamePrompt", "NameDialog").text == "名前は？",
+                  "the open name question drawn again in Japanese")
+            menu(d, "LangEn")
+            check(q(d, "NameCaption", "NameDialog").text == caption, f"and in English again ({caption})")
             keys(d, Keys.ESCAPE)
         elif shown(d, "frmReport"):
             if "retires" in q(d, "Label1", "frmReport").text and not retired:
