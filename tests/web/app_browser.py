@@ -1,7 +1,8 @@
-"""The browser and the server of the app's tests (app_test.py, phone_test.py)
-and of scripts/measure-web: headless Chromium with a profile of its own, the
-page served by serve.py on a free port (stopped and started again for the
-offline cases), and the checks' record."""
+"""The browser and the server of the page's tests (play_test.py,
+record_test.py, app_test.py, phone_test.py, english_test.py) and of
+scripts/measure-web: headless Chromium with a profile of its own, the page
+served by serve.py on a free port (stopped and started again for the offline
+cases), the page's windows found by name, and the checks' record."""
 import os
 import shutil
 import socket
@@ -82,7 +83,8 @@ class Server:
         return other.url
 
 
-def browser(width, height, profile=None, language="ja"):
+def browser(width, height, profile=None, language="ja", downloads=None):
+    """Downloads, when a folder is given, go there without a question."""
     o = Options()
     o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
     for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
@@ -91,11 +93,16 @@ def browser(width, height, profile=None, language="ja"):
               f"--window-size={width},{height}", f"--lang={language}"]:
         o.add_argument(a)
     # The browser's language: the page follows it (Japanese unless a test asks).
-    o.add_experimental_option("prefs", {"intl.accept_languages": language})
+    prefs = {"intl.accept_languages": language}
+    if downloads:
+        prefs.update({"download.default_directory": downloads, "download.prompt_for_download": False})
+    o.add_experimental_option("prefs", prefs)
     o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
                          options=o)
     d.set_script_timeout(30)
+    if downloads:
+        d.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
     return d
 
 
@@ -121,25 +128,34 @@ def q(d, name, within=None):
     return d.find_element(By.CSS_SELECTOR, css)
 
 
-def shown(d, name):
+def shown(d, name, within=None):
     try:
-        return q(d, name).is_displayed()
+        return q(d, name, within).is_displayed()
     except NoSuchElementException:
         return False
 
 
-def load(d, address, hooks=True):
+# The test's hooks, served beside the page by serve.py only: each module and
+# the global it sets.
+HOOKS = {"tests/hooks.mjs": "kelmarTest", "tests/record_hooks.mjs": "kelmarRecord"}
+
+
+def load(d, address, hooks=True, record=False):
     """The page loaded; the seconds from the navigation's start to New game
-    usable (the page's mark kelmar-ready); then the test's hooks injected."""
+    usable (the page's mark kelmar-ready); then the test's hooks injected:
+    window.kelmarTest, and with `record` window.kelmarRecord too."""
     d.get(address)
     if not until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10, "the page ready"):
         return None
     ready = d.execute_script("return performance.getEntriesByName('kelmar-ready')[0].startTime") / 1000
     if hooks:
+        modules = list(HOOKS)[:2 if record else 1]
         d.execute_script(
-            "const s = document.createElement('script'); s.type = 'module';"
-            "s.src = new URL('tests/hooks.mjs', location.href).href; document.head.append(s);")
-        until(d, lambda: d.execute_script("return window.kelmarTest !== undefined"), 5, "the test's hooks")
+            "for (const m of arguments[0]) {"
+            "  const s = document.createElement('script'); s.type = 'module';"
+            "  s.src = new URL(m, location.href).href; document.head.append(s); }", modules)
+        until(d, lambda: d.execute_script("return arguments[0].every((g) => window[g] !== undefined)",
+                                          [HOOKS[m] for m in modules]), 5, "the test's hooks")
     return ready
 
 

@@ -16,46 +16,17 @@ import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.common.exceptions import NoSuchElementException
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from app_browser import browser, check, failures, keys, load, menu, q, shown, until  # noqa: E402
 
 URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
 BOARD_DIGEST = sys.argv[4] if len(sys.argv) > 4 else None
 PICK, CLOCK = 4, "4000000,777"
 SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def browser(width, height, downloads, language="ja"):
-    o = Options()
-    o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
-    for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-              "--disable-component-update", "--disable-sync", "--no-first-run",
-              "--user-data-dir=" + tempfile.mkdtemp(prefix="kelmar-chromium-"),
-              f"--window-size={width},{height}", f"--lang={language}"]:
-        o.add_argument(a)
-    o.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                        "download.prompt_for_download": False,
-                                        "intl.accept_languages": language})
-    o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
-                         options=o)
-    d.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
-    return d
-
-
 def tap(d, element, what, event="click"):
     """A finger's tap at the centre of `element`, as a phone's screen sends
     it: a touch start and end, no mouse. getBoundingClientRect has the page's
@@ -75,54 +46,6 @@ def tap(d, element, what, event="click"):
         "const e = arguments[0];"
         "return window.reached.some((t) => e.contains(t) || (t.tagName === 'SELECT' && t.contains(e)))",
         element), 2, f"the tap on {what} a {event}")
-
-
-def until(d, condition, seconds, what):
-    end = time.time() + seconds
-    while time.time() < end:
-        if condition():
-            return True
-        time.sleep(0.02)
-    check(False, what + " (timed out)")
-    return False
-
-
-def q(d, name, within=None):
-    css = f'[data-name="{name}"]'
-    if within:
-        css = f'[data-name="{within}"] ' + css
-    return d.find_element(By.CSS_SELECTOR, css)
-
-
-def shown(d, name):
-    try:
-        return q(d, name).is_displayed()
-    except NoSuchElementException:
-        return False
-
-
-def load(d, address):
-    """The page loaded, then the test's hooks (tests/web/hooks.mjs, served
-    beside it) injected: window.kelmarTest."""
-    start = time.time()
-    d.get(address)
-    until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10, "the page ready")
-    ready = time.time() - start
-    d.execute_script(
-        "const s = document.createElement('script'); s.type = 'module';"
-        "s.src = new URL('tests/hooks.mjs', location.href).href; document.head.append(s);")
-    until(d, lambda: d.execute_script("return window.kelmarTest !== undefined"), 5, "the test's hooks")
-    return ready
-
-
-def menu(d, name):
-    d.execute_script(f"document.querySelector('[data-name=\"{name}\"]').click()")
-
-
-def keys(d, *ks):
-    # The keys go where the focus is, as a player's would (also when the
-    # focus is on a button that a window closing has just hidden).
-    ActionChains(d).send_keys(*ks).perform()
 
 
 def play_basho(d):
@@ -256,7 +179,7 @@ def console_errors(d):
 
 def main():
     downloads = tempfile.mkdtemp(prefix="kelmar-downloads-")
-    d = browser(1000, 800, downloads)
+    d = browser(1000, 800, downloads=downloads)
     try:
         ready = load(d, f"{URL}?clock={CLOCK}")
         print(f"     ready in {ready:.2f} s", flush=True)
@@ -392,7 +315,7 @@ def main():
         d.quit()
 
     # A phone: the whole board without sideways scrolling.
-    phone = browser(390, 844, downloads)
+    phone = browser(390, 844, downloads=downloads)
     try:
         phone.set_window_size(390, 844)
         # Its screen: three pixels to the page's one, and a finger, no mouse.

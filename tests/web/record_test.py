@@ -19,17 +19,13 @@ import sys
 import tempfile
 import time
 
-from selenium import webdriver
-from selenium.common.exceptions import NoSuchElementException
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import app_browser  # noqa: E402
+from app_browser import check, failures, keys, menu, q, shown, until  # noqa: E402
 from phone_test import MEASURE, tap  # noqa: E402
 
 URL, SIM, DATA = sys.argv[1:4] if len(sys.argv) > 3 else (None, None, None)
@@ -38,29 +34,12 @@ PICK, CLOCK = 4, "4000000,777"
 SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
 TABLES = {"careers": "career", "basho": "career, seq", "bouts": "career, seq, day",
           "saves": "rowid"}
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
 
 
 def browser(width, height, downloads, phone=False, language="ja"):
-    o = Options()
-    o.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
-    for a in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-              "--disable-component-update", "--disable-sync", "--no-first-run",
-              "--user-data-dir=" + tempfile.mkdtemp(prefix="kelmar-chromium-"),
-              f"--window-size={width},{height}", f"--lang={language}"]:
-        o.add_argument(a)
-    # The browser's language: the page follows it (Japanese unless a test asks).
-    o.add_experimental_option("prefs", {"intl.accept_languages": language})
-    o.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    d = webdriver.Chrome(service=Service(shutil.which("chromedriver") or "/usr/bin/chromedriver"),
-                         options=o)
-    d.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
+    """The page's viewport exactly width x height; a phone's with its touch
+    screen and three pixels to a point."""
+    d = app_browser.browser(width, height, language=language, downloads=downloads)
     metrics = {"width": width, "height": height, "deviceScaleFactor": 3 if phone else 1,
                "mobile": phone}
     d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
@@ -69,48 +48,9 @@ def browser(width, height, downloads, phone=False, language="ja"):
     return d
 
 
-def until(d, condition, seconds, what):
-    end = time.time() + seconds
-    while time.time() < end:
-        if condition():
-            return True
-        time.sleep(0.02)
-    check(False, what + " (timed out)")
-    return False
-
-
-def q(d, name, within=None):
-    css = f'[data-name="{name}"]'
-    if within:
-        css = f'[data-name="{within}"] ' + css
-    return d.find_element(By.CSS_SELECTOR, css)
-
-
-def shown(d, name, within=None):
-    try:
-        return q(d, name, within).is_displayed()
-    except NoSuchElementException:
-        return False
-
-
 def load(d, address):
     """The page loaded with both hooks modules: kelmarTest and kelmarRecord."""
-    d.get(address)
-    until(d, lambda: d.execute_script("return document.body.dataset.ready === '1'"), 10, "the page ready")
-    d.execute_script(
-        "for (const m of ['tests/hooks.mjs', 'tests/record_hooks.mjs']) {"
-        "  const s = document.createElement('script'); s.type = 'module';"
-        "  s.src = new URL(m, location.href).href; document.head.append(s); }")
-    until(d, lambda: d.execute_script("return window.kelmarTest !== undefined && window.kelmarRecord !== undefined"),
-          5, "the tests' hooks")
-
-
-def menu(d, name):
-    d.execute_script(f"document.querySelector('[data-name=\"{name}\"]').click()")
-
-
-def keys(d, *ks):
-    ActionChains(d).send_keys(*ks).perform()
+    app_browser.load(d, address, record=True)
 
 
 def shot(d, name):
@@ -484,7 +424,6 @@ def main():
                 phone_record(phone, where, exported, store)
             finally:
                 phone.quit()
-    failures.extend(app_browser.failures)
 
     if failures:
         print(f"{len(failures)} failure(s)")
