@@ -191,8 +191,7 @@ TEST(CareerCover, TheBiographyInEnglishWithItsPiecesPlacedAndTheNamesInRomaji) {
         for (const std::string& s : c.cover.biography) japanese.push_back(ShiftJisToUtf8(s));
         EXPECT_EQ(BiographyIn(Language::Japanese, c.cover), japanese) << c.name;
     }
-    EXPECT_EQ(cases[2].cover.biography[2],
-              sj<"初優勝は2020年3月場所、賜杯を抱くこと通算2回。">);
+    EXPECT_EQ(cases[2].cover.biography[2], sj<"初優勝は2020年3月場所、賜杯を抱くこと通算2回。">);
 }
 
 }  // namespace

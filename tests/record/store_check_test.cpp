@@ -189,9 +189,11 @@ TEST(CareerCard, InEnglishEveryTextFitsItsPlace) {
     GameFolder folder;
     folder.CopyData("romaji.txt");
     CareerRecord record("Kelmar.db");
-    const std::vector<ScriptedBasho> career = {
-        {5, "oooooooooxxxxxx", false}, {4, "ooooooooooxxxxx", true}, {3, "ooooooooooooooo", true},
-        {2, "oooooooxxxxxxxx", false}, {1, "ooooooooxxxxxxx", false}};
+    const std::vector<ScriptedBasho> career = {{5, "oooooooooxxxxxx", false},
+                                               {4, "ooooooooooxxxxx", true},
+                                               {3, "ooooooooooooooo", true},
+                                               {2, "oooooooxxxxxxxx", false},
+                                               {1, "ooooooooxxxxxxx", false}};
     RecordScriptedCareer(record, "若楓", career);
     const int64_t id = *record.CurrentOrLastCareer();
     const std::vector<BashoRow> basho = record.BashoOf(id);
