@@ -1,6 +1,6 @@
 // Pictures of the career record's windows, to be looked at (not a test):
 // "歴代の力士" over three careers, and "力士の記録" with its cover for a career
-// of 1 basho and one of 100 basho; then a career played through the game's
+// of 1 basho and one of 100 basho, and its card; then a career played through the game's
 // windows, and the cover shown when it ends; 資料館 before and after it.
 // The windows are in Japanese, or in the language of the code given second;
 // the cover of 100 basho is taken in the other language as well, after the
@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     Save(window.frmCareerRecord, folder, "career-1-basho");
     OpenCareerOfBasho(window.frmPastCareers, 100);
     Save(window.frmCareerRecord, folder, "career-100-basho");
+    window.frmCareerRecord->SaveCard(folder + "/card-100-basho.png");
     window.KA2->trigger();
     Save(window.frmArchive, folder, "archive");
     // The menu's other language, and back.
