@@ -182,7 +182,7 @@ val CardOf(double wanted) {
                   point.set("champion", p.champion);
                   return point;
               }));
-    shown.set("shikona", summary->shikona);
+    shown.set("shikona", PageName(Utf8ToShiftJis(summary->shikona)));
     return shown;
 }
 
