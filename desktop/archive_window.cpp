@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/record_text.h"
 #include "record/career_record.h"
 
@@ -14,8 +14,6 @@ namespace kelmar {
 namespace {
 
 enum Column { kName, kCareers, kFirst, kBasho, kColumns };
-
-const QString kSecret = QStringLiteral("「？？？」");
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
     auto* item = new QTableWidgetItem(text);
@@ -29,14 +27,10 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
 ArchiveWindow::ArchiveWindow(QWidget* parent, CareerRecord& record)
     : QWidget(parent, Qt::Window), record_(record) {
     setObjectName(QStringLiteral("frmArchive"));
-    setWindowTitle(QStringLiteral("資料館"));
     Tally = new QLabel(this);
     Tally->setObjectName(QStringLiteral("Tally"));
     AchievementsTable = new QTableWidget(0, kColumns, this);
     AchievementsTable->setObjectName(QStringLiteral("AchievementsTable"));
-    AchievementsTable->setHorizontalHeaderLabels(
-        {QStringLiteral("記録"), QStringLiteral("達成した力士"), QStringLiteral("最初の力士"),
-         QStringLiteral("場所")});
     AchievementsTable->verticalHeader()->hide();
     AchievementsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     AchievementsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -44,7 +38,16 @@ ArchiveWindow::ArchiveWindow(QWidget* parent, CareerRecord& record)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Tally);
     layout->addWidget(AchievementsTable);
+    Retranslate();
     resize(560, 380);
+}
+
+void ArchiveWindow::Retranslate() {
+    setWindowTitle(Tr("資料館"));
+    AchievementsTable->setHorizontalHeaderLabels(
+        {Tr("記録"), Tr("達成した力士"), Tr("最初の力士"), Tr("場所")});
+    if (isVisible())
+        Refresh();
 }
 
 void ArchiveWindow::Refresh() {
@@ -56,18 +59,21 @@ void ArchiveWindow::Refresh() {
         const auto index = AchievementIndex(t.code);
         const bool known = t.careers > 0 && index;
         earned += known ? 1 : 0;
-        AchievementsTable->setItem(row, kName,
-                                   Cell(known ? FromGame(kAchievements[*index].name) : kSecret));
-        AchievementsTable->setItem(row, kCareers,
-                                   Cell(QStringLiteral("%1人").arg(t.careers), Qt::AlignRight));
-        AchievementsTable->setItem(row, kFirst,
-                                   Cell(known ? QStringLiteral("%1. ").arg(t.firstCareer) +
-                                                    QString::fromStdString(t.shikona)
-                                              : QString()));
+        AchievementsTable->setItem(
+            row, kName, Cell(known ? Tr(kAchievements[*index].name.msgid) : Tr("「？？？」")));
+        AchievementsTable->setItem(
+            row, kCareers,
+            Cell(TrFormat("{count}人", {{"count", std::to_string(t.careers)}}), Qt::AlignRight));
+        AchievementsTable->setItem(
+            row, kFirst,
+            Cell(known ? QStringLiteral("%1. ").arg(t.firstCareer) + RecordName(t.shikona)
+                       : QString()));
         AchievementsTable->setItem(row, kBasho,
                                    Cell(known ? BashoName(t.nengo, t.month) : QString()));
     }
-    Tally->setText(QStringLiteral("%1 の記録のうち %2 を達成").arg(tallies.size()).arg(earned));
+    Tally->setText(
+        TrFormat("{count} の記録のうち {earned} を達成",
+                 {{"count", std::to_string(tallies.size())}, {"earned", std::to_string(earned)}}));
 }
 
 }  // namespace kelmar

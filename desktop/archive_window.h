@@ -21,6 +21,8 @@ class ArchiveWindow : public QWidget {
 
     // Reads the record again.
     void Refresh();
+    // Draws the window again in the shown language.
+    void Retranslate();
 
     QLabel* Tally;
     QTableWidget* AchievementsTable;

@@ -5,7 +5,6 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "desktop/game_text.h"
 #include "desktop/window_layout.h"
 #include "state/text_file.h"
 
@@ -75,7 +74,7 @@ QImage DrawCareerCard(const CareerCard& card) {
         font.setBold(t.bold);
         painter.setFont(font);
         painter.setPen(Colour(t.colour));
-        painter.drawText(QPoint(t.x, t.y), FromGame(t.text));
+        painter.drawText(QPoint(t.x, t.y), QString::fromStdString(t.text));
     }
     return image;
 }

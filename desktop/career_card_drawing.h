@@ -8,6 +8,7 @@
 
 namespace kelmar {
 
+// The card of CardIn, its texts UTF-8.
 QImage DrawCareerCard(const CareerCard& card);
 
 }  // namespace kelmar

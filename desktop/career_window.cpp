@@ -21,12 +21,14 @@
 #include <array>
 
 #include "desktop/career_card_drawing.h"
-#include "desktop/game_text.h"
+#include "desktop/language_choice.h"
 #include "desktop/record_text.h"
 #include "desktop/window_layout.h"
+#include "record/achievements.h"
 #include "record/career_card.h"
 #include "record/career_cover.h"
 #include "record/career_record.h"
+#include "state/encoding.h"
 
 namespace kelmar {
 
@@ -51,10 +53,9 @@ QTableWidgetItem* Number(int value) {
     return item;
 }
 
-QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers) {
-    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+QTableWidget* MakeTable(QWidget* parent, const char* name, int columns) {
+    auto* table = new QTableWidget(0, columns, parent);
     table->setObjectName(QString::fromLatin1(name));
-    table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -62,23 +63,35 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
     return table;
 }
 
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+std::string Digits(int64_t value) {
+    return std::to_string(value);
+}
+
 QString SummaryText(const CareerSummary& c) {
-    QString text = QString::fromStdString(c.shikona) + QStringLiteral("　") +
-                   QStringLiteral("初土俵 ") + BashoName(c.firstNengo, c.firstMonth) +
-                   QStringLiteral("　%1場所").arg(c.basho);
+    QString text = TrFormat("{shikona}　初土俵 {first}　{basho}場所",
+                            {{"shikona", Utf8(RecordName(c.shikona))},
+                             {"first", Utf8(BashoName(c.firstNengo, c.firstMonth))},
+                             {"basho", Digits(c.basho)}});
     if (c.bestRank)
-        text += QStringLiteral("　最高位 ") + RankText(c.bestRank);
-    text += QStringLiteral("　優勝 %1回　").arg(c.yusyo) + WinsAndLosses(c.wins, c.losses) +
-            QStringLiteral("　得点 %1").arg(c.score);
-    text += c.retired ? QStringLiteral("　（引退）") : QStringLiteral("");
+        text += TrFormat("　最高位 {rank}", {{"rank", Utf8(RankText(c.bestRank))}});
+    text += TrFormat("　優勝 {yusho}回　{record}　得点 {score}",
+                     {{"yusho", Digits(c.yusyo)},
+                      {"record", Utf8(WinsAndLosses(c.wins, c.losses))},
+                      {"score", Digits(c.score)}});
+    if (c.retired)
+        text += Tr("　（引退）");
     return text;
 }
 
 void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
     auto* chart = new QChart();
-    chart->setTitle(QStringLiteral("番付の推移"));
+    chart->setTitle(Tr("番付の推移"));
     auto* line = new QLineSeries();
-    line->setName(QStringLiteral("番付"));
+    line->setName(Tr("番付"));
     line->setColor(QColor(0x99, 0x99, 0x99));
     chart->addSeries(line);
     std::array<QScatterSeries*, 5> ranks{};
@@ -91,7 +104,7 @@ void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
         chart->addSeries(ranks[i]);
     }
     auto* champion = new QScatterSeries();
-    champion->setName(QStringLiteral("優勝"));
+    champion->setName(Tr("優勝"));
     champion->setMarkerShape(QScatterSeries::MarkerShapeStar);
     champion->setMarkerSize(18);
     champion->setColor(QColor(0xe0, 0xb0, 0x10));
@@ -106,7 +119,7 @@ void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
     }
 
     auto* x = new QValueAxis();
-    x->setTitleText(QStringLiteral("場所"));
+    x->setTitleText(Tr("場所"));
     x->setLabelFormat(QStringLiteral("%d"));
     const int count = static_cast<int>(rows.size());
     x->setRange(0, count < 2 ? 2 : count + 1);
@@ -115,7 +128,7 @@ void FillChart(QChartView* view, const std::vector<BashoRow>& rows) {
     x->setTickInterval(count <= 10 ? 1 : count <= 50 ? 5 : 10);
     // The banzuke from the first slot at the top down to the last.
     auto* y = new QValueAxis();
-    y->setTitleText(QStringLiteral("番付の位置（上が横綱）"));
+    y->setTitleText(Tr("番付の位置（上が横綱）"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(0.5, 32.5);
     y->setReverse(true);
@@ -142,9 +155,11 @@ void FillBasho(QTableWidget* table, const std::vector<BashoRow>& rows) {
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const BashoRow& r = rows[static_cast<size_t>(i)];
         table->setItem(i, 0, Cell(BashoName(r.nengo, r.month)));
-        table->setItem(i, 1, Cell(RankText(r.rank) + QStringLiteral("（%1）").arg(r.slot)));
+        table->setItem(i, 1,
+                       Cell(TrFormat("{rank}（{slot}）", {{"rank", Utf8(RankText(r.rank))},
+                                                          {"slot", Digits(r.slot)}})));
         table->setItem(i, 2, Cell(WinsAndLosses(r.wins, r.losses)));
-        table->setItem(i, 3, Cell(r.champion ? QStringLiteral("優勝") : QString()));
+        table->setItem(i, 3, Cell(r.champion ? Tr("優勝") : QString()));
     }
     if (!rows.empty())
         table->scrollToBottom();
@@ -155,7 +170,7 @@ void FillRivals(QTableWidget* table, const std::vector<RivalRow>& rows) {
     table->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const RivalRow& r = rows[static_cast<size_t>(i)];
-        table->setItem(i, 0, Cell(QString::fromStdString(r.opponent)));
+        table->setItem(i, 0, Cell(RecordName(r.opponent)));
         table->setItem(i, 1, Number(r.bouts));
         table->setItem(i, 2, Number(r.wins));
         table->setItem(i, 3, Number(r.losses));
@@ -164,28 +179,39 @@ void FillRivals(QTableWidget* table, const std::vector<RivalRow>& rows) {
 }
 
 QString CoverFactsText(const CareerCover& c) {
-    QString text = QStringLiteral("初土俵　") + BashoName(c.firstNengo, c.firstMonth) +
-                   QStringLiteral("場所\n");
-    if (c.lastNengo != 0)
-        text += (c.retired ? QStringLiteral("引退　") : QStringLiteral("最新　")) +
-                BashoName(c.lastNengo, c.lastMonth) + QStringLiteral("場所\n");
-    text += QStringLiteral("最高位　") + FromGame(c.bestRank) + QStringLiteral("\n");
-    text += QStringLiteral("通算　") + WinsAndLosses(c.wins, c.losses) +
-            QStringLiteral("　優勝 %1回").arg(c.yusyo);
-    return text;
+    QString text =
+        TrFormat("初土俵　{basho}場所\n", {{"basho", Utf8(BashoName(c.firstNengo, c.firstMonth))}});
+    if (c.lastNengo != 0) {
+        const std::string last = Utf8(BashoName(c.lastNengo, c.lastMonth));
+        text += c.retired ? TrFormat("引退　{basho}場所\n", {{"basho", last}})
+                          : TrFormat("最新　{basho}場所\n", {{"basho", last}});
+    }
+    return text + TrFormat("最高位　{rank}\n通算　{record}　優勝 {yusho}回",
+                           {{"rank", Utf8(TrIn("rank", ShiftJisToUtf8(c.bestRank)))},
+                            {"record", Utf8(WinsAndLosses(c.wins, c.losses))},
+                            {"yusho", Digits(c.yusyo)}});
 }
 
-// Four to a line, so that no name is broken.
+// Four to a line in Japanese, two in a language whose names are longer, so
+// that no name is broken.
+size_t FeatsPerLine() {
+    return ShownLanguage() == Language::Japanese ? 4 : 2;
+}
+
+int FeatLines() {
+    return static_cast<int>((kAchievements.size() + FeatsPerLine() - 1) / FeatsPerLine());
+}
+
 QString CoverAchievementsText(const CareerCover& c) {
     if (c.achievements.empty())
-        return QStringLiteral("達成：まだなし");
-    QString text = QStringLiteral("達成：");
+        return Tr("達成：まだなし");
+    QString text = Tr("達成：");
     for (size_t i = 0; i < c.achievements.size(); ++i) {
         const CoverAchievement& a = c.achievements[i];
         if (i > 0)
-            text += i % 4 == 0 ? QStringLiteral("\n　　　") : QStringLiteral("　");
-        text += FromGame(a.name) + QStringLiteral("（") + BashoName(a.nengo, a.month) +
-                QStringLiteral("）");
+            text += i % FeatsPerLine() == 0 ? Tr("\n　　　") : Tr("　");
+        text += TrFormat("{name}（{basho}）", {{"name", Utf8(Tr(ShiftJisToUtf8(a.name)))},
+                                               {"basho", Utf8(BashoName(a.nengo, a.month))}});
     }
     return text;
 }
@@ -194,11 +220,17 @@ void FillCover(CareerRecordWindow& w, const std::optional<CareerCover>& cover) {
     w.Cover->setVisible(cover.has_value());
     if (!cover)
         return;
-    w.CoverName->setText(FromGame(cover->shikona));
+    w.CoverName->setText(ShownNameOf(cover->shikona));
     w.CoverFacts->setText(CoverFactsText(*cover));
     w.CoverAchievements->setText(CoverAchievementsText(*cover));
+    // Sentences run on in Japanese; other languages put a space between them.
+    const Language language = ShownLanguage();
     QString biography;
-    for (const std::string& sentence : cover->biography) biography += FromGame(sentence);
+    for (const std::string& sentence : BiographyIn(language, *cover)) {
+        if (!biography.isEmpty() && language != Language::Japanese)
+            biography += QLatin1Char(' ');
+        biography += QString::fromStdString(sentence);
+    }
     w.CoverBiography->setText(biography);
 }
 
@@ -241,17 +273,17 @@ void CareerRecordWindow::CreateCover() {
     auto* layout = new QVBoxLayout(Cover);
     layout->addLayout(top);
     layout->addWidget(CoverAchievements);
-    // The cover keeps its whole height; the chart and the tables give way.
-    CoverAchievements->setMinimumHeight(3 * QFontMetrics(CoverAchievements->font()).lineSpacing() +
-                                        4);
+    // The cover keeps its whole height with every feat; the chart and the
+    // tables give way.
+    const int lineSpacing = QFontMetrics(CoverAchievements->font()).lineSpacing();
+    CoverAchievements->setMinimumHeight(3 * lineSpacing + 4);
     CoverAchievements->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Cover->setMinimumHeight(layout->minimumSize().height());
+    coverHeight_ = layout->minimumSize().height() - 3 * lineSpacing;
 }
 
 CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     : QWidget(parent, Qt::Window), record_(record) {
     setObjectName(QStringLiteral("frmCareerRecord"));
-    setWindowTitle(QStringLiteral("力士の記録"));
     CreateCover();
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("Summary"));
@@ -260,17 +292,13 @@ CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     Trajectory->setRenderHint(QPainter::Antialiasing);
     Trajectory->setMinimumHeight(260);
     auto* tables = new QSplitter(Qt::Horizontal, this);
-    BashoTable = MakeTable(tables, "BashoTable",
-                           {QStringLiteral("場所"), QStringLiteral("番付"), QStringLiteral("勝敗"),
-                            QStringLiteral("優勝")});
-    RivalsTable = MakeTable(tables, "RivalsTable",
-                            {QStringLiteral("相手"), QStringLiteral("対戦"), QStringLiteral("勝"),
-                             QStringLiteral("敗")});
+    BashoTable = MakeTable(tables, "BashoTable", 4);
+    RivalsTable = MakeTable(tables, "RivalsTable", 4);
     // The most frequent opponents first, until the player sorts otherwise.
     RivalsTable->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
     tables->addWidget(BashoTable);
     tables->addWidget(RivalsTable);
-    KCard = new QPushButton(QStringLiteral("力士カード(&K)"), this);
+    KCard = new QPushButton(this);
     KCard->setObjectName(QStringLiteral("KCard"));
     connect(KCard, &QPushButton::clicked, this, &CareerRecordWindow::KCardClick);
     auto* summary = new QHBoxLayout();
@@ -281,7 +309,28 @@ CareerRecordWindow::CareerRecordWindow(QWidget* parent, CareerRecord& record)
     layout->addLayout(summary);
     layout->addWidget(Trajectory, 3);
     layout->addWidget(tables, 2);
+    Retranslate();
     resize(820, 760);
+}
+
+void CareerRecordWindow::Retranslate() {
+    setWindowTitle(Tr("力士の記録"));
+    const int lineSpacing = QFontMetrics(CoverAchievements->font()).lineSpacing();
+    CoverAchievements->setMinimumHeight(FeatLines() * lineSpacing + 4);
+    Cover->setMinimumHeight(coverHeight_ + FeatLines() * lineSpacing);
+    // The Japanese shares the tables' width out evenly; longer words take
+    // the width they need, and the champion's column or the opponent's the rest.
+    const bool even = ShownLanguage() == Language::Japanese;
+    for (const auto& [table, rest] : {std::pair{BashoTable, 3}, std::pair{RivalsTable, 0}}) {
+        QHeaderView* header = table->horizontalHeader();
+        header->setSectionResizeMode(even ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(rest, QHeaderView::Stretch);
+    }
+    BashoTable->setHorizontalHeaderLabels({Tr("場所"), Tr("番付"), Tr("勝敗"), Tr("優勝")});
+    RivalsTable->setHorizontalHeaderLabels({Tr("相手"), Tr("対戦"), Tr("勝"), Tr("敗")});
+    KCard->setText(Tr("力士カード(&K)"));
+    if (isVisible())
+        Fill();
 }
 
 void CareerRecordWindow::ShowCurrent() {
@@ -310,7 +359,7 @@ void CareerRecordWindow::Fill() {
         basho = record_.BashoOf(*career_);
         rivals = record_.RivalsOf(*career_);
     }
-    Summary->setText(summary ? SummaryText(*summary) : QStringLiteral("記録はまだありません。"));
+    Summary->setText(summary ? SummaryText(*summary) : Tr("記録はまだありません。"));
     FillCover(*this, summary ? std::optional<CareerCover>(ComposeCover(
                                    *summary, basho, rivals, record_.AchievementsOf(*career_)))
                              : std::nullopt);
@@ -329,21 +378,19 @@ bool CareerRecordWindow::SaveCard(const QString& path) {
         return false;
     const CareerCover cover =
         ComposeCover(*summary, basho, record_.RivalsOf(*career_), record_.AchievementsOf(*career_));
-    return DrawCareerCard(ComposeCard(cover, basho)).save(path, "PNG");
+    return DrawCareerCard(CardIn(ShownLanguage(), cover, basho)).save(path, "PNG");
 }
 
 void CareerRecordWindow::KCardClick() {
     const std::optional<CareerSummary> summary = career_ ? record_.Career(*career_) : std::nullopt;
-    const QString name =
-        summary ? QString::fromStdString(summary->shikona) : QStringLiteral("kelmar");
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("力士カードの保存"),
-                                     name + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
+    const QString name = summary ? RecordName(summary->shikona) : QStringLiteral("kelmar");
+    const QString path = QFileDialog::getSaveFileName(
+        this, Tr("力士カードの保存"), name + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     if (!SaveCard(path))
-        QMessageBox::warning(this, QStringLiteral("ケルマー"),
-                             QStringLiteral("力士カード %1 を保存できません。").arg(path));
+        QMessageBox::warning(this, Tr("ケルマー"),
+                             Tr("力士カード %1 を保存できません。").arg(path));
 }
 
 }  // namespace kelmar

@@ -30,6 +30,8 @@ class CareerRecordWindow : public QWidget {
     void ShowCareer(int64_t career);
     // Reads the record again (after a basho).
     void Refresh();
+    // Draws the window again in the shown language.
+    void Retranslate();
 
     // KCard: the card of the career shown saved as a PNG where the player
     // says; SaveCard writes it to `path` without asking, false when there is
@@ -54,6 +56,7 @@ class CareerRecordWindow : public QWidget {
     void Fill();
 
     CareerRecord& record_;
+    int coverHeight_ = 0;  // the cover's least height but for its lines of feats
     bool followCurrent_ = true;
     std::optional<int64_t> career_;
 };

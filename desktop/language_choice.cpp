@@ -62,6 +62,10 @@ QString TrIn(std::string_view context, std::string_view japanese) {
     return FromUtf8(TranslateIn(shown, context, japanese));
 }
 
+QString TrFormat(std::string_view japanese, std::initializer_list<TextPiece> pieces) {
+    return FromUtf8(Format(shown, japanese, pieces));
+}
+
 QString ShownNameOf(std::string_view displayName) {
     return FromUtf8(ShownName(shown, displayName));
 }

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
 #include "lang/language.h"
+#include "state/wording.h"
 
 namespace kelmar {
 
@@ -26,6 +28,8 @@ void SetShownLanguage(Language language);
 // A text of the windows (the Japanese, UTF-8) in the shown language.
 QString Tr(std::string_view japanese);
 QString TrIn(std::string_view context, std::string_view japanese);
+// The same with each {placeholder} filled in with its piece (UTF-8).
+QString TrFormat(std::string_view japanese, std::initializer_list<TextPiece> pieces);
 // A display name (Shift-JIS) as the shown language shows it.
 QString ShownNameOf(std::string_view displayName);
 

@@ -1,7 +1,8 @@
 // The main window in the player's language: the menu's choice of language,
 // and every open window drawn again in it at once. The choice is made from
 // the menu, so never while a modal window of the basho is up: the windows
-// to draw again are the main window, its home and the windows beside it.
+// to draw again are the main window, its home, the windows beside it and the
+// record's.
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -11,13 +12,16 @@
 
 #include "basho/reports.h"
 #include "desktop/about_window.h"
+#include "desktop/archive_window.h"
 #include "desktop/best10_window.h"
+#include "desktop/career_window.h"
 #include "desktop/game_text.h"
 #include "desktop/help_window.h"
 #include "desktop/home_face.h"
 #include "desktop/language_choice.h"
 #include "desktop/main_window.h"
 #include "desktop/paper_window.h"
+#include "desktop/past_careers_window.h"
 #include "desktop/report_window.h"
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
@@ -88,6 +92,13 @@ void TfrmKelmar::Retranslate() {
     frmReport->Retranslate();
     frmPaper->Retranslate();
     frmBest10->Retranslate();
+    // The record's windows, made when first opened.
+    if (frmCareerRecord != nullptr)
+        frmCareerRecord->Retranslate();
+    if (frmPastCareers != nullptr)
+        frmPastCareers->Retranslate();
+    if (frmArchive != nullptr)
+        frmArchive->Retranslate();
     // The help open in the other language gives way to the help of this one.
     if (HelpWindow != nullptr && HelpWindow->isVisible())
         KP1Click();

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "desktop/language_choice.h"
 #include "desktop/record_text.h"
 #include "record/career_record.h"
 
@@ -37,7 +38,7 @@ void FillRow(QTableWidget* table, int row, const CareerSummary& c) {
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, column, cell);
     };
-    put(kName, QString::fromStdString(c.shikona), static_cast<double>(c.career));
+    put(kName, RecordName(c.shikona), static_cast<double>(c.career));
     table->item(row, kName)->setData(kCareerRole, QVariant::fromValue<qlonglong>(c.career));
     put(kFirst, BashoName(c.firstNengo, c.firstMonth), static_cast<double>(c.career));
     put(kBasho, QString::number(c.basho), c.basho);
@@ -46,7 +47,7 @@ void FillRow(QTableWidget* table, int row, const CareerSummary& c) {
     put(kYusyo, QString::number(c.yusyo), c.yusyo);
     put(kRecord, WinsAndLosses(c.wins, c.losses), c.wins);
     put(kScore, QString::number(c.score), c.score);
-    put(kState, c.retired ? QStringLiteral("引退") : QStringLiteral("—"), c.retired ? 1 : 0);
+    put(kState, c.retired ? Tr("引退") : QStringLiteral("—"), c.retired ? 1 : 0);
 }
 
 }  // namespace
@@ -54,13 +55,8 @@ void FillRow(QTableWidget* table, int row, const CareerSummary& c) {
 PastCareersWindow::PastCareersWindow(QWidget* parent, CareerRecord& record, OpenCareer open)
     : QWidget(parent, Qt::Window), record_(record), open_(std::move(open)) {
     setObjectName(QStringLiteral("frmPastCareers"));
-    setWindowTitle(QStringLiteral("歴代の力士"));
     CareersTable = new QTableWidget(0, kColumns, this);
     CareersTable->setObjectName(QStringLiteral("CareersTable"));
-    CareersTable->setHorizontalHeaderLabels({QStringLiteral("力士"), QStringLiteral("初土俵"),
-                                             QStringLiteral("場所数"), QStringLiteral("最高位"),
-                                             QStringLiteral("優勝"), QStringLiteral("勝敗"),
-                                             QStringLiteral("得点"), QStringLiteral("引退")});
     CareersTable->verticalHeader()->hide();
     CareersTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     CareersTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -68,7 +64,7 @@ PastCareersWindow::PastCareersWindow(QWidget* parent, CareerRecord& record, Open
     CareersTable->horizontalHeader()->setStretchLastSection(true);
     // The best score first, until the player sorts otherwise.
     CareersTable->horizontalHeader()->setSortIndicator(kScore, Qt::DescendingOrder);
-    OpenButton = new QPushButton(QStringLiteral("力士の記録(&O)"), this);
+    OpenButton = new QPushButton(this);
     OpenButton->setObjectName(QStringLiteral("OpenButton"));
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
@@ -78,7 +74,17 @@ PastCareersWindow::PastCareersWindow(QWidget* parent, CareerRecord& record, Open
     layout->addLayout(buttons);
     connect(OpenButton, &QPushButton::clicked, this, &PastCareersWindow::OpenSelected);
     connect(CareersTable, &QTableWidget::cellActivated, this, [this] { OpenSelected(); });
+    Retranslate();
     resize(720, 420);
+}
+
+void PastCareersWindow::Retranslate() {
+    setWindowTitle(Tr("歴代の力士"));
+    CareersTable->setHorizontalHeaderLabels({Tr("力士"), Tr("初土俵"), Tr("場所数"), Tr("最高位"),
+                                             Tr("優勝"), Tr("勝敗"), Tr("得点"), Tr("引退")});
+    OpenButton->setText(Tr("力士の記録(&O)"));
+    if (isVisible())
+        Refresh();
 }
 
 void PastCareersWindow::Refresh() {

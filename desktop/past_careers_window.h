@@ -22,6 +22,8 @@ class PastCareersWindow : public QWidget {
 
     // Reads the record again.
     void Refresh();
+    // Draws the window again in the shown language.
+    void Retranslate();
     // The career of a row as the table is sorted now.
     int64_t CareerAt(int row) const;
 

@@ -68,8 +68,8 @@ val CoverOf(const CareerCover& c) {
                   earned.set("month", a.month);
                   return earned;
               }));
-    shown.set("biography",
-              ListOf(c.biography, [](const std::string& s) { return val(PageTextIn(s)); }));
+    shown.set("biography", ListOf(BiographyIn(PageLanguage(), c),
+                                  [](const std::string& sentence) { return val(sentence); }));
     return shown;
 }
 
@@ -150,7 +150,8 @@ val CardOf(double wanted) {
     const std::vector<BashoRow> basho = summary ? record.BashoOf(*career) : std::vector<BashoRow>();
     if (basho.empty())
         return val::null();
-    const CareerCard card = ComposeCard(
+    const CareerCard card = CardIn(
+        PageLanguage(),
         ComposeCover(*summary, basho, record.RivalsOf(*career), record.AchievementsOf(*career)),
         basho);
     val shown = val::object();
@@ -165,7 +166,7 @@ val CardOf(double wanted) {
     shown.set("trajectory", RectOf(card.trajectory));
     shown.set("texts", ListOf(card.texts, [](const CardText& t) {
                   val text = val::object();
-                  text.set("text", PageText(t.text));
+                  text.set("text", t.text);
                   text.set("x", t.x);
                   text.set("y", t.y);
                   text.set("size", t.size);
@@ -181,7 +182,7 @@ val CardOf(double wanted) {
                   point.set("champion", p.champion);
                   return point;
               }));
-    shown.set("shikona", summary->shikona);
+    shown.set("shikona", PageName(Utf8ToShiftJis(summary->shikona)));
     return shown;
 }
 
@@ -193,7 +194,8 @@ val Tallies() {
         const auto index = AchievementIndex(t.code);
         const bool known = t.careers > 0 && index;
         shown.set("code", t.code);
-        shown.set("name", known ? PageTextIn(kAchievements[*index].name) : std::string());
+        shown.set("name",
+                  known ? Translate(PageLanguage(), kAchievements[*index].name) : std::string());
         shown.set("careers", t.careers);
         shown.set("firstCareer", static_cast<double>(t.firstCareer));
         shown.set("shikona", PageName(Utf8ToShiftJis(t.shikona)));

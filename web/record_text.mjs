@@ -39,6 +39,14 @@ export function coverAchievementsText(c) {
     (i === 0 ? "" : i % 4 === 0 ? tr("\n　　　") : tr("　")) + tr("{name}（{basho}）", { name: a.name, basho: bashoName(a.nengo, a.month) })).join("");
 }
 
+// The same as pieces, the label first, for a language whose feats' names
+// are longer (any but Japanese): they run on, each kept whole, and wrap only
+// between two of them.
+export function coverAchievementPieces(c) {
+  if (c.achievements.length === 0) return [tr("達成：まだなし")];
+  return [tr("達成："), ...c.achievements.map((a) => tr("{name}（{basho}）", { name: a.name, basho: bashoName(a.nengo, a.month) }))];
+}
+
 // The columns of 歴代の力士: each its text and the key it sorts by.
 export const pastColumns = (words) => [
   (c) => [c.shikona, c.career], (c) => [bashoName(c.firstNengo, c.firstMonth), c.career],

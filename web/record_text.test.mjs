@@ -1,8 +1,9 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
+import { setCurrentLanguage } from "./language.mjs";
 import {
-  coverAchievementsText, coverFactsText, pastColumns, rankText, savedGameText, sortedCareers, summaryText,
+  coverAchievementPieces, coverAchievementsText, coverFactsText, pastColumns, rankText, savedGameText, sortedCareers, summaryText,
 } from "./record_text.mjs";
 
 const words = ["横綱", "大関", "関脇", "小結", "前頭"];
@@ -42,6 +43,17 @@ test("the cover's feats, four to a line", () => {
   assert.equal(lines.length, 2);
   assert.equal(lines[0], "達成：F0（2020年1月）　F1（2020年3月）　F2（2020年5月）　F3（2020年7月）");
   assert.equal(lines[1], "　　　F4（2020年9月）");
+});
+
+test("the cover's feats in English: each a piece of its own, the label first", () => {
+  setCurrentLanguage("en");
+  try {
+    assert.deepEqual(coverAchievementPieces({ achievements: [] }), ["Feats: none yet"]);
+    assert.deepEqual(coverAchievementPieces({ achievements: [{ name: "First yusho", nengo: 2021, month: 5 }] }),
+      ["Feats: ", "First yusho (May 2021)"]);
+  } finally {
+    setCurrentLanguage("ja");
+  }
 });
 
 test("歴代の力士 sorted by each column, ties by career", () => {

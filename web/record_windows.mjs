@@ -5,8 +5,8 @@
 import * as core from "./core.mjs";
 import { onItem } from "./menu.mjs";
 import {
-  bashoName, coverAchievementsText, coverFactsText, pastColumns, rankText, sortedCareers, summaryText,
-  winsAndLosses,
+  bashoName, coverAchievementPieces, coverAchievementsText, coverFactsText, pastColumns, rankText, sortedCareers,
+  summaryText, winsAndLosses,
 } from "./record_text.mjs";
 import { trajectorySvg } from "./trajectory.mjs";
 import { inWindow, named } from "./windows.mjs";
@@ -46,8 +46,22 @@ function fillTable(w, table, rows) {
   }));
 }
 
+function showAchievements(el, cover) {
+  if (currentLanguage() === "ja") {
+    el.textContent = coverAchievementsText(cover);
+    return;
+  }
+  el.replaceChildren(...coverAchievementPieces(cover).flatMap((piece, i) => {
+    const span = document.createElement("span");
+    span.className = "feat";
+    span.textContent = piece;
+    return i < 2 ? [span] : [tr("　"), span];
+  }));
+}
+
 function fillCareer() {
   const w = "frmCareerRecord";
+  rankWords = core.rankWords(); // in the language shown now
   const career = core.recordCareer(shown ?? 0);
   inWindow(w, "Summary").textContent = career ? summaryText(rankWords, career.summary) : tr("記録はまだありません。");
   const cover = career?.cover ?? null;
@@ -56,13 +70,13 @@ function fillCareer() {
   if (cover) {
     inWindow(w, "CoverName").textContent = cover.shikona;
     inWindow(w, "CoverFacts").textContent = coverFactsText(cover);
-    inWindow(w, "CoverAchievements").textContent = coverAchievementsText(cover);
+    showAchievements(inWindow(w, "CoverAchievements"), cover);
     inWindow(w, "CoverBiography").textContent = cover.biography.join(currentLanguage() === "ja" ? "" : " ");
   }
   const basho = career?.basho ?? [];
   inWindow(w, "Trajectory").replaceChildren(trajectorySvg(basho, rankWords));
   fillTable(w, "BashoTable", basho.map((r) => [
-    cell(bashoName(r.nengo, r.month)), cell(`${rankOf(r.rank)}（${r.slot}）`),
+    cell(bashoName(r.nengo, r.month)), cell(tr("{rank}（{slot}）", { rank: rankOf(r.rank), slot: r.slot })),
     cell(winsAndLosses(r.wins, r.losses)), cell(r.champion ? tr("優勝") : "")]));
   fillTable(w, "RivalsTable", (career?.rivals ?? []).map((r) => [
     cell(r.opponent), cell(r.bouts, true), cell(r.wins, true), cell(r.losses, true)]));
@@ -84,6 +98,7 @@ const showCurrent = () => showCareer(null);
 
 function fillPast() {
   const w = "frmPastCareers";
+  rankWords = core.rankWords();
   const columns = pastColumns(rankWords);
   const careers = sortedCareers(core.recordCareers(), columns, pastOrder);
   fillTable(w, "CareersTable", careers.map((c) =>
@@ -140,7 +155,6 @@ function bindPast() {
 // The menu's items KC1, KH2 and KA2, and the windows' buttons; `card` makes
 // the card of the career shown.
 export function bindRecordWindows(card) {
-  rankWords = core.rankWords();
   onItem("KC1", showCurrent);
   onItem("KH2", () => {
     fillPast();

@@ -1,24 +1,17 @@
 // The report window's lines and the captions in the player's language, from
 // the pieces the game composes its own from.
-#include <array>
-
 #include "basho/procedures.h"
 #include "basho/report_wordings.h"
 #include "basho/reports.h"
 #include "lang/catalogue.h"
 #include "lang/names.h"
+#include "lang/pieces.h"
 #include "lang/ranks.h"
 #include "state/encoding.h"
 #include "state/strings.h"
 
 namespace kelmar {
 namespace {
-
-constexpr std::array<Wording, 12> kMonths = {
-    wd<"1月", "month">, wd<"2月", "month">,  wd<"3月", "month">,  wd<"4月", "month">,
-    wd<"5月", "month">, wd<"6月", "month">,  wd<"7月", "month">,  wd<"8月", "month">,
-    wd<"9月", "month">, wd<"10月", "month">, wd<"11月", "month">, wd<"12月", "month">,
-};
 
 ReportLines ConvertedLines(const ReportLines& lines) {
     return ReportLines{ShiftJisToUtf8(lines.Label3), ShiftJisToUtf8(lines.Label1),
@@ -67,11 +60,8 @@ std::string TacticAgeLineIn(Language language, const TacticQuestion& question) {
 std::string DayCaptionIn(Language language, const DayCard& card) {
     if (language == Language::Japanese)
         return ShiftJisToUtf8(DayCaption(card));
-    const bool named = card.month >= 1 && card.month <= 12;
-    const std::string month =
-        named ? Translate(language, kMonths[static_cast<size_t>(card.month - 1)])
-              : IntToStr(card.month);
-    return Format(language, kDayCaption, {{"month", month}, {"day", IntToStr(card.day)}});
+    return Format(language, kDayCaption,
+                  {{"month", MonthNameIn(language, card.month)}, {"day", IntToStr(card.day)}});
 }
 
 std::string ScoreCaptionIn(Language language, int32_t score) {

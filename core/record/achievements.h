@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "state/shift_jis_literal.h"
+#include "state/wording.h"
 
 namespace kelmar {
 
@@ -20,21 +20,21 @@ class Database;
 
 struct AchievementKind {
     std::string_view code;  // as the view names it
-    std::string_view name;  // Shift-JIS, as the game shows it
+    Wording name;           // its Japanese the game's Shift-JIS, as the windows show it
 };
 
 // In the order the windows list them.
 inline constexpr std::array<AchievementKind, 10> kAchievements = {{
-    {"kachikoshi", sj<"初勝ち越し">},
-    {"sanyaku", sj<"新三役">},
-    {"ozeki", sj<"新大関">},
-    {"yokozuna", sj<"新横綱">},
-    {"yusho", sj<"初優勝">},
-    {"zensho", sj<"全勝優勝">},
-    {"basho60", sj<"十年">},
-    {"kinboshi", sj<"初金星">},
-    {"renso15", sj<"十五連勝">},
-    {"wins500", sj<"通算五百勝">},
+    {"kachikoshi", wd<"初勝ち越し">},
+    {"sanyaku", wd<"新三役">},
+    {"ozeki", wd<"新大関">},
+    {"yokozuna", wd<"新横綱">},
+    {"yusho", wd<"初優勝">},
+    {"zensho", wd<"全勝優勝">},
+    {"basho60", wd<"十年">},
+    {"kinboshi", wd<"初金星">},
+    {"renso15", wd<"十五連勝">},
+    {"wins500", wd<"通算五百勝">},
 }};
 
 // The index of a code in kAchievements, or nullopt.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/language.h"
 #include "record/career_cover.h"
 
 namespace kelmar {
@@ -19,7 +20,7 @@ struct CardRect {
 
 // One text at its baseline's left end; its colour as 0xRRGGBB.
 struct CardText {
-    std::string text;  // Shift-JIS, as the game's texts
+    std::string text;  // Shift-JIS from ComposeCard, UTF-8 from CardIn
     int x = 0, y = 0;
     int size = 12;  // pixels
     bool bold = false;
@@ -49,5 +50,9 @@ inline constexpr uint32_t kRankColours[5] = {0x8e2424, 0xc86a1e, 0x3b7d3b, 0x2f6
 
 // The card of a career with at least one basho: its cover and its basho.
 CareerCard ComposeCard(const CareerCover& cover, const std::vector<BashoRow>& basho);
+// The same card with its texts in `language` (UTF-8), as the faces draw it;
+// where the feats' names are too long for their columns, they are laid out
+// two to a line below their label.
+CareerCard CardIn(Language language, const CareerCover& cover, const std::vector<BashoRow>& basho);
 
 }  // namespace kelmar

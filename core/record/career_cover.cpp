@@ -1,48 +1,52 @@
 #include "record/career_cover.h"
 
+#include "lang/pieces.h"
 #include "state/encoding.h"
 #include "state/rank.h"
-#include "state/shift_jis_literal.h"
-#include "state/strings.h"
+#include "state/wording.h"
 
 namespace kelmar {
 
 namespace {
 
-// 2021年5月場所
-std::string BashoWords(int32_t nengo, int32_t month) {
-    return IntToStr(nengo) + sj<"年"> + IntToStr(month) + sj<"月場所">;
+using Kind = PhrasePiece::Kind;
+
+PhrasePiece BashoPiece(const BashoRow& b) {
+    return NumberPiece("basho", Kind::Basho, b.nengo, b.month);
 }
 
-std::string Record(int32_t wins, int32_t losses) {
-    return IntToStr(wins) + sj<"勝"> + IntToStr(losses) + sj<"敗">;
+PhrasePiece RecordPiece(int32_t wins, int32_t losses) {
+    return NumberPiece("record", Kind::Record, wins, losses);
 }
 
-std::string FirstBasho(const std::string& name, const BashoRow& first) {
-    return name + sj<"、"> + BashoWords(first.nengo, first.month) + sj<"に"> +
-           std::string(RankWord(first.rank)) + sj<"で初土俵。"> +
-           (first.wins > first.losses ? sj<"いきなり"> : sj<"デビューは">)+Record(first.wins,
-                                                                                  first.losses) +
-           sj<"。">;
+Phrase FirstBasho(const std::string& name, const BashoRow& first) {
+    constexpr Wording kWinning = wd<"{name}、{basho}場所に{rank}で初土俵。いきなり{record}。">;
+    constexpr Wording kLosing = wd<"{name}、{basho}場所に{rank}で初土俵。デビューは{record}。">;
+    return {first.wins > first.losses ? kWinning : kLosing,
+            {NamePiece("name", name), BashoPiece(first),
+             NumberPiece("rank", Kind::RankWithArticle, first.rank),
+             RecordPiece(first.wins, first.losses)}};
 }
 
 // Each first basho at a rank higher than every one before.
-std::string Promotions(const std::vector<BashoRow>& basho) {
+Phrase Promotions(const std::vector<BashoRow>& basho) {
     int32_t best = basho.front().rank;
-    std::string steps;
+    std::vector<Phrase> steps;
     for (const BashoRow& b : basho) {
         if (b.rank >= best || RankWord(b.rank).empty())
             continue;
         best = b.rank;
-        steps += (steps.empty() ? "" : sj<"、">)+BashoWords(b.nengo, b.month) + sj<"に新"> +
-                 std::string(RankWord(b.rank));
+        steps.push_back({wd<"{basho}場所に新{rank}">,
+                         {BashoPiece(b), NumberPiece("rank", Kind::Rank, b.rank)}});
     }
     if (steps.empty())
-        return sj<"最高位は"> + std::string(RankWord(best)) + sj<"、番付を上げることはかなわず。">;
-    return steps + (best == 1 ? sj<"と駆け上がり、ついに綱を張った！"> : sj<"と出世した。">);
+        return {wd<"最高位は{rank}、番付を上げることはかなわず。">,
+                {NumberPiece("rank", Kind::Rank, best)}};
+    return {best == 1 ? wd<"{steps}と駆け上がり、ついに綱を張った！"> : wd<"{steps}と出世した。">,
+            {ListPiece("steps", std::move(steps))}};
 }
 
-std::vector<std::string> Championships(const std::vector<BashoRow>& basho, int32_t yusyo) {
+std::vector<Phrase> Championships(const std::vector<BashoRow>& basho, int32_t yusyo) {
     const BashoRow* first = nullptr;
     bool perfect = false;
     for (const BashoRow& b : basho) {
@@ -54,26 +58,28 @@ std::vector<std::string> Championships(const std::vector<BashoRow>& basho, int32
     }
     if (first == nullptr)
         return {};
-    std::vector<std::string> sentences = {sj<"初優勝は"> + BashoWords(first->nengo, first->month) +
-                                          sj<"、賜杯を抱くこと通算"> + IntToStr(yusyo) +
-                                          sj<"回。">};
+    std::vector<Phrase> sentences = {
+        {wd<"初優勝は{basho}場所、賜杯を抱くこと通算{times}。">,
+         {BashoPiece(*first), NumberPiece("times", Kind::Times, yusyo)}}};
     if (perfect)
-        sentences.push_back(sj<"全勝優勝の快挙も成し遂げた！">);
+        sentences.push_back({wd<"全勝優勝の快挙も成し遂げた！">, {}});
     return sentences;
 }
 
-std::string Rival(const RivalRow& rival) {
-    return sj<"好敵手は"> + Utf8ToShiftJis(rival.opponent) + sj<"、"> + IntToStr(rival.bouts) +
-           sj<"度の対戦で"> + Record(rival.wins, rival.losses) + sj<"。">;
+Phrase Rival(const RivalRow& rival) {
+    return {
+        wd<"好敵手は{name}、{bouts}度の対戦で{record}。">,
+        {NamePiece("name", Utf8ToShiftJis(rival.opponent)),
+         NumberPiece("bouts", Kind::Number, rival.bouts), RecordPiece(rival.wins, rival.losses)}};
 }
 
-std::string Ending(const CareerSummary& career, const BashoRow& last) {
-    const std::string record = sj<"通算"> + Record(career.wins, career.losses);
+Phrase Ending(const CareerSummary& career, const BashoRow& last) {
     if (career.retired)
-        return BashoWords(last.nengo, last.month) + sj<"を最後に土俵を去った。"> + record +
-               sj<"。">;
-    return BashoWords(last.nengo, last.month) + sj<"まで"> + IntToStr(career.basho) +
-           sj<"場所を務め、"> + record + sj<"。">;
+        return {wd<"{basho}場所を最後に土俵を去った。通算{record}。">,
+                {BashoPiece(last), RecordPiece(career.wins, career.losses)}};
+    return {wd<"{basho}場所まで{count}場所を務め、通算{record}。">,
+            {BashoPiece(last), NumberPiece("count", Kind::Number, career.basho),
+             RecordPiece(career.wins, career.losses)}};
 }
 
 }  // namespace
@@ -105,20 +111,29 @@ CareerCover ComposeCover(const CareerSummary& career, const std::vector<BashoRow
     cover.retired = career.retired;
     for (const EarnedAchievement& a : achievements)
         if (const auto index = AchievementIndex(a.code))
-            cover.achievements.push_back(
-                CoverAchievement{std::string(kAchievements[*index].name), a.nengo, a.month});
+            cover.achievements.push_back(CoverAchievement{
+                std::string(kAchievements[*index].name.japanese), a.nengo, a.month});
     if (basho.empty())
         return cover;
     cover.lastNengo = basho.back().nengo;
     cover.lastMonth = basho.back().month;
-    cover.biography.push_back(FirstBasho(cover.shikona, basho.front()));
-    cover.biography.push_back(Promotions(basho));
-    for (std::string& sentence : Championships(basho, career.yusyo))
-        cover.biography.push_back(std::move(sentence));
+    cover.sentences.push_back(FirstBasho(cover.shikona, basho.front()));
+    cover.sentences.push_back(Promotions(basho));
+    for (Phrase& sentence : Championships(basho, career.yusyo))
+        cover.sentences.push_back(std::move(sentence));
     if (const RivalRow* rival = BestRival(rivals))
-        cover.biography.push_back(Rival(*rival));
-    cover.biography.push_back(Ending(career, basho.back()));
+        cover.sentences.push_back(Rival(*rival));
+    cover.sentences.push_back(Ending(career, basho.back()));
+    for (const Phrase& sentence : cover.sentences)
+        cover.biography.push_back(Utf8ToShiftJis(PhraseIn(Language::Japanese, sentence)));
     return cover;
+}
+
+std::vector<std::string> BiographyIn(Language language, const CareerCover& cover) {
+    std::vector<std::string> sentences;
+    for (const Phrase& sentence : cover.sentences)
+        sentences.push_back(PhraseIn(language, sentence));
+    return sentences;
 }
 
 }  // namespace kelmar

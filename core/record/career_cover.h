@@ -3,12 +3,16 @@
 // career's rows in the record: the first basho, the promotions, the
 // championships, the best rival and how the career ended. The texts are the
 // game's Shift-JIS strings; the record's UTF-8 names are converted on the way in.
+// The biography's sentences are kept as phrases too, so that a face shows them
+// in its language.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "lang/language.h"
+#include "lang/pieces.h"
 #include "record/career_record.h"
 
 namespace kelmar {
@@ -27,7 +31,8 @@ struct CareerCover {
     int32_t wins = 0, losses = 0, yusyo = 0;
     bool retired = false;
     std::vector<CoverAchievement> achievements;
-    std::vector<std::string> biography;  // one sentence each
+    std::vector<Phrase> sentences;       // the biography, one phrase a sentence
+    std::vector<std::string> biography;  // the same in Japanese
 };
 
 // The best rival: the opponent with the most bouts, then the most wins, then
@@ -38,5 +43,9 @@ const RivalRow* BestRival(const std::vector<RivalRow>& rivals);
 CareerCover ComposeCover(const CareerSummary& career, const std::vector<BashoRow>& basho,
                          const std::vector<RivalRow>& rivals,
                          const std::vector<EarnedAchievement>& achievements);
+
+// The biography's sentences in `language`, UTF-8, the names in romaji where
+// the language writes them.
+std::vector<std::string> BiographyIn(Language language, const CareerCover& cover);
 
 }  // namespace kelmar

@@ -1,10 +1,12 @@
 // The cover of a career: its facts and its biography's sentences for a short
-// and a long career and one that goes on, and the best rival among ties.
+// and a long career and one that goes on, and the best rival among ties; the
+// biography in English, its pieces placed and its names in romaji.
 #include "record/career_cover.h"
 
 #include <gtest/gtest.h>
 
 #include "record/career_script.h"
+#include "state/encoding.h"
 #include "state/shift_jis_literal.h"
 #include "state/strings.h"
 #include "support/game_folder.h"
@@ -117,6 +119,79 @@ TEST(CareerCover, TheBestRivalHasTheMostBoutsThenTheMostWins) {
             EXPECT_EQ(best->opponent, c.best) << c.name;
         }
     }
+}
+
+// A career laid out by hand, from January 2020, two months a basho: each
+// basho's rank, wins (of fifteen) and whether he won it.
+struct HandBasho {
+    int32_t rank;
+    int32_t wins;
+    bool champion = false;
+};
+
+CareerCover HandCover(const char* shikona, const std::vector<HandBasho>& career,
+                      const std::vector<RivalRow>& rivals, bool retired) {
+    CareerSummary summary;
+    summary.shikona = shikona;
+    summary.firstNengo = 2020;
+    summary.firstMonth = 1;
+    summary.retired = retired;
+    std::vector<BashoRow> basho;
+    for (const HandBasho& h : career) {
+        const auto i = static_cast<int32_t>(basho.size());
+        basho.push_back({i + 1, 2020 + i / 6, 2 * (i % 6) + 1, 10 + h.rank, h.rank, h.wins,
+                         15 - h.wins, h.champion});
+        summary.basho += 1;
+        summary.wins += h.wins;
+        summary.losses += 15 - h.wins;
+        summary.yusyo += h.champion ? 1 : 0;
+    }
+    return ComposeCover(summary, basho, rivals, {});
+}
+
+struct EnglishCase {
+    const char* name;
+    CareerCover cover;
+    std::vector<std::string> english;
+};
+
+TEST(CareerCover, TheBiographyInEnglishWithItsPiecesPlacedAndTheNamesInRomaji) {
+    GameFolder folder;
+    folder.CopyData("romaji.txt");
+    const EnglishCase cases[] = {
+        {"a losing debut, never promoted, retired",
+         HandCover("若楓", {{5, 7}}, {{"霧昇", 4, 1, 3}}, true),
+         {"Wakakaede made his debut as a maegashira in the January 2020 basho, going 7-8.",
+          "He never rose above maegashira.",
+          "His great rival was Kirinobori, against whom he went 1-3 in 4 bouts.",
+          "He retired after the January 2020 basho with a career record of 7-8."}},
+        {"a winning debut, two promotions, one yusho, going on",
+         HandCover("千代雷", {{5, 9}, {4, 8}, {2, 12, true}}, {{"鯨丸", 6, 3, 3}}, false),
+         {"Chiyoikazuchi made a winning debut as a maegashira in the January 2020 basho, going "
+          "9-6.",
+          "He was promoted to komusubi in March 2020 and ozeki in May 2020.",
+          "He won his first yusho in the May 2020 basho and held the Emperor's Cup once.",
+          "His great rival was Kujiramaru, against whom he went 3-3 in 6 bouts.",
+          "Through the May 2020 basho he has fought 3 basho, 29-16 in all."}},
+        {"up to yokozuna with a zensho, two yusho; a rival the table lacks keeps his name",
+         HandCover("霧昇", {{4, 8}, {3, 15, true}, {2, 10}, {1, 13, true}}, {{"山川", 5, 2, 3}},
+                   true),
+         {"Kirinobori made a winning debut as a komusubi in the January 2020 basho, going 8-7.",
+          "He climbed to sekiwake in March 2020, ozeki in May 2020 and yokozuna in July 2020: at "
+          "last he wore the yokozuna's rope!",
+          "He won his first yusho in the March 2020 basho and held the Emperor's Cup twice.",
+          "He even won a zensho yusho, a perfect 15-0!",
+          "His great rival was 山川, against whom he went 2-3 in 5 bouts.",
+          "He retired after the July 2020 basho with a career record of 46-14."}},
+    };
+    for (const EnglishCase& c : cases) {
+        EXPECT_EQ(BiographyIn(Language::English, c.cover), c.english) << c.name;
+        // The same sentences in Japanese are the cover's own.
+        std::vector<std::string> japanese;
+        for (const std::string& s : c.cover.biography) japanese.push_back(ShiftJisToUtf8(s));
+        EXPECT_EQ(BiographyIn(Language::Japanese, c.cover), japanese) << c.name;
+    }
+    EXPECT_EQ(cases[2].cover.biography[2], sj<"初優勝は2020年3月場所、賜杯を抱くこと通算2回。">);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "record/career_record.h"
 #include "record/career_script.h"
 #include "record/sqlite.h"
+#include "state/encoding.h"
 #include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 #include "support/store_rows.h"
@@ -179,6 +180,51 @@ TEST(CareerCard, TheFactsAndTheTrajectoryOfACareer) {
     }
     EXPECT_LE(f.left + f.width, card.width);
     EXPECT_LE(card.title.left + card.title.width, card.width);
+}
+
+// The card in English: no kana or kanji left, the names in romaji, and the
+// feats' longer names two to a line, every one clear of the trajectory and
+// inside the card; in Japanese the game's own card.
+TEST(CareerCard, InEnglishEveryTextFitsItsPlace) {
+    GameFolder folder;
+    folder.CopyData("romaji.txt");
+    CareerRecord record("Kelmar.db");
+    const std::vector<ScriptedBasho> career = {{5, "oooooooooxxxxxx", false},
+                                               {4, "ooooooooooxxxxx", true},
+                                               {3, "ooooooooooooooo", true},
+                                               {2, "oooooooxxxxxxxx", false},
+                                               {1, "ooooooooxxxxxxx", false}};
+    RecordScriptedCareer(record, "若楓", career);
+    const int64_t id = *record.CurrentOrLastCareer();
+    const std::vector<BashoRow> basho = record.BashoOf(id);
+    const CareerCover cover =
+        ComposeCover(*record.Career(id), basho, record.RivalsOf(id), record.AchievementsOf(id));
+    ASSERT_GE(cover.achievements.size(), 6u);
+    const CareerCard english = CardIn(Language::English, cover, basho);
+    std::vector<std::string> texts;
+    for (const CardText& t : english.texts) {
+        texts.push_back(t.text);
+        for (const char c : t.text) EXPECT_GE(c, ' ') << t.text;  // ASCII alone
+        // The card's Gothic is monospaced: an ASCII letter half its size.
+        const int right = t.x + static_cast<int>(t.text.size()) * t.size / 2;
+        if (t.x < english.trajectory.left) {
+            EXPECT_LE(right, english.trajectory.left) << t.text;
+        }
+        EXPECT_LE(right, english.width - english.borderWidth) << t.text;
+        EXPECT_LE(t.y + 3, english.height - english.borderWidth) << t.text;
+    }
+    for (const char* expected : {"Wakakaede", "January 2020 basho", "Yokozuna", "Retired",
+                                 "September 2020 basho", "First yusho", "Fifteen straight wins"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+
+    const CareerCard japanese = CardIn(Language::Japanese, cover, basho);
+    const CareerCard game = ComposeCard(cover, basho);
+    ASSERT_EQ(japanese.texts.size(), game.texts.size());
+    for (size_t i = 0; i < game.texts.size(); ++i) {
+        EXPECT_EQ(Utf8ToShiftJis(japanese.texts[i].text), game.texts[i].text);
+        EXPECT_EQ(japanese.texts[i].x, game.texts[i].x);
+        EXPECT_EQ(japanese.texts[i].y, game.texts[i].y);
+    }
 }
 
 }  // namespace

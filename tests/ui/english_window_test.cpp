@@ -1,27 +1,40 @@
 // The desktop in English: a game played in English saves the very bytes of
-// the same game in Japanese; every window a career opens shows no Japanese
-// outside its pictures; the menu's choice of language redraws the open
+// the same game in Japanese; every window a career opens, and the record's
+// windows over a few careers, show no Japanese outside their pictures and
+// clip none of their words; the menu's choice of language redraws the open
 // windows at once and is kept; a kept choice wins over the environment.
+#include <QAbstractAxis>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
+#include <map>
 
 #include "desktop/about_window.h"
+#include "desktop/archive_window.h"
 #include "desktop/best10_window.h"
+#include "desktop/career_window.h"
 #include "desktop/help_window.h"
 #include "desktop/home_face.h"
 #include "desktop/language_choice.h"
+#include "desktop/past_careers_window.h"
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
 #include "lang/catalogue.h"
+#include "record/career_record.h"
 #include "state/help_file.h"
+#include "state/text_file.h"
+#include "synthetic_record.h"
 #include "window_test_support.h"
 
 using namespace kelmar;
@@ -70,6 +83,85 @@ QStringList JapaneseTextsOf(QWidget* window) {
                 check(item->objectName(), item->text());
     }
     return found;
+}
+
+// The record's texts beyond labels and buttons, each with where it is: the
+// tables' headings and cells, the charts' titles, axes and legends.
+QList<std::pair<QString, QString>> TableAndChartTextsOf(QWidget* window) {
+    QList<std::pair<QString, QString>> texts;
+    for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
+        for (int column = 0; column < table->columnCount(); ++column)
+            texts.append(
+                {table->objectName() + " heading", table->horizontalHeaderItem(column)->text()});
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (table->item(row, column) != nullptr)
+                    texts.append({table->objectName(), table->item(row, column)->text()});
+    }
+    for (QChartView* view : window->findChildren<QChartView*>()) {
+        texts.append({view->objectName() + " title", view->chart()->title()});
+        for (QAbstractAxis* axis : view->chart()->axes())
+            texts.append({view->objectName() + " axis", axis->titleText()});
+        for (QAbstractSeries* series : view->chart()->series())
+            texts.append({view->objectName() + " legend", series->name()});
+    }
+    return texts;
+}
+
+// The words of a record's window that its box cuts: a label narrower or
+// lower than its text, a table's cell or heading narrower than its text,
+// an axis's title longer than its side of the plot.
+QStringList ClippedTextsOf(QWidget* window) {
+    QStringList clipped;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        const QSize hint = label->sizeHint();
+        const bool cut = label->wordWrap()
+                             ? label->heightForWidth(label->width()) > label->height()
+                             : hint.width() > label->width() || hint.height() > label->height();
+        if (cut)
+            clipped << label->objectName() + ": " + label->text();
+    }
+    for (QTableWidget* table : window->findChildren<QTableWidget*>()) {
+        const QFontMetrics cells(table->font());
+        const QFontMetrics headings(table->horizontalHeader()->font());
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const int width = table->columnWidth(column) - 6;
+            const QString heading = table->horizontalHeaderItem(column)->text();
+            if (headings.horizontalAdvance(heading) > width)
+                clipped << table->objectName() + " heading: " + heading;
+            for (int row = 0; row < table->rowCount(); ++row)
+                if (const QTableWidgetItem* item = table->item(row, column))
+                    if (cells.horizontalAdvance(item->text()) > width)
+                        clipped << table->objectName() + ": " + item->text();
+        }
+    }
+    for (QChartView* view : window->findChildren<QChartView*>())
+        for (QAbstractAxis* axis : view->chart()->axes()) {
+            const QRectF plot = view->chart()->plotArea();
+            const qreal room = axis->orientation() == Qt::Vertical ? plot.height() : plot.width();
+            if (QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()) > room)
+                clipped << view->objectName() + " axis: " + axis->titleText();
+        }
+    return clipped;
+}
+
+// Three careers in the record: of 1 basho, of 100 with yusho and every rank,
+// and one of 20 that goes on.
+void RecordThreeCareers() {
+    CareerRecord record(GameFolderPath("Kelmar.db"));
+    RecordSyntheticCareer(record, "若楓", 1, 7);
+    RecordSyntheticCareer(record, "千代雷", 100, 11);
+    RecordSyntheticCareer(record, "霧昇", 20, 3, false);
+}
+
+// Opens the career of `basho` basho from 歴代の力士.
+void OpenCareerOfBasho(TfrmKelmar& w, int basho) {
+    QTableWidget* table = w.frmPastCareers->CareersTable;
+    table->setCurrentCell(table->findItems(QString::number(basho), Qt::MatchExactly)[0]->row(), 0);
+    w.frmPastCareers->OpenButton->click();
+    QApplication::processEvents();  // laid out for its new texts
 }
 
 // A first basho on juryo entry 7, tactic 1, the report read first, saved.
@@ -239,6 +331,109 @@ class EnglishWindowTest : public QObject {
         QCOMPARE(w.NameLabel->width(), 121);
     }
 
+    void TheRecordsWindowsShowNoJapaneseAndClipNoWord() {
+        GameUnderTest game(true, 1, Language::English);
+        RecordThreeCareers();
+        TfrmKelmar& w = *game.window;
+        w.show();
+        QStringList found, clipped;
+        // Every word fits the windows at the sizes they open with.
+        const std::map<QString, QSize> sizes = {{QStringLiteral("frmCareerRecord"), {820, 760}},
+                                                {QStringLiteral("frmPastCareers"), {720, 420}},
+                                                {QStringLiteral("frmArchive"), {560, 380}}};
+        const auto look = [&](QWidget* window) {
+            QApplication::processEvents();
+            if (window->size() != sizes.at(window->objectName()))
+                clipped << QStringLiteral("%1 grown to %2 x %3")
+                               .arg(window->objectName())
+                               .arg(window->width())
+                               .arg(window->height());
+            found << JapaneseTextsOf(window);
+            for (const auto& [where, text] : TableAndChartTextsOf(window))
+                if (HasJapanese(text))
+                    found << window->objectName() + "/" + where + ": " + text;
+            clipped << ClippedTextsOf(window);
+        };
+        w.KH2->trigger();
+        look(w.frmPastCareers);
+        for (const int basho : {1, 100, 20}) {
+            OpenCareerOfBasho(w, basho);
+            look(w.frmCareerRecord);
+            if (basho == 100) {
+                const QString biography = w.frmCareerRecord->CoverBiography->text();
+                QVERIFY2(
+                    biography.startsWith(QStringLiteral("Chiyoikazuchi made a winning debut as "
+                                                        "a maegashira in the March 2020 basho")),
+                    qPrintable(biography));
+                QVERIFY2(biography.contains(QStringLiteral("Emperor's Cup 8 times. His great rival "
+                                                           "was Kujiramaru")),
+                         qPrintable(biography));
+                QCOMPARE(w.frmCareerRecord->BashoTable->item(0, 1)->text(),
+                         QStringLiteral("Maegashira (30)"));
+            }
+        }
+        w.KA2->trigger();
+        look(w.frmArchive);
+        found.removeDuplicates();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+        // The card in English too: its texts drawn from the English layout.
+        QVERIFY(w.frmCareerRecord->SaveCard(QStringLiteral("card.png")));
+        QVERIFY(game.player.errors.isEmpty());
+    }
+
+    void TheMenuRedrawsTheRecordsWindowsAtOnce() {
+        GameUnderTest game;
+        RecordThreeCareers();
+        TfrmKelmar& w = *game.window;
+        w.show();
+        w.KH2->trigger();
+        OpenCareerOfBasho(w, 100);
+        w.KA2->trigger();
+        QApplication::processEvents();
+        const std::initializer_list<QWidget*> windows = {w.frmCareerRecord, w.frmPastCareers,
+                                                         w.frmArchive};
+        const auto textsOf = [&] {
+            QStringList texts;
+            for (QWidget* window : windows) {
+                texts << window->windowTitle();
+                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+                for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                    texts << button->text();
+                for (const auto& [where, text] : TableAndChartTextsOf(window)) texts << text;
+            }
+            return texts;
+        };
+        const QStringList japanese = textsOf();
+        const QList<QSize> sizes = {w.frmCareerRecord->size(), w.frmPastCareers->size(),
+                                    w.frmArchive->size()};
+
+        w.findChild<QAction*>(QStringLiteral("LangEn"))->trigger();
+        QApplication::processEvents();
+        QCOMPARE(w.frmCareerRecord->windowTitle(), QStringLiteral("Career record"));
+        QCOMPARE(w.frmPastCareers->windowTitle(), QStringLiteral("Past rikishi"));
+        QCOMPARE(w.frmArchive->windowTitle(), QStringLiteral("Archive"));
+        QVERIFY(w.frmCareerRecord->CoverName->text() == QStringLiteral("Chiyoikazuchi"));
+        QVERIFY(w.frmArchive->Tally->text().endsWith(QStringLiteral("of 10 feats achieved")));
+        for (QWidget* window : windows) {
+            QStringList found = JapaneseTextsOf(window);
+            for (const auto& [where, text] : TableAndChartTextsOf(window))
+                if (HasJapanese(text))
+                    found << where + ": " + text;
+            QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+            QVERIFY2(ClippedTextsOf(window).isEmpty(),
+                     qPrintable(ClippedTextsOf(window).join('\n')));
+        }
+
+        // Back in Japanese, every word and every size as it was.
+        w.findChild<QAction*>(QStringLiteral("LangJa"))->trigger();
+        QApplication::processEvents();
+        QCOMPARE(textsOf(), japanese);
+        QCOMPARE((QList<QSize>{w.frmCareerRecord->size(), w.frmPastCareers->size(),
+                               w.frmArchive->size()}),
+                 sizes);
+    }
+
     void TheEnglishHelpHasTheTopicsAndLinksOfTheJapanese() {
         const HelpFile japanese = ReadHelpFile(KELMAR_DATA_DIR "/Kelmar.hlp");
         const HelpFile english = ReadHelpFile(KELMAR_DATA_DIR "/Kelmar-en.hlp");
@@ -267,6 +462,9 @@ class EnglishWindowTest : public QObject {
         const QRegularExpression call(
             QStringLiteral("\\bTr(?:In)?\\(((?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")+)\\s*(?:,((?:\\s*\"(?:"
                            "[^\"\\\\]|\\\\.)*\")+))?\\s*\\)"));
+        // TrFormat's wording, before its pieces.
+        const QRegularExpression format(
+            QStringLiteral("\\bTrFormat\\(((?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")+)\\s*,"));
         const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
         const auto joined = [&](const QString& literals) {
             QString text;
@@ -290,6 +488,11 @@ class EnglishWindowTest : public QObject {
                 if (!CatalogueText(Language::English, withContext ? context.toStdString() : "",
                                    japanese.toStdString()))
                     missing << name + ": " + QString::fromUtf8(japanese);
+            }
+            for (const QRegularExpressionMatch& m : format.globalMatch(code)) {
+                ++looked;
+                if (!CatalogueText(Language::English, "", joined(m.captured(1)).toStdString()))
+                    missing << name + ": " + joined(m.captured(1));
             }
         }
         QVERIFY(looked > 40);

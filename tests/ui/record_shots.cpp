@@ -1,13 +1,19 @@
 // Pictures of the career record's windows, to be looked at (not a test):
 // "歴代の力士" over three careers, and "力士の記録" with its cover for a career
-// of 1 basho and one of 100 basho; then a career played through the game's
+// of 1 basho and one of 100 basho, and its card; then a career played through the game's
 // windows, and the cover shown when it ends; 資料館 before and after it.
-//     build/dev/tests/ui/kelmar-record-shots /tmp/shots
+// The windows are in Japanese, or in the language of the code given second;
+// the cover of 100 basho is taken in the other language as well, after the
+// menu's switch.
+//     build/dev/tests/ui/kelmar-record-shots /tmp/shots [en]
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "desktop/archive_window.h"
 #include "desktop/career_window.h"
@@ -40,11 +46,18 @@ void OpenCareerOfBasho(PastCareersWindow* hall, int basho) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    const QString folder = ShotsFolder(argc, argv);
+    std::optional<Language> language = Language::Japanese;
+    if (argc == 3)
+        language = LanguageOfCode(argv[2]);
+    if (!language) {
+        std::fprintf(stderr, "%s: no language of the code %s\n", argv[0], argv[2]);
+        return 2;
+    }
+    const QString folder = ShotsFolder(std::min(argc, 2), argv);
     if (folder.isEmpty())
         return 2;
 
-    GameUnderTest game;
+    GameUnderTest game(true, 1, *language);
     {
         CareerRecord record(GameFolderPath("Kelmar.db"));
         RecordSyntheticCareer(record, "若楓", 1, 7);
@@ -59,8 +72,15 @@ int main(int argc, char** argv) {
     Save(window.frmCareerRecord, folder, "career-1-basho");
     OpenCareerOfBasho(window.frmPastCareers, 100);
     Save(window.frmCareerRecord, folder, "career-100-basho");
+    window.frmCareerRecord->SaveCard(folder + "/card-100-basho.png");
     window.KA2->trigger();
     Save(window.frmArchive, folder, "archive");
+    // The menu's other language, and back.
+    const bool japanese = *language == Language::Japanese;
+    QAction* other = window.findChild<QAction*>(japanese ? "LangEn" : "LangJa");
+    other->trigger();
+    Save(window.frmCareerRecord, folder, japanese ? "career-100-basho-en" : "career-100-basho-ja");
+    window.findChild<QAction*>(japanese ? "LangJa" : "LangEn")->trigger();
 
     // A career of the game itself, to its end.
     window.K1->trigger();

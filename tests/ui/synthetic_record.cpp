@@ -9,8 +9,9 @@ namespace kelmar::testing {
 
 namespace {
 
-const std::array<const char*, 12> kOpponents = {"霧昇", "千代雷", "鯨丸", "錦灘",   "鳳雅", "豊雲",
-                                                "青嵐", "栃波",   "若楓", "琴風林", "朝霞", "黒鷲"};
+// Names of the shipped roster, each with its reading in romaji.txt.
+const std::array<const char*, 12> kOpponents = {"霧昇", "千代雷", "鯨丸", "錦灘", "鳳雅",   "豊雲",
+                                                "青嵐", "栃波",   "若楓", "琴浦", "朝霧山", "荒鷹"};
 
 int RankOfSlot(int slot) {
     return slot <= 2 ? 1 : slot <= 4 ? 2 : slot <= 6 ? 3 : slot <= 8 ? 4 : 5;

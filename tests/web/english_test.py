@@ -38,9 +38,8 @@ PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True}
 # The visible texts of the page, with the element that holds each, and the
 # elements whose text does not fit them: wider or taller than their box, or
 # out of their window.
-# Not yet in English: the cover's biography, whose sentences the record
-# composes in Japanese only. Said at every run, never passed in silence.
-KNOWN_GAPS = ["CoverBiography"]
+# Not yet in English, said at every run, never passed in silence: none.
+KNOWN_GAPS = []
 PAGE_TEXTS = "const KNOWN_GAPS = %s;" % KNOWN_GAPS + r"""
 const texts = [], clipped = [];
 const skip = (el) => el.closest('[lang="ja"]') || /^lblName/.test(el.dataset.name || "") ||
@@ -159,6 +158,32 @@ def play_basho(d, seen):
     check(False, "the basho ended in time")
 
 
+def switch_cover(d):
+    """The cover's biography in English, its pieces placed and the shikona in
+    romaji; 日本語 and back from the menu while it is open draws it, the
+    trajectory's legend and the basho table again."""
+    menu(d, "KC1")
+    if not until(d, lambda: shown(d, "Cover"), 5, "KC1 opens the cover"):
+        return
+    name = q(d, "CoverName").text
+    biography = q(d, "CoverBiography").text
+    check(re.match(rf"{re.escape(name)} made (a winning|his) debut as an? \w+ in the \w+ \d{{4}} basho, going \d+-\d+\.",
+                   biography) is not None and JAPANESE.search(name) is None,
+          f"the biography in English, the shikona in romaji ({biography[:120]})")
+    rank = lambda: d.execute_script(
+        "return document.querySelector('[data-name=\"BashoTable\"] tbody td:nth-child(2)').textContent")
+    legend = lambda: d.execute_script("return document.querySelector('[data-name=\"Trajectory\"]').textContent")
+    english_rank = rank()
+    menu(d, "LangJa")
+    check("初土俵" in q(d, "CoverBiography").text and "（" in rank() and JAPANESE.search(rank()),
+          f"日本語: the biography and the basho table drawn again ({rank()})")
+    check("横綱" in legend(), "日本語: the trajectory's legend drawn again")
+    menu(d, "LangEn")
+    check(q(d, "CoverBiography").text == biography and rank() == english_rank and "Yokozuna" in legend(),
+          f"English again: the biography and the ranks ({english_rank})")
+    d.execute_script("document.querySelector('[data-name=\"frmCareerRecord\"] .close').click()")
+
+
 def open_windows(d):
     """The windows of the menus after a basho, one after the other."""
     for item, window, shot in [("KB1", "frmStage", None), ("KT2", "frmBest10", "top-ten"),
@@ -272,6 +297,7 @@ def main():
         check(page_save == expected,
               f"a basho in English saves kelmar-sim's Kelmar.ini ({len(page_save)} and {len(expected)} bytes)")
         open_windows(d)
+        switch_cover(d)
         # ?lang=ja for one visit: Japanese, and the kept choice unchanged.
         load(d, f"{URL}?lang=ja")
         check(q(d, "KN1").get_attribute("textContent").startswith("新しいゲーム") and
@@ -285,7 +311,8 @@ def main():
     finally:
         d.quit()
     print(f"     the screenshots are in {SHOTS}")
-    print(f"todo not checked, still in Japanese: {', '.join(KNOWN_GAPS)}")
+    if KNOWN_GAPS:
+        print(f"todo not checked, still in Japanese: {', '.join(KNOWN_GAPS)}")
     if failures:
         print(f"{len(failures)} failure(s)")
         sys.exit(1)
