@@ -12,6 +12,7 @@
 #include "lang/catalogue.h"
 #include "lang/error_text.h"
 #include "lang/names.h"
+#include "lang/pictures.h"
 #include "lang/ranks.h"
 #include "state/encoding.h"
 #include "state/errors.h"
@@ -118,7 +119,7 @@ void ShowPixels(const char* canvas, canvas::ConstView picture) {
 
 void ShowChart(const ChartRows& rows) {
     canvas::Picture image(425, 321);
-    canvas::DrawChart(rows, image);
+    canvas::DrawChart(rows, image, SheetFileIn(PageLanguage()));
     ShowPixels("Chart", image);
 }
 

@@ -18,6 +18,7 @@
 #include "canvas/chart.h"
 #include "canvas/picture.h"
 #include "canvas/scoreboard.h"
+#include "lang/pictures.h"
 #include "state/frontend.h"
 #include "state/stepped_clock.h"
 
@@ -58,7 +59,8 @@ class FirstDay : public kelmar::HeadlessFrontend {
     }
     void ShowDailyChart(const kelmar::DailyChart& chart) override {
         kelmar::canvas::Picture image(425, 321);
-        kelmar::canvas::DrawChart(chart.rows, image);
+        kelmar::canvas::DrawChart(chart.rows, image,
+                                  kelmar::SheetFileIn(kelmar::Language::Japanese));
         std::printf("chart %08x\n", static_cast<unsigned>(Digest(image)));
         throw Done{};
     }
