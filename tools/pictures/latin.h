@@ -51,7 +51,7 @@ std::vector<std::string> PlateLines(std::string_view reading);
 // between the letters' stems rather than on them.
 void DrawLatinPlate(QImage& sheet, const QRect& cell, std::string_view reading);
 
-// The rank letter of a rank code 1..5 (Y, O, S, K, M), 7 or 8 x 11 in the
+// The rank letter of a rank code 1..5 (Y, O, S, K, M), 7 to 9 x 11 in the
 // digits' strokes, centred in the cell.
 void DrawRankLetter(QImage& sheet, const QRect& cell, int code);
 
