@@ -5,7 +5,9 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "desktop/language_choice.h"
 #include "desktop/window_layout.h"
+#include "lang/pictures.h"
 #include "state/text_file.h"
 
 namespace kelmar {
@@ -65,7 +67,7 @@ QImage DrawCareerCard(const CareerCard& card) {
     painter.setPen(QPen(Colour(card.border), b));
     painter.drawRect(QRectF(b / 2.0, b / 2.0, card.width - b, card.height - b));
     // The title picture; a folder without it leaves the paper there.
-    const QImage title(QString::fromStdString(GameFolderPath("title.bmp")));
+    const QImage title(QString::fromStdString(GameFolderPath(TitlePictureIn(ShownLanguage()))));
     if (!title.isNull())
         painter.drawImage(RectOf(card.title), title);
     DrawTrajectory(painter, card);

@@ -2,11 +2,12 @@
 
 #include "canvas/chart.h"
 #include "desktop/picture_copy.h"
+#include "lang/pictures.h"
 
 namespace kelmar {
 
-void DrawChart(const ChartRows& rows, QImage& target) {
-    canvas::DrawChart(rows, PixelsOf(target));
+void DrawChart(const ChartRows& rows, QImage& target, Language language) {
+    canvas::DrawChart(rows, PixelsOf(target), SheetFileIn(language));
 }
 
 }  // namespace kelmar

@@ -8,14 +8,16 @@
 #include <QImage>
 #include <QString>
 
+#include "lang/language.h"
 #include "state/frontend.h"
 
 namespace kelmar {
 
-// Reads the sheet from the game folder, composes the whole chart on a white
-// 430 x 330 picture and draws that onto `target` at (0, 0) in one copy.
+// Reads the sheet of `language` (lang/pictures.h) from the game folder,
+// composes the whole chart on a white 430 x 330 picture and draws that onto
+// `target` at (0, 0) in one copy.
 // Raises PictureError when the sheet cannot be read; then `target` is left as
 // it was. Every value of the rows has its cell (the rules refused any other).
-void DrawChart(const ChartRows& rows, QImage& target);
+void DrawChart(const ChartRows& rows, QImage& target, Language language);
 
 }  // namespace kelmar

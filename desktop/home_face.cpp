@@ -9,6 +9,7 @@
 #include "desktop/pixel_view.h"
 #include "desktop/record_text.h"
 #include "desktop/window_layout.h"
+#include "lang/pictures.h"
 #include "state/encoding.h"
 #include "state/saved_game.h"
 #include "state/text_file.h"
@@ -27,9 +28,10 @@ QPushButton* MakeHomeButton(QWidget* parent, const char* name, QRect geometry,
     return button;
 }
 
-// The title picture; a folder without it shows the game's name instead.
+// The title picture of the shown language; a folder without it shows the
+// game's name instead.
 QImage TitleImage() {
-    QImage title(QString::fromStdString(GameFolderPath("title.bmp")));
+    QImage title(QString::fromStdString(GameFolderPath(TitlePictureIn(ShownLanguage()))));
     if (!title.isNull() && title.size() == kTitle.size())
         return title.convertToFormat(QImage::Format_RGB32);
     QImage blank = WhiteSurface(kTitle.size());

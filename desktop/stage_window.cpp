@@ -40,8 +40,19 @@ TfrmStage::TfrmStage(QWidget* mainWindow, const Game& game) : QDialog(mainWindow
 void TfrmStage::Retranslate() {
     setWindowTitle(Tr("番付表"));
     btnClose->setText(Tr("閉じる"));
-    if (isVisible())
-        SetCaption(lblTitle, QString::fromStdString(ChartTitlesIn(ShownLanguage())));
+    if (!isVisible())
+        return;
+    SetCaption(lblTitle, QString::fromStdString(ChartTitlesIn(ShownLanguage())));
+    // The rank words and the names are drawn in the sheet: the chart is drawn
+    // again from the sheet of the language.
+    if (failedWhileShown_)
+        return;
+    try {
+        FormActivate();
+    } catch (const std::exception& failure) {
+        failedWhileShown_ = true;
+        ShowFailure(this, failure);
+    }
 }
 
 void TfrmStage::FormCreate(QWidget* mainWindow) {
@@ -70,7 +81,7 @@ bool TfrmStage::event(QEvent* event) {
 void TfrmStage::FormActivate() {
     if (chart_ != nullptr && !chart_->refusal.empty())
         throw GameError(chart_->refusal);
-    DrawChart(chart_ != nullptr ? chart_->rows : game_.Chart(), Image1->Surface());
+    DrawChart(chart_ != nullptr ? chart_->rows : game_.Chart(), Image1->Surface(), ShownLanguage());
     Image1->Changed();
     SetCaption(lblTitle, QString::fromStdString(ChartTitlesIn(ShownLanguage())));
 }

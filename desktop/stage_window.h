@@ -19,7 +19,8 @@ class TfrmStage : public QDialog {
     Q_OBJECT
 
   public:
-    // Its texts drawn again in the shown language.
+    // Its texts, and the chart when it is shown, drawn again in the shown
+    // language.
     void Retranslate();
     // Placed 100 pixels right of and 80 below the main window's corner.
     TfrmStage(QWidget* mainWindow, const Game& game);

@@ -31,6 +31,7 @@ done
 # The layout, and nothing of the tests or benchmarks.
 for f in usr/games/kelmar usr/games/kelmar-sim usr/lib/games/kelmar/kelmar \
     usr/share/games/kelmar/Wrestler.txt usr/share/games/kelmar/Kelmar.hlp \
+    usr/share/games/kelmar/rikishi-en.bmp usr/share/games/kelmar/title-en.bmp \
     usr/share/applications/org.example.kelmar.desktop \
     usr/share/metainfo/org.example.kelmar.metainfo.xml \
     usr/share/man/man6/kelmar.6.gz usr/share/man/man6/kelmar-sim.6.gz \

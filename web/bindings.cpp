@@ -22,6 +22,7 @@
 #include "game/views_in_language.h"
 #include "lang/catalogue.h"
 #include "lang/language.h"
+#include "lang/pictures.h"
 #include "state/encoding.h"
 #include "state/errors.h"
 #include "state/help_file.h"
@@ -209,6 +210,17 @@ bool Chart() {
     return Guarded([] { ShowChart(TheGame().Chart()); });
 }
 
+// The language changed while frmStage is open: its picture from the other
+// sheet; false after the error's message.
+bool ChartAgain() {
+    return Guarded([] { ShowChartAgain(); });
+}
+
+// The title picture of the page's language, a file of the game folder.
+std::string TitlePicture() {
+    return TitlePictureIn(PageLanguage());
+}
+
 std::string ChartTitlesText() {
     return ChartTitlesIn(PageLanguage());
 }
@@ -370,6 +382,8 @@ EMSCRIPTEN_BINDINGS(kelmar_page) {
     function("bashoRunning", &BashoRunning);
     function("chart", &Chart);
     function("chartTitles", &ChartTitlesText);
+    function("chartAgain", &ChartAgain);
+    function("titlePicture", &TitlePicture);
     function("topTen", &TopTen);
     function("help", &Help);
     function("filmPaces", &FilmPaces);

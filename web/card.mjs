@@ -12,7 +12,7 @@ const font = (size, bold) =>
   `${bold ? "bold " : ""}${size}px ${getComputedStyle(document.body).getPropertyValue("--gothic")}`;
 
 function drawTitle(context, rect) {
-  const title = core.gamePicture("title.bmp");
+  const title = core.gamePicture(core.titlePicture());
   if (!title) return;
   const picture = document.createElement("canvas");
   picture.width = title.width;

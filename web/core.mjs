@@ -61,6 +61,10 @@ export const bashoRunning = () => call("bashoRunning");
 // KB1: whether the chart was drawn.
 export const chart = () => call("chart");
 export const chartTitles = () => call("chartTitles");
+// The open chart drawn again from the sheet of the language now.
+export const chartAgain = () => call("chartAgain");
+// The title picture's file in the language now (title.bmp, title-en.bmp).
+export const titlePicture = () => call("titlePicture");
 // KT2: {names, scores}, ten lines each.
 export const topTen = () => call("topTen");
 // KP1: [{number, title, paragraphs: [[{text, link}, ...], ...]}], or null.

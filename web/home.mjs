@@ -13,7 +13,7 @@ const inHome = (name) => named(name, home());
 function drawTitle() {
   const canvas = inHome("TitlePicture");
   const context = canvas.getContext("2d");
-  const title = core.gamePicture("title.bmp");
+  const title = core.gamePicture(core.titlePicture());
   if (title && title.width === canvas.width && title.height === canvas.height) {
     const pixels = new Uint8ClampedArray(title.rgba.buffer, title.rgba.byteOffset, title.rgba.length);
     context.putImageData(new ImageData(pixels, title.width, title.height), 0, 0);
@@ -29,7 +29,9 @@ function drawTitle() {
   context.fillText("ケルマー", canvas.width / 2, canvas.height / 2);
 }
 
+// Shown, and shown again when the language changes: the title of the language.
 export function showHome() {
+  drawTitle();
   const glance = core.savedGlance();
   inHome("ResumeButton").disabled = !glance.exists;
   inHome("SavedGameLabel").textContent = savedGameText(glance);

@@ -58,7 +58,10 @@ function redraw(redrawTopTen) {
     list.selectedIndex = picked;
     setLabel("NameLabel", panel.name);
   }
-  if (isOpen("frmStage")) inWindow("frmStage", "lblTitle").textContent = core.chartTitles();
+  if (isOpen("frmStage")) {
+    inWindow("frmStage", "lblTitle").textContent = core.chartTitles();
+    core.chartAgain(); // its words are drawn in the sheet of the language
+  }
   if (isOpen("frmBest10")) redrawTopTen();
   if (isOpen("HelpWindow")) redrawHelp();
   if (homeShown()) showHome();

@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "banzuke/newspaper.h"
 #include "basho/procedures.h"
@@ -12,6 +13,7 @@
 #include "lang/catalogue.h"
 #include "lang/error_text.h"
 #include "lang/names.h"
+#include "lang/pictures.h"
 #include "lang/ranks.h"
 #include "state/encoding.h"
 #include "state/errors.h"
@@ -116,10 +118,23 @@ void ShowPixels(const char* canvas, canvas::ConstView picture) {
     JsShowPixels(canvas, rgba.data(), picture.width, picture.height);
 }
 
+namespace {
+std::optional<ChartRows>& RowsShown() {
+    static std::optional<ChartRows> rows;
+    return rows;
+}
+}  // namespace
+
 void ShowChart(const ChartRows& rows) {
+    RowsShown() = rows;
     canvas::Picture image(425, 321);
-    canvas::DrawChart(rows, image);
+    canvas::DrawChart(rows, image, SheetFileIn(PageLanguage()));
     ShowPixels("Chart", image);
+}
+
+void ShowChartAgain() {
+    if (const std::optional<ChartRows> rows = RowsShown())
+        ShowChart(*rows);
 }
 
 void PageFrontend::Show(const MainView& view) {

@@ -45,8 +45,12 @@ void ShowError(const std::string& message);
 void ShowPixels(const char* canvas, canvas::ConstView picture);
 
 // The chart's picture of these rows in frmStage's image (425 x 321), from the
-// sheet of the game folder; PictureError when it cannot be read.
+// sheet of the page's language in the game folder; PictureError naming that
+// file when it cannot be read.
 void ShowChart(const ChartRows& rows);
+// The rows shown last drawn again, from the sheet of the language now;
+// nothing before any chart.
+void ShowChartAgain();
 
 class PageFrontend : public Frontend {
   public:

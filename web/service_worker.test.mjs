@@ -14,7 +14,8 @@ function worker(files, version = "v1") {
 }
 
 const kScope = "https://example.org/kelmar/";
-const kFiles = ["index.html", "start.mjs", "kelmar-core.wasm", "pictures/力士.bmp.gz"];
+const kFiles = ["index.html", "start.mjs", "kelmar-core.wasm", "pictures/力士.bmp.gz",
+  "pictures/rikishi-en.bmp.gz", "pictures/title-en.bmp.gz"];
 
 test("a request of the page's address or a listed file is answered from the cache", () => {
   const sw = worker(kFiles.map((f) => [f, "00"]));
@@ -27,6 +28,9 @@ test("a request of the page's address or a listed file is answered from the cach
     ["https://example.org/kelmar/start.mjs", false, "start.mjs"],
     ["https://example.org/kelmar/start.mjs?v=2", false, "start.mjs"],
     ["https://example.org/kelmar/pictures/%E5%8A%9B%E5%A3%AB.bmp.gz", false, "pictures/力士.bmp.gz"],
+    ["https://example.org/kelmar/pictures/rikishi-en.bmp.gz", false, "pictures/rikishi-en.bmp.gz"],
+    ["https://example.org/kelmar/pictures/title-en.bmp.gz?v=2", false, "pictures/title-en.bmp.gz"],
+    ["https://example.org/kelmar/pictures/rikishi.bmp.gz", false, null],
     ["https://example.org/kelmar/tests/hooks.mjs", false, null],
     ["https://example.org/kelmar/", false, null],
     ["https://example.org/kelmar/other.html", true, null],

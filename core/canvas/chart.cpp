@@ -1,8 +1,6 @@
 #include "canvas/chart.h"
 
 #include "canvas/bitmap.h"
-#include "state/encoding.h"
-#include "state/shift_jis_literal.h"
 
 namespace kelmar::canvas {
 
@@ -39,9 +37,9 @@ void DrawRow(View chart, ConstView sheet, const ChartRow& cells, int slot) {
         CopyRect(chart, row.At(140 + 12 * j, 151 + 12 * j), sheet, sheet::StarCell());
     const Rect plate = sheet::PlateCell(cells.portrait);
     if (cells.player)
-        CopyRectHighlight(chart, row.At(40, 93), sheet, plate, kBlue);
+        CopyRectHighlight(chart, row.At(kShownPlateLeft, kShownPlateRight), sheet, plate, kBlue);
     else
-        CopyRect(chart, row.At(40, 93), sheet, plate);
+        CopyRect(chart, row.At(kShownPlateLeft, kShownPlateRight), sheet, plate);
 }
 
 }  // namespace
@@ -53,8 +51,8 @@ Picture Chart(const ChartRows& rows, ConstView sheet) {
     return chart;
 }
 
-void DrawChart(const ChartRows& rows, View target) {
-    const Picture sheet = ReadGamePicture(ShiftJisToUtf8(sj<"力士.bmp">));
+void DrawChart(const ChartRows& rows, View target, std::string_view sheetFile) {
+    const Picture sheet = ReadGamePicture(sheetFile);
     DrawPicture(target, 0, 0, Chart(rows, sheet));
 }
 

@@ -4,6 +4,8 @@
 // The column titles above it are a text each frontend writes with its fonts.
 #pragma once
 
+#include <string_view>
+
 #include "canvas/picture.h"
 #include "state/frontend.h"
 
@@ -13,14 +15,19 @@ namespace kelmar::canvas {
 // Image1 (425 x 321), which shows its top-left part.
 inline constexpr int kChartWidth = 430, kChartHeight = 330;
 
+// A row's name plate stands from x 40 up to 93 of its half: the sheet's
+// plate of 47 pixels shown 53 wide.
+inline constexpr int kShownPlateLeft = 40, kShownPlateRight = 93;
+
 // The rows composed from `sheet` on a fresh white chart picture. Every value
 // of the rows has its cell (the rules refused any other); a cell off a smaller
 // sheet draws nothing.
 Picture Chart(const ChartRows& rows, ConstView sheet);
 
-// Reads the sheet 力士.bmp from the game folder and draws Chart onto
-// `target` at (0, 0) in one copy. Raises PictureError when the sheet cannot
-// be read; then `target` is left as it was.
-void DrawChart(const ChartRows& rows, View target);
+// Reads the sheet `sheetFile` (a file name of the game folder, UTF-8: the
+// game's 力士.bmp, or the sheet of another language's face) and draws Chart
+// onto `target` at (0, 0) in one copy. Raises PictureError naming that file
+// when it cannot be read; then `target` is left as it was.
+void DrawChart(const ChartRows& rows, View target, std::string_view sheetFile);
 
 }  // namespace kelmar::canvas

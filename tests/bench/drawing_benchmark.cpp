@@ -42,7 +42,7 @@ BENCHMARK(BM_DrawBoutCard)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repor
 void BM_DrawChart(benchmark::State& run) {
     QImage image1 = WhiteSurface(QSize(425, 321));
     for (auto _ : run) {
-        DrawChart(ChartRowsOf(Game().state), image1);
+        DrawChart(ChartRowsOf(Game().state), image1, Language::Japanese);
         benchmark::DoNotOptimize(image1.constBits());
     }
 }

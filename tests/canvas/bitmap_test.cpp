@@ -316,8 +316,10 @@ TEST(BitmapReader, ShippedPicturesAtTheirSizes) {
         std::string file;
         int width, height;
     };
-    std::vector<Size> sizes = {{"力士.bmp", 578, 358}, {"On.bmp", 24, 18},   {"Off.bmp", 24, 18},
-                               {"oshi.bmp", 24, 18},   {"hiki.bmp", 24, 18}, {"nage.bmp", 24, 18}};
+    std::vector<Size> sizes = {
+        {"力士.bmp", 578, 358},       {"On.bmp", 24, 18},      {"Off.bmp", 24, 18},
+        {"oshi.bmp", 24, 18},         {"hiki.bmp", 24, 18},    {"nage.bmp", 24, 18},
+        {"rikishi-en.bmp", 578, 358}, {"title.bmp", 430, 161}, {"title-en.bmp", 430, 161}};
     for (char letter = 'a'; letter <= 'm'; ++letter)
         sizes.push_back({{letter, '.', 'b', 'm', 'p'}, 240, 160});
     for (const Size& s : sizes) {

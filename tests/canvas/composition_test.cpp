@@ -11,9 +11,13 @@
 
 #include "banzuke/procedures.h"
 #include "basho/procedures.h"
+#include "canvas/bitmap.h"
 #include "canvas/chart.h"
 #include "canvas/scoreboard.h"
+#include "lang/pictures.h"
+#include "state/encoding.h"
 #include "state/errors.h"
+#include "state/shift_jis_literal.h"
 #include "support/game_folder.h"
 #include "support/shipped_league.h"
 
@@ -77,8 +81,34 @@ TEST(Composition, ChartAsTheDesktopDrewIt) {
     ChartRows rows = ChartRowsOf(league.state);
     rows[3].wins = 9;  // a red win count, whatever the first basho left
     Picture image1(425, 321);
-    DrawChart(rows, image1);
+    DrawChart(rows, image1, SheetFileIn(Language::Japanese));
     EXPECT_EQ(HashOf(image1), 5319940023439052897u);
+}
+
+// The cells of one row of the chart: its rank and its plate.
+Picture Cells(ConstView chart, int slot, int left, int right) {
+    Picture cells(right - left, 17);
+    CopyRect(cells, cells.view().Bounds(), chart, Rect(left, 18 * slot, right - left, 17));
+    return cells;
+}
+
+TEST(Composition, TheEnglishChartIsComposedFromTheEnglishSheet) {
+    League league;
+    const ChartRows rows = ChartRowsOf(league.state);
+    Picture japanese(425, 321), english(425, 321), fromJapanese(425, 321), fromEnglish(425, 321);
+    DrawChart(rows, japanese, SheetFileIn(Language::Japanese));
+    DrawChart(rows, english, SheetFileIn(Language::English));
+    DrawPicture(fromJapanese, 0, 0, Chart(rows, ReadGamePicture(ShiftJisToUtf8(sj<"力士.bmp">))));
+    DrawPicture(fromEnglish, 0, 0, Chart(rows, ReadGamePicture("rikishi-en.bmp")));
+    EXPECT_EQ(japanese, fromJapanese);
+    EXPECT_EQ(english, fromEnglish);
+    // Every rank word and plate differs; the wins, losses and stars between
+    // them are the same cells of both sheets.
+    for (int slot = 1; slot <= 16; ++slot) {
+        EXPECT_NE(Cells(japanese, slot, 0, 31), Cells(english, slot, 0, 31)) << slot;
+        EXPECT_NE(Cells(japanese, slot, 40, 93), Cells(english, slot, 40, 93)) << slot;
+        EXPECT_EQ(Cells(japanese, slot, 100, 216), Cells(english, slot, 100, 216)) << slot;
+    }
 }
 
 TEST(Composition, ASheetThatCannotBeReadLeavesThePictureAsItWas) {
@@ -86,9 +116,21 @@ TEST(Composition, ASheetThatCannotBeReadLeavesThePictureAsItWas) {
     std::filesystem::remove("力士.bmp");
     const Picture old(425, 321, 0xFF00FF00);
     Picture picture = old;
-    EXPECT_THROW(DrawChart(ChartRowsOf(league.state), picture), PictureError);
+    EXPECT_THROW(DrawChart(ChartRowsOf(league.state), picture, SheetFileIn(Language::Japanese)),
+                 PictureError);
     EXPECT_THROW(DrawBoutCard(DayCardOf(league.state), picture), PictureError);
     EXPECT_EQ(picture, old);
+    // The English chart reads its own sheet, and a missing one is named.
+    DrawChart(ChartRowsOf(league.state), picture, SheetFileIn(Language::English));
+    EXPECT_NE(picture, old);
+    std::filesystem::remove("rikishi-en.bmp");
+    try {
+        DrawChart(ChartRowsOf(league.state), picture, SheetFileIn(Language::English));
+        ADD_FAILURE() << "no PictureError";
+    } catch (const PictureError& e) {
+        EXPECT_EQ(std::string(e.what()), sj<"ﾌｧｲﾙ "> + Utf8ToShiftJis(league.folder.path()) +
+                                             sj<"/rikishi-en.bmp は開けません">);
+    }
 }
 
 // The composition draws what the sheet holds: on a sheet of one colour every

@@ -1,6 +1,8 @@
 // The pictures that come with the game, read as the plain Windows bitmaps they
 // are: their sizes, and every cell of the picture sheet that the day card and
-// the banzuke chart copy holds something, with glyphs in pure black.
+// the banzuke chart copy holds something, with glyphs in pure black. The
+// English sheet beside it has the same figures and strip, its own rank
+// letters, and a plate that holds every name's reading unclipped.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,8 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "lang/pictures.h"
+#include "lang/romaji.h"
 #include "state/picture_sheet.h"
+#include "state/roster.h"
+#include "state/strings.h"
 #include "state/text_file.h"
+#include "support/game_folder.h"
 
 namespace kelmar {
 namespace {
@@ -92,8 +99,10 @@ TEST(ShippedPictures, SizesAsTheWindowsExpect) {
         std::string name;
         int width, height;
     };
-    std::vector<Case> cases = {{"On.bmp", 24, 18},   {"Off.bmp", 24, 18},  {"oshi.bmp", 24, 18},
-                               {"hiki.bmp", 24, 18}, {"nage.bmp", 24, 18}, {"title.bmp", 430, 161}};
+    std::vector<Case> cases = {{"On.bmp", 24, 18},           {"Off.bmp", 24, 18},
+                               {"oshi.bmp", 24, 18},         {"hiki.bmp", 24, 18},
+                               {"nage.bmp", 24, 18},         {"title.bmp", 430, 161},
+                               {kEnglishTitleFile, 430, 161}};
     for (char letter = 'a'; letter <= 'm'; ++letter)
         cases.push_back({std::string(1, letter) + ".bmp", 240, 160});
     for (const auto& c : cases) {
@@ -103,10 +112,14 @@ TEST(ShippedPictures, SizesAsTheWindowsExpect) {
     }
     // The sheet has exactly the size the rules' refusals assume, and a
     // figure and a plate for every shipped number.
-    const Bitmap bitmap(kSheet);
-    EXPECT_EQ(bitmap.width(), sheet::kWidth);
-    EXPECT_EQ(bitmap.height(), sheet::kHeight);
+    for (const std::string& name : {kSheet, std::string(kEnglishSheetFile)}) {
+        const Bitmap bitmap(name);
+        EXPECT_EQ(bitmap.width(), sheet::kWidth) << name;
+        EXPECT_EQ(bitmap.height(), sheet::kHeight) << name;
+    }
     EXPECT_TRUE(sheet::HasFigure(kPortraits) && sheet::HasPlate(kPortraits));
+    EXPECT_NE(Bitmap("title.bmp").CellPixels({0, 0, 430, 161}),
+              Bitmap(kEnglishTitleFile).CellPixels({0, 0, 430, 161}));
 }
 
 TEST(ShippedPictures, EveryPortraitTileHoldsAFigureAndEveryRikishiLooksHisOwn) {
@@ -149,6 +162,67 @@ TEST(ShippedPictures, ChartCellsAreBlackGlyphsAndAllDifferent) {
     EXPECT_GE(Inked(separator), 6);
     EXPECT_TRUE(OnlyBlackAndWhite(separator));
     EXPECT_GE(Inked(bitmap.CellPixels(kStar)), 40);
+}
+
+// The shipped names (display name, Shift-JIS) by portrait number.
+std::vector<std::pair<int, std::string>> ShippedNamesByPortrait() {
+    testing::GameFolder folder;
+    folder.CopyAllData();
+    GameState league;
+    LoadRoster(league);
+    LoadJuryoNames(league);
+    std::vector<std::pair<int, std::string>> names;
+    for (int slot = 1; slot <= kRosterSlots; ++slot)
+        names.emplace_back(PortraitNumber(league.NameOfWres[slot]),
+                           DisplayName(league.NameOfWres[slot]));
+    for (int i = 1; i <= kJuryo; ++i)
+        names.emplace_back(PortraitNumber(league.Juryo[i]), DisplayName(league.Juryo[i]));
+    return names;
+}
+
+TEST(ShippedPictures, TheEnglishSheetHasTheSameFiguresAndStripAndItsOwnWords) {
+    const Bitmap japanese(kSheet), english(kEnglishSheetFile);
+    for (int n = 1; n <= kPortraits; ++n)
+        for (int j = 1; j <= 3; ++j)
+            EXPECT_EQ(japanese.CellPixels(sheet::PortraitTile(n, j)),
+                      english.CellPixels(sheet::PortraitTile(n, j)))
+                << "portrait " << n;
+    for (int d = 0; d <= 15; ++d)
+        EXPECT_EQ(japanese.CellPixels(DigitCell(d)), english.CellPixels(DigitCell(d)));
+    EXPECT_EQ(japanese.CellPixels(kSeparator), english.CellPixels(kSeparator));
+    EXPECT_EQ(japanese.CellPixels(kStar), english.CellPixels(kStar));
+    std::set<std::vector<uint32_t>> letters;
+    for (int k = 1; k <= 5; ++k) {
+        const auto letter = english.CellPixels(RankCell(k));
+        EXPECT_NE(letter, japanese.CellPixels(RankCell(k))) << "rank " << k;
+        EXPECT_GE(Inked(letter), 20) << "rank " << k;
+        EXPECT_TRUE(OnlyBlackAndWhite(letter)) << "rank " << k;
+        letters.insert(letter);
+    }
+    EXPECT_EQ(letters.size(), 5u);
+}
+
+TEST(ShippedPictures, EveryReadingHasAnEnglishPlateThatHoldsIt) {
+    const Bitmap english(kEnglishSheetFile);
+    const RomajiTable romaji = RomajiTable::Read(std::string(KELMAR_DATA_DIR) + "/" + kRomajiFile);
+    const auto names = ShippedNamesByPortrait();
+    ASSERT_EQ(names.size(), size_t(kPortraits));
+    std::set<std::vector<uint32_t>> plates;
+    for (const auto& [n, name] : names) {
+        const auto reading = romaji.Of(name);
+        ASSERT_TRUE(reading) << "portrait " << n << " has no reading";
+        const Cell plate = PlateCell(n);
+        const auto pixels = english.CellPixels(plate);
+        // A reading's letters: more of them, more ink; one letter at least 6.
+        EXPECT_GE(Inked(pixels), 6 * static_cast<int>(reading->size())) << *reading;
+        EXPECT_TRUE(OnlyBlackAndWhite(pixels)) << *reading;
+        // Nothing clipped: the plate's first and last columns stay white.
+        for (int x : {plate.left, plate.right() - 1})
+            EXPECT_EQ(Inked(english.CellPixels({x, plate.top, 1, plate.height})), 0)
+                << *reading << " touches the plate's edge at x " << x;
+        plates.insert(pixels);
+    }
+    EXPECT_EQ(plates.size(), names.size());
 }
 
 TEST(ShippedPictures, LampsAndFilmPicturesDifferFromEachOther) {

@@ -18,6 +18,7 @@
 #include "desktop/chart_drawing.h"
 #include "desktop/picture_copy.h"
 #include "desktop/pixel_view.h"
+#include "lang/pictures.h"
 #include "state/text_file.h"
 #include "support/game_folder.h"
 #include "support/shipped_league.h"
@@ -103,7 +104,7 @@ void CanvasPicturesTest::shippedBitmapsReadAsQtReadsThem() {
         EXPECT_PIXELS(Image(canvas::ReadPicture(path)), want);
         ++files;
     }
-    QCOMPARE(files, 20);  // every picture of the game, the title included
+    QCOMPARE(files, 22);  // every picture of the game, the English sheet and title included
 }
 
 void CanvasPicturesTest::bitmapsQtWritesReadAlike_data() {
@@ -166,8 +167,8 @@ void CanvasPicturesTest::chartAsTheDesktopDrawsIt() {
     rows[3].wins = 9;  // a red win count, whatever the first basho left
     QImage image1 = WhiteSurface(QSize(425, 321));
     canvas::Picture pixels(425, 321);
-    DrawChart(rows, image1);
-    canvas::DrawChart(rows, pixels);
+    DrawChart(rows, image1, Language::Japanese);
+    canvas::DrawChart(rows, pixels, SheetFileIn(Language::Japanese));
     EXPECT_PIXELS(Image(pixels), image1);
     QVERIFY(std::any_of(rows.begin(), rows.end(), [](const ChartRow& r) { return r.player; }));
 }

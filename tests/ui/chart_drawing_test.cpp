@@ -68,7 +68,7 @@ QString CheckElements(const QImage& chart, const std::vector<Element>& elements)
 
 // The rows of the state as the rules build them, refusals included, drawn.
 void DrawChartOf(const GameState& state, QImage& target) {
-    DrawChart(ChartRowsOf(state), target);
+    DrawChart(ChartRowsOf(state), target, Language::Japanese);
 }
 
 QImage Chart(const GameState& state, QSize size = kImage1) {

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         }
         Save(board, folder, "day-finished.png");
         QImage chart = WhiteSurface(QSize(425, 321));
-        DrawChart(ChartRowsOf(state), chart);
+        DrawChart(ChartRowsOf(state), chart, Language::Japanese);
         Save(chart, folder, "chart.png");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

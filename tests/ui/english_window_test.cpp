@@ -2,7 +2,9 @@
 // the same game in Japanese; every window a career opens, and the record's
 // windows over a few careers, show no Japanese outside their pictures and
 // clip none of their words; the menu's choice of language redraws the open
-// windows at once and is kept; a kept choice wins over the environment.
+// windows at once and is kept, the pictures with words in them (the chart's
+// sheet, the home's title) with the rest; a kept choice wins over the
+// environment.
 #include <QAbstractAxis>
 #include <QAction>
 #include <QChart>
@@ -17,16 +19,20 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
+#include <filesystem>
 #include <map>
 
+#include "banzuke/procedures.h"
 #include "desktop/about_window.h"
 #include "desktop/archive_window.h"
 #include "desktop/best10_window.h"
 #include "desktop/career_window.h"
+#include "desktop/chart_drawing.h"
 #include "desktop/help_window.h"
 #include "desktop/home_face.h"
 #include "desktop/language_choice.h"
 #include "desktop/past_careers_window.h"
+#include "desktop/pixel_view.h"
 #include "desktop/stage_window.h"
 #include "desktop/strategy_window.h"
 #include "desktop/window_layout.h"
@@ -34,6 +40,7 @@
 #include "record/career_record.h"
 #include "state/help_file.h"
 #include "state/text_file.h"
+#include "synthetic_pictures.h"
 #include "synthetic_record.h"
 #include "window_test_support.h"
 
@@ -432,6 +439,50 @@ class EnglishWindowTest : public QObject {
         QCOMPARE((QList<QSize>{w.frmCareerRecord->size(), w.frmPastCareers->size(),
                                w.frmArchive->size()}),
                  sizes);
+    }
+
+    void ThePicturesWithWordsChangeWithTheLanguage() {
+        GameUnderTest game;
+        game.state = ShippedLeagueOnDay(10);
+        TfrmKelmar& w = *game.window;
+        w.show();
+        QAction* english = w.findChild<QAction*>(QStringLiteral("LangEn"));
+        QAction* ownLanguage = w.findChild<QAction*>(QStringLiteral("LangJa"));
+        const auto title = [&w] {
+            return w.Home->TitlePicture->Surface().convertToFormat(QImage::Format_RGB32);
+        };
+        const auto shipped = [](const char* file) {
+            return QImage(QString::fromUtf8(KELMAR_DATA_DIR "/") + QString::fromUtf8(file))
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QImage japanese = WhiteSurface(QSize(425, 321)), inEnglish = japanese;
+        DrawChart(ChartRowsOf(game.state), japanese, Language::Japanese);
+        DrawChart(ChartRowsOf(game.state), inEnglish, Language::English);
+        QVERIFY(japanese != inEnglish);
+        TfrmStage* stage = w.frmStage;
+        stage->show();
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(stage, &activate);
+        QCOMPARE(stage->Image1->Surface(), japanese);
+        QCOMPARE(title(), shipped("title.bmp"));
+
+        // Both drawn again at once from the English pictures, and back.
+        english->trigger();
+        QCOMPARE(stage->Image1->Surface(), inEnglish);
+        QCOMPARE(title(), shipped("title-en.bmp"));
+        ownLanguage->trigger();
+        QCOMPARE(stage->Image1->Surface(), japanese);
+        QCOMPARE(title(), shipped("title.bmp"));
+        QVERIFY(game.player.errors.isEmpty());
+
+        // Without the English sheet the message names it, and the chart stays.
+        std::filesystem::remove("rikishi-en.bmp");
+        english->trigger();
+        QCOMPARE(game.player.errors.size(), 1);
+        QVERIFY2(game.player.errors[0].contains(QString::fromStdString(game.folder.path()) +
+                                                QStringLiteral("/rikishi-en.bmp")),
+                 qPrintable(game.player.errors[0]));
+        QCOMPARE(stage->Image1->Surface(), japanese);
     }
 
     void TheEnglishHelpHasTheTopicsAndLinksOfTheJapanese() {

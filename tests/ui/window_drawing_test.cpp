@@ -91,13 +91,13 @@ class WindowDrawingTest : public QObject {
         game.state = ShippedLeagueOnDay(10);
         TfrmStage* stage = game.window->frmStage;
         QImage expected = WhiteSurface(QSize(425, 321));
-        DrawChart(ChartRowsOf(game.state), expected);
+        DrawChart(ChartRowsOf(game.state), expected, Language::Japanese);
         Activate(stage);
         QCOMPARE(stage->Image1->Surface(), expected);
         QCOMPARE(stage->lblTitle->text(), FromGame(ChartTitles()));
 
         game.state.W[1] = 9;  // the next activation shows the change
-        DrawChart(ChartRowsOf(game.state), expected);
+        DrawChart(ChartRowsOf(game.state), expected, Language::Japanese);
         Activate(stage);
         QCOMPARE(stage->Image1->Surface(), expected);
 

@@ -2,15 +2,17 @@
 // canvas/ as both frontends compose them, as digests: the page's browser test
 // compares its canvases with them (tests/web/play_test.py).
 //
-// usage: board_digest PICK CLOCK_START CLOCK_STEP   (in a folder of the data
-// files and pictures). Prints "board HASH" (the board at the first wait of
-// the first day: the day card and the lamps of bout 1) and "chart HASH" (the
-// first evening's chart, 425 x 321, the player choosing 1 in every bout),
-// FNV-1a of the R, G, B bytes.
+// usage: board_digest PICK CLOCK_START CLOCK_STEP [LANGUAGE]   (in a folder
+// of the data files and pictures). Prints "board HASH" (the board at the
+// first wait of the first day: the day card and the lamps of bout 1) and
+// "chart HASH" (the first evening's chart, 425 x 321, the player choosing 1
+// in every bout, from the sheet of LANGUAGE, "ja" unless given), FNV-1a of
+// the R, G, B bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@
 #include "canvas/chart.h"
 #include "canvas/picture.h"
 #include "canvas/scoreboard.h"
+#include "lang/language.h"
+#include "lang/pictures.h"
 #include "state/frontend.h"
 #include "state/stepped_clock.h"
 
@@ -35,7 +39,7 @@ struct Done {};
 
 class FirstDay : public kelmar::HeadlessFrontend {
   public:
-    FirstDay() = default;
+    explicit FirstDay(kelmar::Language language) : language_(language) {}
     bool Watched() const override { return true; }
     void DayBegins(const kelmar::DayCard& card) override {
         kelmar::canvas::DrawBoutCard(card, board_);
@@ -58,12 +62,13 @@ class FirstDay : public kelmar::HeadlessFrontend {
     }
     void ShowDailyChart(const kelmar::DailyChart& chart) override {
         kelmar::canvas::Picture image(425, 321);
-        kelmar::canvas::DrawChart(chart.rows, image);
+        kelmar::canvas::DrawChart(chart.rows, image, kelmar::SheetFileIn(language_));
         std::printf("chart %08x\n", static_cast<unsigned>(Digest(image)));
         throw Done{};
     }
 
   private:
+    kelmar::Language language_;
     kelmar::canvas::Picture board_{425, 161};
     std::unique_ptr<kelmar::canvas::DayPictures> pictures_;
     bool boardShown_ = false;
@@ -72,13 +77,15 @@ class FirstDay : public kelmar::HeadlessFrontend {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: board_digest PICK CLOCK_START CLOCK_STEP\n");
+    const std::optional<kelmar::Language> language =
+        kelmar::LanguageOfCode(argc == 5 ? argv[4] : "ja");
+    if ((argc != 4 && argc != 5) || !language) {
+        std::fprintf(stderr, "usage: board_digest PICK CLOCK_START CLOCK_STEP [LANGUAGE]\n");
         return 2;
     }
     kelmar::GameState state;
     kelmar::SteppedClock clock(std::atoll(argv[2]), std::atoll(argv[3]));
-    FirstDay frontend;
+    FirstDay frontend(*language);
     try {
         kelmar::NewGame(state);
         kelmar::PickJuryo(state, std::atoi(argv[1]), clock);

@@ -9,9 +9,12 @@ text must fit it at 1366 x 768 and at a phone's 390 x 844. A whole basho
 played in English saves the bytes of kelmar-sim; the language changed in the
 middle of it from the menu draws the open windows again and changes no byte.
 A short career to its end shows the career report and writes kelmar-sim's
-Rank.txt. The screenshots are left in a folder it prints.
+Rank.txt. The pictures with words in them are the English ones: the home's
+title, and the chart, whose first evening equals the native composition from
+the English sheet (board_digest); both drawn again when the language
+changes. The screenshots are left in a folder it prints.
 
-usage: english_test.py URL KELMAR_SIM DATA_DIR
+usage: english_test.py URL KELMAR_SIM DATA_DIR [BOARD_DIGEST]
 """
 import os
 import re
@@ -28,6 +31,7 @@ from app_browser import browser, check, failures, keys, load, menu, q, shown, un
 from app_browser import sim_save
 
 URL, SIM, DATA = sys.argv[1], sys.argv[2], sys.argv[3]
+BOARD_DIGEST = sys.argv[4] if len(sys.argv) > 4 else None
 PICK, CLOCK = 4, "4000000,777"
 SHORT_PICK, SHORT_CLOCK = 5, "3000,2500"  # a career of two basho
 SHOTS = tempfile.mkdtemp(prefix="kelmar-english-")
@@ -97,6 +101,50 @@ def look(d, what, shot=None):
     if shot:
         d.save_screenshot(os.path.join(SHOTS, f"{shot}-390x844.png"))
     as_phone(d, False)
+
+
+def title_follows_language(d):
+    """The home's title is title-en.bmp, title.bmp after 日本語 from the menu,
+    and title-en.bmp again."""
+    digest = lambda: d.execute_script("return kelmarTest.titleDigest()")
+    picture = lambda name: d.execute_script("return kelmarTest.pixelsDigest(arguments[0])", name)
+    english_title, japanese_title = picture("title-en.bmp"), picture("title.bmp")
+    check(english_title is not None and english_title != japanese_title and digest() == english_title,
+          "the home shows the English title picture")
+    menu(d, "LangJa")
+    check(digest() == japanese_title, "日本語 from the menu: the home shows title.bmp")
+    menu(d, "LangEn")
+    check(digest() == english_title, "English again: the home shows title-en.bmp")
+
+
+def chart_follows_language(d):
+    """The chart opened from the menu drawn again from the other sheet when
+    the language changes, and as it was when it changes back."""
+    digest = lambda: d.execute_script("return kelmarTest.canvasDigest('Chart')")
+    english_chart = digest()
+    menu(d, "LangJa")
+    japanese_chart = digest()
+    check(japanese_chart != english_chart and JAPANESE.search(q(d, "lblTitle", "frmStage").text),
+          "日本語 from the menu: the open chart drawn again from 力士.bmp")
+    menu(d, "LangEn")
+    check(digest() == english_chart, "English again: the chart as it was")
+    d.save_screenshot(os.path.join(SHOTS, "chart-menu-1366x768.png"))
+
+
+def first_chart_is_native(d):
+    """The first evening's chart, pixel for pixel as canvas/ composes it
+    natively from the English sheet for the same clock."""
+    if not BOARD_DIGEST:
+        return
+    with tempfile.TemporaryDirectory() as folder:
+        for f in os.listdir(DATA):
+            shutil.copy(os.path.join(DATA, f), folder)
+        native = dict(line.split() for line in subprocess.run(
+            [BOARD_DIGEST, str(PICK), *CLOCK.split(","), "en"], cwd=folder, check=True,
+            capture_output=True, text=True).stdout.splitlines())
+    page = d.execute_script("return kelmarTest.firstPictures")
+    check(page.get("chart") == int(native["chart"], 16),
+          f"the first evening's chart is the English sheet's, as composed natively ({native['chart']})")
 
 
 def switch_midway(d):
@@ -194,6 +242,8 @@ def open_windows(d):
         if not until(d, lambda: shown(d, window), 5, f"{item} opens {window}"):
             continue
         look(d, window, shot)
+        if window == "frmStage":
+            chart_follows_language(d)
         close = d.execute_script(
             "const w = document.querySelector(`[data-name='${arguments[0]}']`);"
             "return !!w.querySelector('.close')", window)
@@ -276,6 +326,7 @@ def main():
         check(d.execute_script("return [navigator.language, document.documentElement.lang]") == ["en", "en"],
               "an English browser opens the page in English, <html lang=en>")
         look(d, "the home", "home")
+        title_follows_language(d)
         menu(d, "FilmPace3")
         menu(d, "KN1")
         Select(q(d, "JuryoList")).select_by_index(PICK - 1)
@@ -285,6 +336,7 @@ def main():
         seen = set()
         play_basho(d, seen)
         check({"frmPaper", "frmStrategy", "frmStage"} <= seen, f"the basho's windows shown ({sorted(seen)})")
+        first_chart_is_native(d)
         check(q(d, "PlayerOkButton").text == "Next" and "Score" in q(d, "lblMyP").text,
               f"Next and the score after the basho ({q(d, 'lblMyP').text})")
         look(d, "the main window after the basho")

@@ -5,12 +5,15 @@
 //                   (a film or the tactic window) and of the first evening chart
 //   canvasDigest    the digest of a canvas ("Image2", "Image1", "Chart")
 //   pictureDigest   the digest of NAME.bmp in the core's game folder
+//   pixelsDigest    the digest of the pixels of NAME (a bitmap of the game
+//                   folder) as the core reads them, as a canvas's
+//   titleDigest     the digest of the home's title picture as shown
 //   importFile, keepGameFile, keptFile, readGameFile, scaleFactor   the page's own
 //   bashoRunning    whether a basho runs
 //   readyAt         when the page was ready (ms of performance.now())
 // A digest is FNV-1a: of a canvas its R, G, B bytes row after row, of a file
 // its bytes.
-import { readGameFile, runningBasho } from "../core.mjs";
+import { gamePicture, readGameFile, runningBasho } from "../core.mjs";
 import { face } from "../moments.mjs";
 import { canvasOf } from "../pictures.mjs";
 import { importFile, keepGameFile } from "../saves.mjs";
@@ -24,9 +27,13 @@ function fnv1a(bytes, step = 1, take = 1) {
   return h;
 }
 
-function canvasDigest(target) {
-  const c = canvasOf(target);
-  return fnv1a(c.getContext("2d").getImageData(0, 0, c.width, c.height).data, 4, 3);
+const digestOf = (c) => fnv1a(c.getContext("2d").getImageData(0, 0, c.width, c.height).data, 4, 3);
+const canvasDigest = (target) => digestOf(canvasOf(target));
+const titleDigest = () => digestOf(document.querySelector('[data-name="TitlePicture"]'));
+
+function pixelsDigest(name) {
+  const picture = gamePicture(name);
+  return picture ? fnv1a(picture.rgba, 4, 3) : null;
 }
 
 function pictureDigest(name) {
@@ -59,6 +66,8 @@ window.kelmarTest = {
   firstPictures,
   canvasDigest,
   pictureDigest,
+  pixelsDigest,
+  titleDigest,
   importFile,
   keepGameFile,
   keptFile,

@@ -31,30 +31,42 @@ QImage WhitePicture(QSize size) {
 
 namespace {
 
-QString GothicFamily() {
-    static const QString family = [] {
-        const char* files[] = {"/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
-                               "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf"};
-        for (const char* file : files) {
-            const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file));
-            if (id >= 0)
-                return QFontDatabase::applicationFontFamilies(id).value(0);
-        }
-        return QString("IPAGothic");
-    }();
-    return family;
+// The family of a font file that fonts-ipafont-gothic installs, loaded once.
+QString FamilyOf(const char* file, const char* fallbackFile, const char* family) {
+    for (const char* path : {file, fallbackFile}) {
+        if (path == nullptr)
+            continue;
+        const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(path));
+        if (id >= 0)
+            return QFontDatabase::applicationFontFamilies(id).value(0);
+    }
+    return QString::fromUtf8(family);
+}
+
+QFont Font(const QString& family, const char* expected, int pixelSize, bool antialiased) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
+    if (QFontInfo(font).family() != QString::fromUtf8(expected))
+        throw std::runtime_error(std::string("the ") + expected +
+                                 " font (fonts-ipafont-gothic) is not installed");
+    return font;
 }
 
 }  // namespace
 
 QFont GothicFont(int pixelSize, bool antialiased) {
-    QFont font(GothicFamily());
-    font.setPixelSize(pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
-    if (QFontInfo(font).family() != "IPAGothic")
-        throw std::runtime_error("the IPAGothic font (fonts-ipafont-gothic) is not installed");
-    return font;
+    static const QString family =
+        FamilyOf("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
+                 "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf", "IPAGothic");
+    return Font(family, "IPAGothic", pixelSize, antialiased);
+}
+
+QFont PGothicFont(int pixelSize, bool antialiased) {
+    static const QString family =
+        FamilyOf("/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf", nullptr, "IPAPGothic");
+    return Font(family, "IPAPGothic", pixelSize, antialiased);
 }
 
 QByteArray BmpBytes(const QImage& source) {

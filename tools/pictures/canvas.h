@@ -26,6 +26,8 @@ QImage WhitePicture(QSize size);
 // std::runtime_error when the font is not installed, since another face would
 // change every picture.
 QFont GothicFont(int pixelSize, bool antialiased);
+// Its proportional face (IPAPGothic), for Latin letters set as words.
+QFont PGothicFont(int pixelSize, bool antialiased);
 
 // Writes a Windows bitmap: 24 bits a pixel, rows bottom-up, no compression and
 // nothing that changes between runs.

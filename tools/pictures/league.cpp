@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "lang/romaji.h"
 #include "state/encoding.h"
 #include "state/roster.h"
 #include "state/strings.h"
@@ -38,6 +39,22 @@ std::map<int, QString> PortraitNames(const GameState& league) {
     for (int slot = 1; slot <= kRosterSlots; ++slot) add(league.NameOfWres[slot]);
     for (int i = 1; i <= kJuryo; ++i) add(league.Juryo[i]);
     return names;
+}
+
+std::map<int, std::string> PortraitReadings(const GameState& league, const QString& dataDir) {
+    const RomajiTable table =
+        RomajiTable::Read((std::filesystem::path(dataDir.toStdString()) / kRomajiFile).string());
+    std::map<int, std::string> readings;
+    auto add = [&](const std::string& shikona) {
+        const std::string name = DisplayName(shikona);
+        const auto reading = table.Of(name);
+        if (!reading)
+            throw std::runtime_error(ShiftJisToUtf8(name) + " has no reading in romaji.txt");
+        readings.emplace(PortraitNumber(shikona), std::string(*reading));
+    };
+    for (int slot = 1; slot <= kRosterSlots; ++slot) add(league.NameOfWres[slot]);
+    for (int i = 1; i <= kJuryo; ++i) add(league.Juryo[i]);
+    return readings;
 }
 
 }  // namespace kelmar::pictures

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <map>
+#include <string>
 
 #include "state/game_state.h"
 
@@ -15,5 +16,10 @@ GameState ReadLeague(const QString& dataDir);
 // Display names (UTF-8) by portrait number, of the roster and the juryo.
 // Raises std::runtime_error when two names claim one number.
 std::map<int, QString> PortraitNames(const GameState& league);
+
+// The readings in romaji (romaji.txt of the data folder) of the same names, by
+// portrait number. Raises std::runtime_error for a name the file lacks: the
+// English sheet has a plate for every name.
+std::map<int, std::string> PortraitReadings(const GameState& league, const QString& dataDir);
 
 }  // namespace kelmar::pictures

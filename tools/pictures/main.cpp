@@ -3,7 +3,7 @@
 //
 //   draw_pictures [--data DIR] [--out DIR] [--preview DIR]
 //
-// --data: where Wrestler.txt and juryo.txt are read (default: data)
+// --data: where Wrestler.txt, juryo.txt and romaji.txt are read (default: data)
 // --out: where the pictures are written (default: the data folder)
 // --preview: also writes enlarged PNG previews there: the sheet, a day's
 //   scoreboard and a banzuke chart composed from the sheet, and the films.
@@ -14,6 +14,7 @@
 #include <exception>
 #include <string>
 
+#include "lang/pictures.h"
 #include "pictures/canvas.h"
 #include "pictures/film.h"
 #include "pictures/icon.h"
@@ -60,6 +61,9 @@ void DrawAll(const Options& options) {
         throw std::runtime_error("cannot make " + options.out.toStdString());
     const QImage sheet = DrawSheet(PortraitNames(league));
     WriteBmp(sheet, out.filePath(QString::fromUtf8("力士.bmp")));
+    // The English face's pictures, under names lang/pictures.h gives.
+    WriteBmp(DrawEnglishSheet(PortraitReadings(league, options.data)),
+             out.filePath(kEnglishSheetFile));
     WriteBmp(DrawLamp(true), out.filePath("On.bmp"));
     WriteBmp(DrawLamp(false), out.filePath("Off.bmp"));
     const char* techniques[] = {"oshi.bmp", "hiki.bmp", "nage.bmp"};
@@ -67,7 +71,8 @@ void DrawAll(const Options& options) {
         WriteBmp(DrawTechnique(tactic), out.filePath(techniques[tactic - 1]));
     for (char letter = 'a'; letter <= 'm'; ++letter)
         WriteBmp(DrawFilmPicture(letter), out.filePath(QString(QChar(letter)) + ".bmp"));
-    WriteBmp(DrawTitle(), out.filePath("title.bmp"));
+    WriteBmp(DrawTitle(Language::Japanese), out.filePath("title.bmp"));
+    WriteBmp(DrawTitle(Language::English), out.filePath(kEnglishTitleFile));
     // The desktop's icon, and the page's icons for its manifest.
     const struct {
         const char* file;

@@ -61,7 +61,7 @@ QImage Scoreboard(const GameState& state, bool finished) {
 
 QImage Chart(const GameState& state) {
     QImage chart = WhiteSurface(QSize(425, 321));
-    DrawChart(ChartRowsOf(state), chart);
+    DrawChart(ChartRowsOf(state), chart, Language::Japanese);
     return chart;
 }
 

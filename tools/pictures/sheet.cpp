@@ -4,12 +4,15 @@
 #include <QPainterPath>
 #include <QtMath>
 #include <array>
+#include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "desktop/picture_copy.h"
 #include "pictures/canvas.h"
 #include "pictures/figure.h"
 #include "pictures/glyphs.h"
+#include "pictures/latin.h"
 #include "pictures/look.h"
 #include "pictures/palette.h"
 #include "state/encoding.h"
@@ -108,23 +111,57 @@ QImage DrawPortrait(int n) {
     });
 }
 
-QImage DrawSheet(const std::map<int, QString>& names) {
+namespace {
+
+using CellDrawing = std::function<void(QImage& sheet, const QRect& cell, int number)>;
+
+// A sheet with the portraits and plates of these numbers, the rank words and
+// the strip's digits, separator and star; the words as `plate` and `rank`
+// draw them.
+QImage Sheet(const std::vector<int>& numbers, const CellDrawing& plate, const CellDrawing& rank) {
     QImage sheet = WhitePicture(QSize(sheet::kWidth, sheet::kHeight));
-    for (const auto& [n, name] : names) {
+    for (int n : numbers) {
         if (n < 1 || n > sheet::kPortraits)
             throw std::runtime_error("portrait number " + std::to_string(n) + " has no cell");
         PutPortrait(sheet, n);
-        DrawSpreadText(sheet, Rect(sheet::PlateCell(n)), name, 15);
+        plate(sheet, Rect(sheet::PlateCell(n)), n);
     }
-    for (int code = 1; code <= sheet::kRanks; ++code) {
-        DrawSpreadText(sheet, Rect(sheet::RankCell(code)),
-                       QString::fromStdString(ShiftJisToUtf8(RankWord(code))), 15);
-    }
+    for (int code = 1; code <= sheet::kRanks; ++code)
+        rank(sheet, Rect(sheet::RankCell(code)), code);
     for (int d = 0; d < sheet::kDigits; ++d) DrawNumber(sheet, Rect(sheet::DigitCell(d)), d);
     DrawSeparator(sheet, Rect(sheet::SeparatorCell()));
     QPainter p(&sheet);
     p.drawImage(StarCell().topLeft(), DrawStar());
     return sheet;
+}
+
+template <typename Names>
+std::vector<int> NumbersOf(const Names& names) {
+    std::vector<int> numbers;
+    for (const auto& entry : names) numbers.push_back(entry.first);
+    return numbers;
+}
+
+}  // namespace
+
+QImage DrawSheet(const std::map<int, QString>& names) {
+    return Sheet(
+        NumbersOf(names),
+        [&names](QImage& sheet, const QRect& cell, int n) {
+            DrawSpreadText(sheet, cell, names.at(n), 15);
+        },
+        [](QImage& sheet, const QRect& cell, int code) {
+            DrawSpreadText(sheet, cell, QString::fromStdString(ShiftJisToUtf8(RankWord(code))), 15);
+        });
+}
+
+QImage DrawEnglishSheet(const std::map<int, std::string>& readings) {
+    return Sheet(
+        NumbersOf(readings),
+        [&readings](QImage& sheet, const QRect& cell, int n) {
+            DrawLatinPlate(sheet, cell, readings.at(n));
+        },
+        [](QImage& sheet, const QRect& cell, int code) { DrawRankLetter(sheet, cell, code); });
 }
 
 }  // namespace kelmar::pictures

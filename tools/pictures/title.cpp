@@ -30,7 +30,7 @@ void DrawEdgedText(QPainter& p, const QString& text, const QFont& font, double c
     p.drawPath(path);
 }
 
-void DrawBanner(QPainter& p) {
+void DrawBanner(QPainter& p, Language language) {
     QLinearGradient drape(0, 0, 0, kTitleHeight);
     drape.setColorAt(0, palette::kCurtain);
     drape.setColorAt(1, palette::kCurtainFold);
@@ -44,22 +44,32 @@ void DrawBanner(QPainter& p) {
     p.drawLine(QPointF(0, 5), QPointF(kArenaLeft, 5));
     p.drawLine(QPointF(0, kTitleHeight - 5), QPointF(kArenaLeft, kTitleHeight - 5));
     const double centre = kArenaLeft / 2;
-    DrawEdgedText(p, QStringLiteral("ケルマー"), GothicFont(44, true), centre, 84, palette::kGold);
-    DrawEdgedText(p, QStringLiteral("番付をのぼれ"), GothicFont(18, true), centre, 124,
+    if (language == Language::Japanese) {
+        DrawEdgedText(p, QStringLiteral("ケルマー"), GothicFont(44, true), centre, 84,
+                      palette::kGold);
+        DrawEdgedText(p, QStringLiteral("番付をのぼれ"), GothicFont(18, true), centre, 124,
+                      palette::kChalk);
+        return;
+    }
+    // Latin words in the proportional face: the fixed one spaces them apart.
+    QFont name = PGothicFont(46, true);
+    name.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    DrawEdgedText(p, QStringLiteral("Kelmar"), name, centre, 84, palette::kGold);
+    DrawEdgedText(p, QStringLiteral("Climb the banzuke"), PGothicFont(19, true), centre, 124,
                   palette::kChalk);
 }
 
 }  // namespace
 
-QImage DrawTitle() {
-    return Supersampled(QSize(kTitleWidth, kTitleHeight), 4, [](QPainter& p) {
+QImage DrawTitle(Language language) {
+    return Supersampled(QSize(kTitleWidth, kTitleHeight), 4, [&](QPainter& p) {
         p.save();
         p.translate(kArenaLeft, 0);
         DrawArena(p);
         DrawGyoji(p, QPointF(120, 96), 0);
         DrawBoutFigures(p, 'a');
         p.restore();
-        DrawBanner(p);
+        DrawBanner(p, language);
         // The drape's edge over the arena's.
         p.setPen(QPen(palette::kGoldDark, 2));
         p.drawLine(QPointF(kArenaLeft + 8, 0), QPointF(kArenaLeft + 8, kTitleHeight));
