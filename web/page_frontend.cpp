@@ -290,10 +290,10 @@ emscripten::val PageFrontend::TextsShown() const {
     };
     texts.set("east", bout_ ? label(bout_->first) : std::string());
     texts.set("west", bout_ ? label(bout_->second) : std::string());
-    texts.set("nameCaption", nameQuestion_ ? Translate(language, PageText(nameQuestion_->first))
-                                           : std::string());
-    texts.set("namePrompt", nameQuestion_ ? Translate(language, PageText(nameQuestion_->second))
-                                          : std::string());
+    texts.set("nameCaption",
+              nameQuestion_ ? Translate(language, PageText(nameQuestion_->first)) : std::string());
+    texts.set("namePrompt",
+              nameQuestion_ ? Translate(language, PageText(nameQuestion_->second)) : std::string());
     return texts;
 }
 
