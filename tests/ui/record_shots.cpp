@@ -46,13 +46,9 @@ void OpenCareerOfBasho(PastCareersWindow* hall, int basho) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication(application);
-    std::optional<Language> language = Language::Japanese;
-    if (argc == 3)
-        language = LanguageOfCode(argv[2]);
-    if (!language) {
-        std::fprintf(stderr, "%s: no language of the code %s\n", argv[0], argv[2]);
+    const std::optional<Language> language = ShotsLanguage(argc, argv);
+    if (!language)
         return 2;
-    }
     const QString folder = ShotsFolder(std::min(argc, 2), argv);
     if (folder.isEmpty())
         return 2;

@@ -102,6 +102,15 @@ QString ShotsFolder(int argc, char** argv) {
     return folder;
 }
 
+std::optional<Language> ShotsLanguage(int argc, char** argv) {
+    if (argc != 3)
+        return Language::Japanese;
+    const std::optional<Language> language = LanguageOfCode(argv[2]);
+    if (!language)
+        std::fprintf(stderr, "%s: no language of the code %s\n", argv[0], argv[2]);
+    return language;
+}
+
 void SaveShot(QWidget* window, const QString& folder, const QString& name) {
     const QString path = folder + "/" + name + ".png";
     if (!window->grab().save(path))

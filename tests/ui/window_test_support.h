@@ -58,6 +58,9 @@ class SteppingClock : public Clock {
 // The folder a picture-taking program writes into, made from its one
 // argument; an empty text after printing its usage.
 QString ShotsFolder(int argc, char** argv);
+// The language of the pictures, from an optional second argument (its code):
+// Japanese without one; nullopt after printing that a code is unknown.
+std::optional<Language> ShotsLanguage(int argc, char** argv);
 // The window's picture saved as NAME.png in that folder.
 void SaveShot(QWidget* window, const QString& folder, const QString& name);
 
